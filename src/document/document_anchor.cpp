@@ -1,0 +1,3 @@
+namespace quintavia {
+int documentAnchor() { return 0; }
+}

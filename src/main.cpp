@@ -1,0 +1,61 @@
+#include "editor/editor_window.h"
+#include "shell/qt_dialogs.h"
+#include "shell/qt_sound_output.h"
+#include "shell/sound_player.h"
+#include "shell/start_window.h"
+#include "shell/window_registry.h"
+#include "solver/solver_window.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+
+bool haveDisplay()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty())
+        return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!haveDisplay()) {
+        std::fprintf(stderr,
+                     "quintavia: nessuno schermo disponibile (DISPLAY non impostato); "
+                     "prova con: xvfb-run -a %s\n",
+                     argc > 0 ? argv[0] : "quintavia");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quintavia"));
+    QApplication::setApplicationVersion(QStringLiteral(QUINTAVIA_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("Quintavia"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+
+    // Qt's own dialogs and buttons speak Italian.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    quintavia::QtSoundOutput output;
+    quintavia::SoundPlayer player(output);
+    quintavia::QtDialogs dialogs;
+    quintavia::WindowRegistry registry(player, dialogs);
+    registry.setFactory(quintavia::WindowKind::Start, quintavia::createStartWindow);
+    registry.setFactory(quintavia::WindowKind::Info, quintavia::createInfoWindow);
+    registry.setFactory(quintavia::WindowKind::Solver, quintavia::createSolverWindow);
+    registry.setFactory(quintavia::WindowKind::Editor, quintavia::createEditorWindow);
+
+    registry.load(quintavia::WindowKind::Start)->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,34 @@
+#pragma once
+#include <QColor>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace quintavia {
+
+// The platform's modal dialogs. The real implementation uses Qt's dialogs; tests script a fake.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // `filter` is in the "description|pattern" notation, e.g. "file .rtf (Rich Text Format)|*.rtf".
+    // Each returns the chosen path, or nothing when the dialog is cancelled.
+    virtual std::optional<QString> openFile(QWidget* parent, const QString& filter,
+                                            const QString& current) = 0;
+    // Asks before an existing file is overwritten.
+    virtual std::optional<QString> saveFile(QWidget* parent, const QString& filter,
+                                            const QString& current) = 0;
+    // Opens on `current`; returns nothing when cancelled.
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& current) = 0;
+
+    // A question with Yes and No and the question icon; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A warning with the warning icon and OK only.
+    virtual void warn(QWidget* parent, const QString& title, const QString& text) = 0;
+};
+
+// Turns "description|pattern|description|pattern" into Qt's "description (pattern);;..." form.
+QString toQtFilter(const QString& filter);
+
+}  // namespace quintavia

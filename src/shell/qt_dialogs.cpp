@@ -1,0 +1,62 @@
+#include "shell/qt_dialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace quintavia {
+
+namespace {
+
+std::optional<QString> runFileDialog(QWidget* parent, const QString& filter, const QString& current,
+                                     QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setNameFilter(toQtFilter(filter));
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!current.isEmpty())
+        dialog.selectFile(current);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& filter,
+                                           const QString& current)
+{
+    return runFileDialog(parent, filter, current, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtDialogs::saveFile(QWidget* parent, const QString& filter,
+                                           const QString& current)
+{
+    // QFileDialog asks before overwriting an existing file unless told otherwise.
+    return runFileDialog(parent, filter, current, QFileDialog::AcceptSave);
+}
+
+std::optional<QColor> QtDialogs::chooseColor(QWidget* parent, const QColor& current)
+{
+    const QColor chosen = QColorDialog::getColor(current, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+bool QtDialogs::askYesNo(QWidget* parent, const QString& title, const QString& text)
+{
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes)
+           == QMessageBox::Yes;
+}
+
+void QtDialogs::warn(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+}
+
+}  // namespace quintavia

@@ -1,0 +1,30 @@
+#pragma once
+#include "shell/sound_output.h"
+
+#include <QBuffer>
+#include <QObject>
+#include <memory>
+
+class QAudioSink;
+class QMediaDevices;
+
+namespace quintavia {
+
+// Plays 8-bit mono PCM WAVE images from memory through the default audio output. Without an audio
+// device or sound server it plays nothing and says nothing.
+class QtSoundOutput final : public SoundOutput {
+public:
+    QtSoundOutput();
+    ~QtSoundOutput() override;
+    void play(int number, const QByteArray& wavImage) override;
+
+private:
+    void stop();
+
+    std::unique_ptr<QMediaDevices> m_devices;
+    std::unique_ptr<QAudioSink> m_sink;
+    QBuffer m_buffer;
+    QByteArray m_samples;
+};
+
+}  // namespace quintavia

@@ -1,0 +1,9 @@
+#pragma once
+class QWidget;
+namespace quintavia {
+class WindowRegistry;
+// Creates the start window (the program's home).
+QWidget* createStartWindow(WindowRegistry& registry);
+// Creates the about window.
+QWidget* createInfoWindow(WindowRegistry& registry);
+}  // namespace quintavia

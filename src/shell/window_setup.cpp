@@ -1,0 +1,81 @@
+#include "shell/window_setup.h"
+
+#include <QCloseEvent>
+#include <QObject>
+#include <QWidget>
+
+namespace quintavia {
+
+namespace {
+
+// Refuses close requests that come from outside the program (the window manager's close box,
+// Alt+F4). The program's own close() calls are not spontaneous and go through.
+class CloseGuard final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close && event->spontaneous()) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+constexpr const char* kGuardName = "quintavia_close_guard";
+
+void setFlagsKeepingVisibility(QWidget* window, Qt::WindowFlags flags)
+{
+    if (window->windowFlags() == flags)
+        return;
+    const bool wasVisible = window->isVisible();
+    window->setWindowFlags(flags);  // hides a visible window
+    if (wasVisible) {
+        const bool noActivate = window->testAttribute(Qt::WA_ShowWithoutActivating);
+        window->setAttribute(Qt::WA_ShowWithoutActivating, true);
+        window->show();
+        window->setAttribute(Qt::WA_ShowWithoutActivating, noActivate);
+    }
+}
+
+}  // namespace
+
+void inPrimoPiano(QWidget* window)
+{
+    if (!window)
+        return;
+    setFlagsKeepingVisibility(window, window->windowFlags() | Qt::WindowStaysOnTopHint);
+}
+
+bool removeCloseCommand(QWidget* window)
+{
+    if (!window || !window->isWindow())
+        return false;
+    Qt::WindowFlags flags = window->windowFlags();
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    flags &= ~(Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+    setFlagsKeepingVisibility(window, flags);
+    if (!window->findChild<CloseGuard*>(QLatin1String(kGuardName), Qt::FindDirectChildrenOnly)) {
+        auto* guard = new CloseGuard(window);
+        guard->setObjectName(QLatin1String(kGuardName));
+        window->installEventFilter(guard);
+    }
+    return true;
+}
+
+bool closeCommandRemoved(const QWidget* window)
+{
+    return window
+           && window->findChild<CloseGuard*>(QLatin1String(kGuardName), Qt::FindDirectChildrenOnly);
+}
+
+void prepareWindow(QWidget* window)
+{
+    removeCloseCommand(window);
+    inPrimoPiano(window);
+}
+
+}  // namespace quintavia

@@ -1,0 +1,69 @@
+#pragma once
+#include <QColor>
+#include <QtGlobal>
+
+#include <optional>
+#include <span>
+
+namespace quintavia::ui {
+
+// Layouts are written in twips (1440 to the inch), as designed; the screen has 96 pixels an inch.
+constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
+inline int inchesToPixels(double inches) { return qRound(inches * 96.0); }
+inline double pixelsToInches(int pixels) { return pixels / 96.0; }
+
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    QColor toColor() const { return QColor(r, g, b); }
+};
+
+enum class ControlKind {
+    Button,       // graphical button: background fills the face, optional picture above the caption
+    Label,        // transparent text
+    RichTextBox,  // made by the window (see RichTextFactory)
+    Frame,        // container; its children give it as `parent`
+    Image,        // an SVG stretched to the control, beneath the other controls
+    CheckBox,     // graphical two-state button: `picture` unchecked, `pictureChecked` checked
+};
+
+struct FontSpec {
+    double points = 0;  // 0: the window's font
+    bool bold = false;
+    bool italic = false;
+};
+
+struct ControlSpec {
+    const char* name;  // objectName, UTF-8 (e.g. "Cmd_più")
+    ControlKind kind;
+    const char* caption = "";  // UTF-8, exact (blanks count)
+    int left = 0, top = 0, width = 0, height = 0;  // twips, from the container's top-left
+    std::optional<Rgb> background = std::nullopt;
+    std::optional<Rgb> text = std::nullopt;
+    FontSpec font = {};
+    int tabIndex = -1;          // -1: not in the tab order
+    const char* parent = "";    // "": the window's client area; otherwise the frame's name
+    const char* picture = "";   // resource path of an SVG, or ""
+    const char* pictureChecked = "";  // CheckBox only
+    int pictureWidth = 32;      // pixels
+    int pictureHeight = 32;
+    bool centred = false;       // Label: centre the text
+    bool onTop = false;         // stays above its overlapping siblings
+    bool handCursor = true;     // buttons and check boxes show the pointing hand
+};
+
+struct WindowSpec {
+    const char* name;     // objectName of the window class
+    const char* caption;  // title bar
+    int clientWidth = 0, clientHeight = 0;  // twips
+    std::optional<Rgb> background = std::nullopt;
+    const char* backgroundPicture = "";  // SVG drawn at its own size from the top-left corner
+    int backgroundPictureWidth = 0, backgroundPictureHeight = 0;  // pixels
+    const char* icon = "";               // SVG
+    FontSpec font = {12};
+    std::span<const ControlSpec> controls = {};
+};
+
+// The font every window uses; resolves to Comic Neue where Comic Sans MS is missing.
+inline constexpr const char* kFontFamily = "Comic Sans MS";
+
+}  // namespace quintavia::ui

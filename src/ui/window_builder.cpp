@@ -1,0 +1,246 @@
+#include "ui/window_builder.h"
+
+#include <QCursor>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QSvgWidget>
+#include <QToolButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace quintavia::ui {
+
+namespace {
+
+QString utf8(const char* text) { return QString::fromUtf8(text ? text : ""); }
+
+QRect pixelRect(const ControlSpec& c)
+{
+    return {twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
+            twipsToPixels(c.height)};
+}
+
+QFont fontFor(const FontSpec& spec, const QFont& base)
+{
+    QFont font = base;
+    font.setFamily(QString::fromLatin1(kFontFamily));
+    if (spec.points > 0)
+        font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    return font;
+}
+
+QString rgbCss(const Rgb& c) { return QStringLiteral("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b); }
+
+// A face filled with the background colour, a raised edge that sinks when pressed, and a focus
+// mark that can always be seen.
+QString buttonStyle(const ControlSpec& c)
+{
+    const Rgb bg = c.background.value_or(Rgb{192, 192, 192});
+    const QColor face = bg.toColor();
+    const QString light = face.lighter(150).name();
+    const QString dark = face.darker(170).name();
+    const QString text = c.text ? rgbCss(*c.text) : QStringLiteral("black");
+    return QStringLiteral(
+               "QToolButton { background-color: %1; color: %4; border: 2px solid;"
+               " border-color: %2 %3 %3 %2; padding: 0px; }"
+               "QToolButton:checked, QToolButton:pressed { border-color: %3 %2 %2 %3; }"
+               "QToolButton:disabled { color: #808080; }"
+               "QToolButton:focus { outline: none; border: 2px dashed black; }")
+        .arg(rgbCss(bg), light, dark, text);
+}
+
+QWidget* makeButton(const ControlSpec& c, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setText(utf8(c.caption));
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setStyleSheet(buttonStyle(c));
+    if (c.kind == ControlKind::CheckBox) {
+        button->setCheckable(true);
+        QIcon icon;
+        const QSize size(c.pictureWidth, c.pictureHeight);
+        icon.addPixmap(svgPixmap(utf8(c.picture), size), QIcon::Normal, QIcon::Off);
+        icon.addPixmap(svgPixmap(utf8(c.pictureChecked), size), QIcon::Normal, QIcon::On);
+        button->setIcon(icon);
+        button->setIconSize(size);
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    } else if (*c.picture) {
+        button->setIcon(svgIcon(utf8(c.picture)));
+        button->setIconSize(QSize(c.pictureWidth, c.pictureHeight));
+        button->setToolButtonStyle(button->text().isEmpty() ? Qt::ToolButtonIconOnly
+                                                            : Qt::ToolButtonTextUnderIcon);
+    } else {
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    }
+    if (c.handCursor)
+        button->setCursor(pointingHandCursor());
+    return button;
+}
+
+QWidget* makeLabel(const ControlSpec& c, QWidget* parent)
+{
+    auto* label = new QLabel(utf8(c.caption), parent);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAutoFillBackground(false);
+    if (c.text) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, c.text->toColor());
+        label->setPalette(palette);
+    }
+    label->setAlignment(c.centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop));
+    label->setWordWrap(c.centred);
+    return label;
+}
+
+QWidget* makeFrame(const ControlSpec& c, QWidget* parent)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    if (c.background) {
+        frame->setAutoFillBackground(true);
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::Window, c.background->toColor());
+        frame->setPalette(palette);
+    }
+    return frame;
+}
+
+QWidget* makeImage(const ControlSpec& c, QWidget* parent)
+{
+    auto* image = new QSvgWidget(utf8(c.picture), parent);
+    image->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return image;
+}
+
+void applyTabOrder(const WindowSpec& spec, const Controls& controls)
+{
+    std::vector<const ControlSpec*> ordered;
+    for (const auto& c : spec.controls)
+        if (c.tabIndex >= 0)
+            ordered.push_back(&c);
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+    QWidget* previous = nullptr;
+    for (const ControlSpec* c : ordered) {
+        QWidget* w = controls.widget(utf8(c->name));
+        if (!w || w->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+}  // namespace
+
+QPixmap svgPixmap(const QString& resource, QSize size, qreal devicePixelRatio)
+{
+    if (devicePixelRatio <= 0)
+        devicePixelRatio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    if (renderer.isValid()) {
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+    }
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+QIcon svgIcon(const QString& resource)
+{
+    // QIcon renders an SVG file afresh at every size asked for.
+    return QIcon(resource);
+}
+
+QCursor pointingHandCursor()
+{
+    const QPixmap hand = svgPixmap(QStringLiteral(":/pictures/pointing_hand.svg"), QSize(32, 32), 1.0);
+    return QCursor(hand, 6, 5);
+}
+
+void centreOn(QWidget* window, const QWidget* owner)
+{
+    QRect area;
+    if (owner && owner->isVisible())
+        area = owner->frameGeometry();
+    else if (const QScreen* screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    else
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(area.center());
+    window->move(frame.topLeft());
+}
+
+Controls buildWindow(QWidget* window, const WindowSpec& spec, const RichTextFactory& makeRichText)
+{
+    Controls controls;
+    window->setObjectName(utf8(spec.name));
+    window->setWindowTitle(utf8(spec.caption));
+    window->setFixedSize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
+    window->setFont(fontFor(spec.font, window->font()));
+    if (*spec.icon)
+        window->setWindowIcon(svgIcon(utf8(spec.icon)));
+
+    QPalette palette = window->palette();
+    if (*spec.backgroundPicture) {
+        const QSize size(spec.backgroundPictureWidth, spec.backgroundPictureHeight);
+        palette.setBrush(QPalette::Window, QBrush(svgPixmap(utf8(spec.backgroundPicture), size)));
+        window->setAutoFillBackground(true);
+    } else if (spec.background) {
+        palette.setColor(QPalette::Window, spec.background->toColor());
+        window->setAutoFillBackground(true);
+    }
+    window->setPalette(palette);
+
+    std::vector<QWidget*> images;
+    std::vector<QWidget*> raised;
+    for (const ControlSpec& c : spec.controls) {
+        QWidget* parent = *c.parent ? controls.widget(utf8(c.parent)) : window;
+        Q_ASSERT_X(parent, "buildWindow", "a frame must come before its children");
+        if (!parent)
+            parent = window;
+        QWidget* w = nullptr;
+        switch (c.kind) {
+        case ControlKind::Button:
+        case ControlKind::CheckBox: w = makeButton(c, parent); break;
+        case ControlKind::Label: w = makeLabel(c, parent); break;
+        case ControlKind::Frame: w = makeFrame(c, parent); break;
+        case ControlKind::Image: w = makeImage(c, parent); images.push_back(w); break;
+        case ControlKind::RichTextBox:
+            w = makeRichText ? makeRichText(c, parent) : new QWidget(parent);
+            if (c.background) {
+                QPalette p = w->palette();
+                p.setColor(QPalette::Base, c.background->toColor());
+                w->setPalette(p);
+            }
+            break;
+        }
+        w->setObjectName(utf8(c.name));
+        w->setGeometry(pixelRect(c));
+        if (c.kind != ControlKind::Frame || c.font.points > 0)
+            w->setFont(fontFor(c.font, window->font()));
+        if (c.onTop)
+            raised.push_back(w);
+        controls.add(w->objectName(), w);
+    }
+    for (QWidget* w : images)
+        w->lower();
+    for (QWidget* w : raised)
+        w->raise();
+    applyTabOrder(spec, controls);
+    return controls;
+}
+
+}  // namespace quintavia::ui

@@ -1,0 +1,44 @@
+#pragma once
+#include "ui/layout.h"
+
+#include <QHash>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QCursor;
+
+namespace quintavia::ui {
+
+// The controls that buildWindow made, by objectName.
+class Controls {
+public:
+    QWidget* widget(const QString& name) const { return m_byName.value(name); }
+    template <typename T>
+    T* get(const QString& name) const { return qobject_cast<T*>(widget(name)); }
+    void add(const QString& name, QWidget* w) { m_byName.insert(name, w); }
+    const QHash<QString, QWidget*>& all() const { return m_byName; }
+
+private:
+    QHash<QString, QWidget*> m_byName;
+};
+
+// Makes a rich-text box for a control of kind RichTextBox (the window decides the class).
+using RichTextFactory = std::function<QWidget*(const ControlSpec& spec, QWidget* parent)>;
+
+// Sets the window's name, caption, fixed client size, background, icon and font, then creates every
+// control of `spec` with its geometry, colours, font, picture and tab order.
+Controls buildWindow(QWidget* window, const WindowSpec& spec, const RichTextFactory& makeRichText = {});
+
+// An SVG resource rendered to a pixmap of `size` device-independent pixels, sharp on any screen.
+QPixmap svgPixmap(const QString& resource, QSize size, qreal devicePixelRatio = 0);
+QIcon svgIcon(const QString& resource);
+
+// The pointing hand shown over buttons: 32 by 32, hot spot at (6, 5).
+QCursor pointingHandCursor();
+
+// Centres `window` on `owner` (or on the screen when there is no owner).
+void centreOn(QWidget* window, const QWidget* owner);
+
+}  // namespace quintavia::ui

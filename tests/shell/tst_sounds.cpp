@@ -1,0 +1,65 @@
+#include "shell/sound_player.h"
+#include "shell/sound_switch.h"
+#include "test_harness.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+using namespace quintavia;
+
+class TestSounds : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void switchDecidesEveryCall_data();
+    void switchDecidesEveryCall();
+    void secondSoundCutsOffTheFirst();
+    void pendingEventsRunInsideThePlayer();
+};
+
+void TestSounds::switchDecidesEveryCall_data()
+{
+    QTest::addColumn<std::optional<int>>("switchValue");
+    QTest::addColumn<bool>("plays");
+    QTest::newRow("empty at start") << std::optional<int>() << true;
+    QTest::newRow("off") << std::optional<int>(1) << false;
+    QTest::newRow("on again") << std::optional<int>(0) << true;
+}
+
+void TestSounds::switchDecidesEveryCall()
+{
+    QFETCH(std::optional<int>, switchValue);
+    QFETCH(bool, plays);
+    test::Harness h;
+    muto() = switchValue;
+    for (int n = 101; n <= 108; ++n)
+        h.player.suona(n);
+    QCOMPARE(h.sound.played.size(), plays ? 8 : 0);
+    QCOMPARE(h.player.lastImage().isEmpty(), !plays);
+}
+
+void TestSounds::secondSoundCutsOffTheFirst()
+{
+    test::Harness h;
+    h.player.suona(102);
+    const QByteArray first = h.player.lastImage();
+    h.player.suona(104);
+    QCOMPARE(h.sound.played, (QList<int>{102, 104}));
+    QCOMPARE(h.sound.playing, 104);
+    QCOMPARE(h.sound.cutOff, 1);
+    QVERIFY(h.player.lastImage() != first);
+    QCOMPARE(h.player.lastImage(), SoundPlayer::resource(104));
+}
+
+void TestSounds::pendingEventsRunInsideThePlayer()
+{
+    test::Harness h;
+    bool ran = false;
+    QTimer::singleShot(0, [&] { ran = true; });
+    h.player.suona(102);
+    QVERIFY(ran);
+}
+
+QUINTAVIA_TEST_MAIN(TestSounds)
+#include "tst_sounds.moc"

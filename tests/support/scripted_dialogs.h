@@ -1,0 +1,82 @@
+#pragma once
+#include "shell/dialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <deque>
+#include <variant>
+
+namespace quintavia::test {
+
+// Dialogs whose answers a test gives in advance. Every dialog shown is logged; a dialog that was
+// not scripted is logged in `unexpected` and answered with Cancel / No.
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Shown {
+        QString kind;   // "open", "save", "color", "question", "warning"
+        QString title;  // message boxes: the title; file dialogs: the filter
+        QString text;   // message boxes: the text; file dialogs: the proposed file name
+    };
+
+    // Answers, consumed in order. An empty optional means Cancel.
+    void answerOpen(std::optional<QString> path) { m_answers.push_back(Answer{"open", path, {}, false}); }
+    void answerSave(std::optional<QString> path) { m_answers.push_back(Answer{"save", path, {}, false}); }
+    void answerColor(std::optional<QColor> color) { m_answers.push_back(Answer{"color", {}, color, false}); }
+    void answerQuestion(bool yes) { m_answers.push_back(Answer{"question", {}, {}, yes}); }
+    void answerWarning() { m_answers.push_back(Answer{"warning", {}, {}, false}); }
+
+    std::optional<QString> openFile(QWidget*, const QString& filter, const QString& current) override
+    {
+        return take("open", filter, current) ? m_last.path : std::nullopt;
+    }
+    std::optional<QString> saveFile(QWidget*, const QString& filter, const QString& current) override
+    {
+        return take("save", filter, current) ? m_last.path : std::nullopt;
+    }
+    std::optional<QColor> chooseColor(QWidget*, const QColor& current) override
+    {
+        lastColorShown = current;
+        return take("color", QString(), current.name()) ? m_last.color : std::nullopt;
+    }
+    bool askYesNo(QWidget*, const QString& title, const QString& text) override
+    {
+        return take("question", title, text) && m_last.yes;
+    }
+    void warn(QWidget*, const QString& title, const QString& text) override
+    {
+        take("warning", title, text);
+    }
+
+    bool allAnswered() const { return m_answers.empty(); }
+
+    QList<Shown> shown;
+    QStringList unexpected;
+    QColor lastColorShown;
+
+private:
+    struct Answer {
+        QString kind;
+        std::optional<QString> path;
+        std::optional<QColor> color;
+        bool yes;
+    };
+
+    // Logs the dialog and moves its scripted answer to m_last; false when none was scripted.
+    bool take(const QString& kind, const QString& title, const QString& text)
+    {
+        shown.append({kind, title, text});
+        if (m_answers.empty() || m_answers.front().kind != kind) {
+            unexpected.append(kind + QStringLiteral(": ") + title + QStringLiteral(" / ") + text);
+            return false;
+        }
+        m_last = m_answers.front();
+        m_answers.pop_front();
+        return true;
+    }
+
+    std::deque<Answer> m_answers;
+    Answer m_last;
+};
+
+}  // namespace quintavia::test
