@@ -1,0 +1,34 @@
+#include "document/char_format.h"
+
+#include "ui/layout.h"
+
+namespace quintavia {
+
+void setRaise(QTextCharFormat& format, int twips)
+{
+    if (twips == 0) {
+        format.clearProperty(kRaiseProperty);
+        format.clearProperty(QTextFormat::TextBaselineOffset);
+        return;
+    }
+    format.setProperty(kRaiseProperty, twips);
+    // Qt moves the baseline by a percentage of the font's size.
+    const qreal points = format.fontPointSize() > 0 ? format.fontPointSize() : 12.0;
+    format.setBaselineOffset(100.0 * (twips / 20.0) / points);
+}
+
+int raiseOf(const QTextCharFormat& format)
+{
+    return format.intProperty(kRaiseProperty);
+}
+
+QTextCharFormat baseCharFormat()
+{
+    QTextCharFormat format;
+    format.setFontFamilies({QString::fromLatin1(ui::kFontFamily)});
+    format.setFontPointSize(12);
+    format.setFontWeight(QFont::Normal);
+    return format;
+}
+
+}  // namespace quintavia

@@ -1,0 +1,18 @@
+#pragma once
+#include <QTextCharFormat>
+
+namespace quintavia {
+
+// A run's raise above the baseline in twips (negative: lowered), kept exactly as set so that an
+// exponent raised by 85 twips is still 85 after saving and reading again.
+inline constexpr int kRaiseProperty = QTextFormat::UserProperty + 1;
+
+// Stores the raise and moves the glyphs by it on screen.
+void setRaise(QTextCharFormat& format, int twips);
+// The raise in twips, 0 when the run is not raised.
+int raiseOf(const QTextCharFormat& format);
+
+// The character format of ordinary exercise text: Comic Sans MS 12 pt, not bold, not raised.
+QTextCharFormat baseCharFormat();
+
+}  // namespace quintavia

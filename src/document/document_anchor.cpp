@@ -1,3 +1,0 @@
-namespace quintavia {
-int documentAnchor() { return 0; }
-}
