@@ -1,0 +1,74 @@
+#pragma once
+#include <QTextEdit>
+
+namespace quintavia {
+
+// The exercise text box: a rich-text editor that loads and saves exercise documents, gives its
+// plain text with CR LF between lines, formats the selection (or what is typed next), and tells
+// its window about every typed character before handling it.
+class RichTextBox : public QTextEdit {
+    Q_OBJECT
+
+public:
+    explicit RichTextBox(QWidget* parent = nullptr);
+
+    // Replaces the whole content with the document in `path`. On failure the content is kept
+    // and `error` (if given) gets an Italian reason.
+    bool loadFile(const QString& path, QString* error = nullptr);
+    // Writes the whole content to `path` safely (an existing file is replaced only once the new
+    // one is complete). On failure `error` gets an Italian reason.
+    bool saveFile(const QString& path, QString* error = nullptr) const;
+
+    // Plain text: lines joined by CR LF, formatting dropped, raised characters in line.
+    QString text() const;
+    // Replaces the content with plain text in the ordinary format ("" empties the box).
+    void setText(const QString& text);
+    // Empties the box, text and formatting.
+    void clearAll();
+
+    // Formats of the selection, or of the text typed next when nothing is selected.
+    void setSelColor(const QColor& color);
+    void setSelFontSize(double points);
+    void setSelBold(bool bold);
+    void setSelCharOffset(int twips);  // raise above the baseline, negative lowers
+
+    // Size and position kept in twips, as designed; inches are 1440 twips.
+    int heightTwips() const { return m_heightTwips; }
+    int topTwips() const { return m_topTwips; }
+    void setHeightTwips(int twips);
+    void setTopTwips(int twips);
+    float heightInches() const { return static_cast<float>(m_heightTwips / 1440.0); }
+    float topInches() const { return static_cast<float>(m_topTwips / 1440.0); }
+    void setHeightInches(double inches);
+    void setTopInches(double inches);
+
+    // One-line mode (the solver's answer box): Enter never inserts a line break and a pasted
+    // line break is dropped.
+    void setSingleLine(bool singleLine);
+    bool isSingleLine() const { return m_singleLine; }
+
+Q_SIGNALS:
+    // Raised for each typed character (Enter gives 13, Backspace 8) before the box handles it.
+    // A handler may change the code; 0 swallows the key.
+    void keyPress(int& keyAscii);
+    // The user changed the content (typing, keypad, paste, a line break); not raised by loading
+    // or by the window's own setText/clearAll.
+    void edited();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void mergeFormat(const QTextCharFormat& format);
+    void applyGeometry();
+
+    bool m_singleLine = false;
+    bool m_programmaticChange = false;
+    int m_heightTwips = 0;
+    int m_topTwips = 0;
+};
+
+}  // namespace quintavia
