@@ -41,6 +41,8 @@ public:
     float topInches() const { return static_cast<float>(m_topTwips / 1440.0); }
     void setHeightInches(double inches);
     void setTopInches(double inches);
+    // Places the box as designed, keeping the twips exactly.
+    void setTwipsGeometry(int left, int top, int width, int height);
 
     // One-line mode (the solver's answer box): Enter never inserts a line break and a pasted
     // line break is dropped.
@@ -59,12 +61,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     void mergeFormat(const QTextCharFormat& format);
     void applyGeometry();
 
+    int m_leftTwips = 0;
+    int m_widthTwips = 0;
     bool m_singleLine = false;
     bool m_programmaticChange = false;
     int m_heightTwips = 0;

@@ -1,0 +1,226 @@
+#include "document/rich_text_box.h"
+
+#include "document/char_format.h"
+#include "document/document_file.h"
+#include "ui/layout.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScopedValueRollback>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+
+namespace quintavia {
+
+namespace {
+
+// The character code a key press types, as a text box reports it; 0 for keys that type nothing.
+int keyAsciiOf(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Escape: return 27;
+    default: break;
+    }
+    const QString text = event->text();
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return 0;
+    return text.at(0).unicode();
+}
+
+}  // namespace
+
+RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
+{
+    setAcceptRichText(false);
+    setTabChangesFocus(true);
+    setLineWrapMode(QTextEdit::NoWrap);
+    QFont font(QString::fromLatin1(ui::kFontFamily));
+    font.setPointSizeF(12);
+    document()->setDefaultFont(font);
+    setCurrentCharFormat(baseCharFormat());
+    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        if (!m_programmaticChange)
+            Q_EMIT edited();
+    });
+}
+
+bool RichTextBox::loadFile(const QString& path, QString* error)
+{
+    rtf::ReadResult result = readDocumentFile(path);
+    if (!result.ok()) {
+        if (error)
+            *error = result.error;
+        return false;
+    }
+    QScopedValueRollback guard(m_programmaticChange, true);
+    document()->clear();
+    QTextCursor cursor(document());
+    cursor.insertFragment(QTextDocumentFragment(result.document.get()));
+    cursor.movePosition(QTextCursor::Start);
+    setTextCursor(cursor);
+    document()->clearUndoRedoStacks();
+    return true;
+}
+
+bool RichTextBox::saveFile(const QString& path, QString* error) const
+{
+    return writeDocumentFile(path, *document(), error);
+}
+
+QString RichTextBox::text() const
+{
+    return plainText(*document());
+}
+
+void RichTextBox::setText(const QString& text)
+{
+    QScopedValueRollback guard(m_programmaticChange, true);
+    clear();
+    setCurrentCharFormat(baseCharFormat());
+    if (!text.isEmpty())
+        insertPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void RichTextBox::clearAll()
+{
+    QScopedValueRollback guard(m_programmaticChange, true);
+    clear();
+    QTextCursor cursor(document());
+    cursor.setBlockFormat(QTextBlockFormat());
+    setCurrentCharFormat(baseCharFormat());
+    document()->clearUndoRedoStacks();
+}
+
+void RichTextBox::mergeFormat(const QTextCharFormat& format)
+{
+    // With a selection this formats the selected text; without, the text typed next.
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextBox::setSelColor(const QColor& color)
+{
+    QTextCharFormat format;
+    format.setForeground(color);
+    mergeFormat(format);
+}
+
+void RichTextBox::setSelFontSize(double points)
+{
+    QTextCharFormat format;
+    format.setFontPointSize(points);
+    mergeFormat(format);
+    // A raise is kept relative to the size, so it follows a change of size.
+    if (const int raise = raiseOf(currentCharFormat()))
+        setSelCharOffset(raise);
+}
+
+void RichTextBox::setSelBold(bool bold)
+{
+    QTextCharFormat format;
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    mergeFormat(format);
+}
+
+void RichTextBox::setSelCharOffset(int twips)
+{
+    QTextCharFormat format;
+    format.setFontPointSize(currentCharFormat().fontPointSize());
+    setRaise(format, twips);
+    format.clearProperty(QTextFormat::FontPointSize);
+    if (twips == 0) {
+        // Merging cannot remove properties: set them to "not raised" explicitly.
+        format.setProperty(kRaiseProperty, 0);
+        format.setBaselineOffset(0);
+    }
+    mergeFormat(format);
+}
+
+void RichTextBox::setTwipsGeometry(int left, int top, int width, int height)
+{
+    m_leftTwips = left;
+    m_topTwips = top;
+    m_widthTwips = width;
+    m_heightTwips = height;
+    applyGeometry();
+}
+
+void RichTextBox::setHeightTwips(int twips)
+{
+    m_heightTwips = twips;
+    applyGeometry();
+}
+
+void RichTextBox::setTopTwips(int twips)
+{
+    m_topTwips = twips;
+    applyGeometry();
+}
+
+void RichTextBox::setHeightInches(double inches)
+{
+    setHeightTwips(qRound(inches * 1440.0));
+}
+
+void RichTextBox::setTopInches(double inches)
+{
+    setTopTwips(qRound(inches * 1440.0));
+}
+
+void RichTextBox::applyGeometry()
+{
+    setGeometry(ui::twipsToPixels(m_leftTwips), ui::twipsToPixels(m_topTwips),
+                ui::twipsToPixels(m_widthTwips), ui::twipsToPixels(m_heightTwips));
+}
+
+void RichTextBox::setSingleLine(bool singleLine)
+{
+    m_singleLine = singleLine;
+    setVerticalScrollBarPolicy(singleLine ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+}
+
+void RichTextBox::keyPressEvent(QKeyEvent* event)
+{
+    int code = keyAsciiOf(event);
+    if (code != 0) {
+        const int typed = code;
+        Q_EMIT keyPress(code);
+        if (code == 0) {
+            event->accept();
+            return;
+        }
+        if (m_singleLine && code == 13) {
+            event->accept();  // one line only: Enter never becomes a line break
+            return;
+        }
+        if (code != typed && code >= 32) {
+            insertPlainText(QString(QChar(code)));
+            event->accept();
+            return;
+        }
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+bool RichTextBox::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source && source->hasText();
+}
+
+void RichTextBox::insertFromMimeData(const QMimeData* source)
+{
+    if (!source || !source->hasText())
+        return;
+    // Pasted text takes the format in force at the caret, like typed text.
+    QString text = source->text();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (m_singleLine)
+        text.remove(QLatin1Char('\n'));
+    insertPlainText(text);
+}
+
+}  // namespace quintavia

@@ -1,0 +1,232 @@
+#include "document/char_format.h"
+#include "document/keypad.h"
+#include "document/rich_text_box.h"
+#include "test_harness.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+#include <QTextBlock>
+#include <QToolButton>
+
+using namespace quintavia;
+
+namespace {
+
+// A frame holding one button per key, as a window's layout would make it.
+struct KeypadRig {
+    test::Harness h;
+    QWidget window;
+    QWidget* frame = new QWidget(&window);
+    RichTextBox* box = new RichTextBox(&window);
+    Keypad* keypad = nullptr;
+
+    KeypadRig()
+    {
+        frame->setObjectName("Frame1");
+        for (const KeyDef& key : keyTable()) {
+            auto* b = new QToolButton(frame);
+            b->setObjectName(QString::fromUtf8(key.name));
+        }
+        keypad = new Keypad(frame, *box, h.player);
+        window.show();
+    }
+    void click(const char* name)
+    {
+        QTest::mouseClick(keypad->button(name), Qt::LeftButton);
+    }
+    void settle() { QCoreApplication::processEvents(); }
+    // Size, bold and raise of the character at `position`.
+    std::tuple<double, bool, int> formatAt(int position)
+    {
+        QTextCursor c(box->document());
+        c.setPosition(position + 1);
+        const QTextCharFormat f = c.charFormat();
+        return {f.fontPointSize(), f.fontWeight() == QFont::Bold, raiseOf(f)};
+    }
+};
+
+}  // namespace
+
+class TestRichTextBox : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void keypadTypesAsTheKeyboard_data();
+    void keypadTypesAsTheKeyboard();
+    void keyFormats();
+    void backspaceAfterExponent();
+    void selectionIsFormattedThenReplaced();
+    void quickClicksArriveInOrder();
+    void everyKeyPlaysItsClickFirst();
+    void captionsKeepTheirBlanks();
+    void singleLineNeverTakesALineBreak();
+    void keyPressSeesCharactersFirst();
+    void editedOnlyForTheUsersChanges();
+    void geometryKeepsTwips();
+};
+
+void TestRichTextBox::keypadTypesAsTheKeyboard_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("digits and signs") << QStringList{"Cmd_3", "Cmd_più", "Cmd_2", "Cmd_uguale", "Cmd_5"} << "3+2=5";
+    QTest::newRow("x and middle dot as such") << QStringList{"Cmd_4", "Cmd_per", "Cmd_2", "cmd_puntino", "Cmd_1"} << "4x2·1";
+    QTest::newRow("all brackets") << QStringList{"Cmd_graffa_aperta", "Cmd_quadra_aperta", "Cmd_tonda_aperta",
+                                                 "Cmd_tonda_chiusa", "Cmd_quadra_chiusa", "Cmd_graffa_chiusa"}
+                                  << "{[()]}";
+    QTest::newRow("two-digit exponent in line") << QStringList{"Cmd_2", "cmd_prima", "cmd_alla0"} << "210";
+    QTest::newRow("comma, colon, slash, minus") << QStringList{"Cmd_1", "Cmd_virgola", "Cmd_5", "Cmd_diviso", "cmd_slash", "Cmd_meno"} << "1,5:/-";
+}
+
+void TestRichTextBox::keypadTypesAsTheKeyboard()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QString, text);
+    KeypadRig rig;
+    for (const QString& key : keys)
+        rig.click(key.toUtf8().constData());
+    rig.settle();
+    QCOMPARE(rig.box->text(), text);
+}
+
+void TestRichTextBox::keyFormats()
+{
+    KeypadRig rig;
+    rig.click("Cmd_3");
+    rig.click("Cmd_quadrato");
+    rig.click("Cmd_cubo");
+    rig.click("cmd_prima");
+    rig.click("cmd_alla0");
+    rig.settle();
+    QCOMPARE(rig.box->text(), QStringLiteral("32310"));
+    using F = std::tuple<double, bool, int>;
+    QCOMPARE(rig.formatAt(0), F(12, false, 0));
+    QCOMPARE(rig.formatAt(1), F(8, true, 85));
+    QCOMPARE(rig.formatAt(2), F(12, false, 0));
+    QCOMPARE(rig.formatAt(3), F(8, true, 85));
+    QCOMPARE(rig.formatAt(4), F(8, true, 85));
+}
+
+void TestRichTextBox::backspaceAfterExponent()
+{
+    KeypadRig rig;
+    rig.click("Cmd_5");
+    rig.click("Cmd_quadrato");
+    rig.click("Cmd_backspace");
+    rig.settle();
+    QCOMPARE(rig.box->text(), QStringLiteral("5"));
+    // The insertion point is ordinary again: a typed key comes out plain.
+    QTest::keyClicks(rig.box, "1");
+    QCOMPARE(rig.formatAt(1), (std::tuple<double, bool, int>(12, false, 0)));
+}
+
+void TestRichTextBox::selectionIsFormattedThenReplaced()
+{
+    KeypadRig rig;
+    rig.box->setText("123");
+    QTextCursor c = rig.box->textCursor();
+    c.setPosition(1);
+    c.setPosition(3, QTextCursor::KeepAnchor);
+    rig.box->setTextCursor(c);
+    rig.click("Cmd_quadrato");
+    rig.settle();
+    QCOMPARE(rig.box->text(), QStringLiteral("12"));
+    QCOMPARE(std::get<2>(rig.formatAt(1)), 85);
+    c.select(QTextCursor::Document);
+    rig.box->setTextCursor(c);
+    rig.click("Cmd_backspace");
+    rig.settle();
+    QCOMPARE(rig.box->text(), QString());
+}
+
+void TestRichTextBox::quickClicksArriveInOrder()
+{
+    KeypadRig rig;
+    // Both clicks are handled before either key is delivered.
+    rig.keypad->button("Cmd_1")->click();
+    rig.keypad->button("Cmd_2")->click();
+    QCOMPARE(rig.box->text(), QString());
+    rig.settle();
+    QCOMPARE(rig.box->text(), QStringLiteral("12"));
+}
+
+void TestRichTextBox::everyKeyPlaysItsClickFirst()
+{
+    KeypadRig rig;
+    for (const KeyDef& key : keyTable())
+        rig.click(key.name);
+    rig.settle();
+    QCOMPARE(rig.h.sound.played, QList<int>(keyTable().size(), 102));
+    QVERIFY(rig.box->hasFocus());
+}
+
+void TestRichTextBox::captionsKeepTheirBlanks()
+{
+    KeypadRig rig;
+    QCOMPARE(keyTable().size(), std::size_t(35));
+    QCOMPARE(rig.keypad->button("cmd_allasettima")->text(), QStringLiteral(" 7    "));
+    QCOMPARE(rig.keypad->button("cmd_allanona")->text(), QStringLiteral(" 9   "));
+    QCOMPARE(rig.keypad->button("Cmd_più")->text(), QStringLiteral("+"));
+    QCOMPARE(rig.keypad->button("Cmd_più")->accessibleName(), QStringLiteral("più"));
+}
+
+void TestRichTextBox::singleLineNeverTakesALineBreak()
+{
+    RichTextBox box;
+    box.setSingleLine(true);
+    box.show();
+    QTest::keyClicks(&box, "3+2");
+    QTest::keyClick(&box, Qt::Key_Return);
+    QTest::keyClick(&box, Qt::Key_Enter);
+    QApplication::clipboard()->setText("\r\n5\r\n");
+    box.paste();
+    QCOMPARE(box.text(), QStringLiteral("3+25"));
+    RichTextBox multi;
+    QTest::keyClicks(&multi, "A");
+    QTest::keyClick(&multi, Qt::Key_Return);
+    QTest::keyClicks(&multi, "B");
+    QCOMPARE(multi.text(), QStringLiteral("A\r\nB"));
+}
+
+void TestRichTextBox::keyPressSeesCharactersFirst()
+{
+    RichTextBox box;
+    QList<std::pair<int, QString>> seen;
+    connect(&box, &RichTextBox::keyPress, &box, [&](int& code) { seen.append({code, box.text()}); });
+    QTest::keyClicks(&box, "a");
+    QTest::keyClick(&box, Qt::Key_Return);
+    QTest::keyClick(&box, Qt::Key_Left);  // not a character
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen[0], (std::pair<int, QString>('a', QString())));
+    QCOMPARE(seen[1], (std::pair<int, QString>(13, QStringLiteral("a"))));
+}
+
+void TestRichTextBox::editedOnlyForTheUsersChanges()
+{
+    RichTextBox box;
+    int edits = 0;
+    connect(&box, &RichTextBox::edited, &box, [&] { ++edits; });
+    box.setText("3+2");
+    box.clearAll();
+    QCOMPARE(edits, 0);
+    QTest::keyClicks(&box, "7");
+    QCOMPARE(edits, 1);
+}
+
+void TestRichTextBox::geometryKeepsTwips()
+{
+    RichTextBox box;
+    box.setTwipsGeometry(120, 720, 6735, 465);
+    box.setHeightInches(0.32);
+    QCOMPARE(box.heightTwips(), 461);
+    for (int i = 0; i < 3; ++i)
+        box.setHeightInches(box.heightInches() + 0.24);
+    QCOMPARE(box.heightTwips(), 461 + 3 * 346);
+    QCOMPARE(box.height(), (461 + 3 * 346 + 7) / 15);
+    box.setTopInches(0.5);
+    QCOMPARE(box.y(), 48);
+}
+
+QUINTAVIA_TEST_MAIN(TestRichTextBox)
+#include "tst_rich_text_box.moc"
