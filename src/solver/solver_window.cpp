@@ -1,18 +1,242 @@
 #include "solver/solver_window.h"
 
+#include "document/clipboard_text.h"
+#include "document/keypad.h"
+#include "document/rich_text_box.h"
+#include "shell/dialogs.h"
+#include "shell/sound_player.h"
+#include "shell/window_registry.h"
 #include "shell/window_setup.h"
+#include "ui/solver_layout.h"
+#include "ui/window_builder.h"
 
-#include <QWidget>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+#include <QToolButton>
 
 namespace quintavia {
 
-QWidget* createSolverWindow(WindowRegistry&)
+namespace {
+
+const char* const kFilter = "file .rtf (Rich Text Format)|*.rtf";
+
+QString fileLabel(const QString& path)
 {
-    auto* window = new QWidget;
-    window->setObjectName(QStringLiteral("frmQuintavia"));
-    window->setWindowTitle(QStringLiteral("Risoluzione"));
-    prepareWindow(window);
-    return window;
+    return QString::fromUtf8("«%1»").arg(QFileInfo(path).fileName());
+}
+
+}  // namespace
+
+QWidget* createSolverWindow(WindowRegistry& registry)
+{
+    return new SolverWindow(registry);
+}
+
+SolverWindow::SolverWindow(WindowRegistry& registry)
+    : m_registry(registry), m_dialog(registry.dialogs())
+{
+    prepareWindow(this);
+
+    const auto makeBox = [](const ui::ControlSpec& c, QWidget* parent) -> QWidget* {
+        auto* box = new RichTextBox(parent);
+        box->setTwipsGeometry(c.left, c.top, c.width, c.height);
+        // Only the revealed lines may show: no scrolling to the ones below.
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        return box;
+    };
+    const ui::Controls controls = ui::buildWindow(this, ui::solverLayout(), makeBox);
+    m_document = controls.get<RichTextBox>(QStringLiteral("RTB1"));
+    m_answer = controls.get<RichTextBox>(QStringLiteral("RTB2"));
+    m_message = controls.get<QLabel>(QStringLiteral("lblMessaggio"));
+    m_open = controls.get<QToolButton>(QStringLiteral("cmdApri"));
+    m_frame = controls.get<QFrame>(QStringLiteral("Frame1"));
+    m_openStyle = m_open->styleSheet();
+    setOpenButtonColour(ui::kOpenBright.toColor());
+
+    m_answer->setSingleLine(true);
+    m_keypad = std::make_unique<Keypad>(m_frame, *m_answer, registry.sound());
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(500);
+
+    connect(m_open, &QToolButton::clicked, this, &SolverWindow::cmdApriClick);
+    connect(controls.get<QToolButton>(QStringLiteral("Cmd_esci")), &QToolButton::clicked, this,
+            &SolverWindow::cmdEsciClick);
+    connect(controls.get<QToolButton>(QStringLiteral("Cmd_invio")), &QToolButton::clicked, this,
+            &SolverWindow::cmdInvioClick);
+    connect(controls.get<QToolButton>(QStringLiteral("cmdAiuto")), &QToolButton::clicked, this,
+            &SolverWindow::cmdAiutoClick);
+    connect(m_answer, &RichTextBox::keyPress, this, &SolverWindow::answerKeyPress);
+    connect(m_timer, &QTimer::timeout, this, &SolverWindow::timer1Tick);
+
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    m_frame->setEnabled(false);
+    m_answer->setEnabled(false);
+    m_document->setHeightInches(reveal::kStartHeight);
+    m_answer->setHeightInches(reveal::kAnswerHeight);
+    m_answer->setTopInches(reveal::kAnswerTop);
+    m_timer->start();
+
+    ui::centreOn(this, registry.find(WindowKind::Start));
+}
+
+SolverWindow::~SolverWindow() = default;
+
+QColor SolverWindow::openButtonColour() const
+{
+    return m_open->property("backColor").value<QColor>();
+}
+
+void SolverWindow::setOpenButtonColour(const QColor& colour)
+{
+    // The later rule wins over the face colour of the button's own style.
+    m_open->setStyleSheet(m_openStyle
+                          + QStringLiteral("QToolButton { background-color: %1; }").arg(colour.name()));
+    m_open->setProperty("backColor", colour);
+}
+
+bool SolverWindow::play(int number)
+{
+    const QPointer<SolverWindow> self(this);
+    m_registry.sound().suona(number);
+    return !self.isNull();
+}
+
+void SolverWindow::timer1Tick()
+{
+    setOpenButtonColour(ui::kOpenBright.toColor());
+    if (m_blinker.tick() == Blinker::Colour::Dark)
+        setOpenButtonColour(ui::kOpenDark.toColor());
+}
+
+void SolverWindow::cmdApriClick()
+{
+    m_session.resetErrors();
+    if (!play(107))
+        return;
+    setOpenButtonColour(ui::kOpenBright.toColor());
+    m_session.resetHelps();
+    m_answer->setText(QString());
+    m_message->clear();
+    m_document->setHeightInches(reveal::kStartHeight);
+    m_answer->setTopInches(reveal::kAnswerTop);
+
+    // A cancelled dialog keeps the file chosen before, which is then opened again.
+    if (!m_dialog.showOpen(this, QString::fromUtf8(kFilter)) && m_dialog.fileName().isEmpty()) {
+        showNoExercise();
+        return;
+    }
+    const QString fileName = m_dialog.fileName();
+    QString error;
+    if (!m_document->loadFile(fileName, &error)) {
+        refuse(QString::fromUtf8("Non riesco ad aprire l'esercizio %1.\n%2").arg(fileLabel(fileName), error));
+        return;
+    }
+    const QString espressione = passThroughClipboard(m_document->text(), ClipboardAfter::KeepText);
+    if (espressione.isEmpty()) {
+        // Nothing to solve; the steps of an earlier exercise no longer match what is shown.
+        showNoExercise();
+        return;
+    }
+    if (!passaggi(espressione))
+        refuse(QString::fromUtf8("L'esercizio %1 ha troppe righe per essere risolto.").arg(fileLabel(fileName)));
+}
+
+bool SolverWindow::passaggi(const QString& text)
+{
+    if (!m_session.start(text))
+        return false;
+    m_timer->stop();
+    m_answer->setEnabled(true);
+    m_answer->setFocus();
+    m_frame->setEnabled(true);
+    return true;
+}
+
+void SolverWindow::showNoExercise()
+{
+    m_session.stop();
+    m_frame->setEnabled(false);
+    m_answer->setEnabled(false);
+    if (!m_timer->isActive())
+        m_timer->start();
+}
+
+void SolverWindow::refuse(const QString& text)
+{
+    m_document->clearAll();
+    showNoExercise();
+    m_registry.dialogs().warn(this, QStringLiteral("Avviso"), text);
+}
+
+void SolverWindow::cmdEsciClick()
+{
+    if (!play(107))
+        return;
+    if (QWidget* start = m_registry.load(WindowKind::Start))
+        start->show();
+    m_registry.unload(WindowKind::Solver);
+}
+
+void SolverWindow::answerKeyPress(int& keyAscii)
+{
+    // The key goes on to the box, which keeps a single line and so drops the line break.
+    if (keyAscii == 13)
+        cmdInvioClick();
+}
+
+void SolverWindow::cmdInvioClick()
+{
+    if (m_session.isRight(m_answer->text())) {
+        if (!play(104))
+            return;
+        m_message->setText(SolverSession::rightMessage());
+        const auto g = reveal::afterRightStep(m_document->heightInches(), m_answer->topInches());
+        m_document->setHeightInches(g.documentHeight);
+        m_answer->setTopInches(g.answerTop);
+        m_session.advance();
+        prossimoPassaggio();
+    } else {
+        if (!play(103))
+            return;
+        m_message->setText(SolverSession::wrongMessage());
+        m_session.countError();
+        m_answer->setFocus();
+    }
+}
+
+void SolverWindow::cmdAiutoClick()
+{
+    if (!play(102))
+        return;
+    m_message->clear();
+    const auto g = reveal::afterHelp(m_document->heightInches(), m_answer->topInches());
+    m_document->setHeightInches(g.documentHeight);
+    m_answer->setTopInches(g.answerTop);
+    m_session.advance();
+    m_session.countHelp();
+    prossimoPassaggio();
+}
+
+void SolverWindow::prossimoPassaggio()
+{
+    m_answer->setText(QString());
+    m_answer->setFocus();
+    if (!m_session.finished())
+        return;
+    m_message->setText(m_session.finalMessage());
+    if (!play(m_session.finalSound()))
+        return;
+    m_frame->setEnabled(false);
+    m_answer->setEnabled(false);
+    m_timer->start();
 }
 
 }  // namespace quintavia

@@ -1,7 +1,70 @@
 #pragma once
-class QWidget;
+#include "shell/common_dialog.h"
+#include "solver/solver_session.h"
+
+#include <QColor>
+#include <QWidget>
+
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QTimer;
+class QToolButton;
+
 namespace quintavia {
+
+class Keypad;
+class RichTextBox;
 class WindowRegistry;
+
 // Creates the solver window.
 QWidget* createSolverWindow(WindowRegistry& registry);
+
+// The pupil's window: opens an exercise, checks each step typed in the answer box, reveals the
+// document line by line and reports errors and helps at the end.
+class SolverWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SolverWindow(WindowRegistry& registry);
+    ~SolverWindow() override;
+
+    const SolverSession& session() const { return m_session; }
+    // The open button's face colour (it blinks while no exercise runs).
+    QColor openButtonColour() const;
+
+public Q_SLOTS:
+    // One blink of the open button; the timer calls it every 500 ms.
+    void timer1Tick();
+
+private:
+    void cmdApriClick();
+    void cmdEsciClick();
+    void cmdInvioClick();
+    void cmdAiutoClick();
+    void answerKeyPress(int& keyAscii);
+    bool passaggi(const QString& text);
+    void prossimoPassaggio();
+    void showNoExercise();
+    void refuse(const QString& text);
+    void setOpenButtonColour(const QColor& colour);
+    // Plays a sound; false when the window went away while pending events ran.
+    bool play(int number);
+
+    WindowRegistry& m_registry;
+    CommonDialog m_dialog;
+    SolverSession m_session;
+    Blinker m_blinker;
+
+    RichTextBox* m_document = nullptr;
+    RichTextBox* m_answer = nullptr;
+    QLabel* m_message = nullptr;
+    QToolButton* m_open = nullptr;
+    QFrame* m_frame = nullptr;
+    QTimer* m_timer = nullptr;
+    QString m_openStyle;
+    std::unique_ptr<Keypad> m_keypad;
+};
+
 }  // namespace quintavia

@@ -1,0 +1,89 @@
+#pragma once
+#include "document/step_table.h"
+
+#include <QString>
+
+namespace quintavia {
+
+// What the solver window knows about the exercise in progress: the step table, the line counter,
+// the error and help counters, and the texts and sounds that follow from them. No widgets here.
+class SolverSession {
+public:
+    // Messages of the message line.
+    static QString rightMessage();
+    static QString wrongMessage();
+
+    // Counters back to 0 when an exercise is opened.
+    void resetErrors() { m_errori = 0; }
+    void resetHelps() { m_aiuto = 0; }
+
+    // Builds the step table from the document's plain text and points at its first line.
+    // False, and nothing changed, when the text has too many lines to count.
+    bool start(const QString& plainText);
+    bool running() const { return m_lineCount > 0; }
+    // Forgets the exercise: nothing to check any more.
+    void stop();
+
+    // The answer box's text is right when it equals the next line, character for character.
+    bool isRight(const QString& answer) const;
+    void countError() { ++m_errori; }
+    void countHelp() { ++m_aiuto; }
+    // One more line shown. False when the counter cannot go further (it then stays).
+    bool advance();
+    // No line after the ones shown: the exercise is over.
+    bool finished() const;
+
+    // "Hai finito con 2 errori e 1 aiuto " and the like.
+    QString finalMessage() const;
+    // 101 when fewer than 3 helps were taken, else 104.
+    int finalSound() const;
+
+    int errori() const { return m_errori; }
+    int aiuto() const { return m_aiuto; }
+    qint16 contatore() const { return m_contatore; }
+    const StepTable& steps() const { return m_steps; }
+    // The line the pupil must type next, with its CR LF (empty after the last line).
+    QString expected() const;
+
+private:
+    StepTable m_steps;
+    qint16 m_contatore = 0;
+    qint16 m_lineCount = 0;
+    int m_errori = 0;
+    int m_aiuto = 0;
+};
+
+// How the document box grows as lines are revealed, and where the answer box then stands.
+// Lengths in inches; the boxes keep them in whole twips.
+namespace reveal {
+inline constexpr double kStartHeight = 0.32;  // only the expression shows
+inline constexpr double kAnswerHeight = 0.32;
+inline constexpr double kAnswerTop = 0.5;
+inline constexpr double kLine = 0.24;
+inline constexpr float kHelpLimit = 3.71f;  // compared in single precision, as the box gives it
+inline constexpr double kHelpCap = 3.72;
+
+struct Geometry {
+    double documentHeight;
+    double answerTop;
+};
+// A right step shows one more line and moves the answer box down with it.
+Geometry afterRightStep(float documentHeight, float answerTop);
+// A help grows the same way until the limit; past it the box is set to the cap and the answer
+// box stays.
+Geometry afterHelp(float documentHeight, float answerTop);
+}  // namespace reveal
+
+// The open button's blinking: bright on one tick, dark on the next. The counter lives as long as
+// the window, so the first tick after an exercise may show either colour.
+class Blinker {
+public:
+    enum class Colour { Bright, Dark };
+    // One tick: the colour the button ends on.
+    Colour tick();
+
+private:
+    qint16 m_counter = 0;
+};
+
+}  // namespace quintavia
