@@ -1,18 +1,207 @@
 #include "editor/editor_window.h"
 
+#include "document/clipboard_text.h"
+#include "document/keypad.h"
+#include "document/rich_text_box.h"
+#include "shell/dialogs.h"
+#include "shell/sound_player.h"
+#include "shell/window_registry.h"
 #include "shell/window_setup.h"
+#include "ui/editor_layout.h"
+#include "ui/window_builder.h"
 
-#include <QWidget>
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QKeyEvent>
 
 namespace quintavia {
 
-QWidget* createEditorWindow(WindowRegistry&)
+namespace {
+
+const QString kRtfFilter = QStringLiteral("file .rtf (Rich Text Format)|*.rtf");
+const QString kAvviso = QStringLiteral("Avviso");
+
+QString nativeName(const QString& path) { return QDir::toNativeSeparators(path); }
+
+}  // namespace
+
+QWidget* createEditorWindow(WindowRegistry& registry)
 {
-    auto* window = new QWidget;
-    window->setObjectName(QStringLiteral("frmEditor"));
-    window->setWindowTitle(QStringLiteral("Editor"));
-    prepareWindow(window);
-    return window;
+    return new EditorWindow(registry);
+}
+
+EditorWindow::EditorWindow(WindowRegistry& registry)
+    : m_registry(registry), m_dialog(registry.dialogs())
+{
+    prepareWindow(this);
+
+    const ui::Controls controls = ui::buildWindow(
+        this, ui::editorLayout(), [](const ui::ControlSpec&, QWidget* parent) -> QWidget* {
+            return new RichTextBox(parent);
+        });
+    m_box = controls.get<RichTextBox>(QStringLiteral("RichTextBox1"));
+    m_frame = controls.get<QFrame>(QStringLiteral("Frame1"));
+    m_salva = controls.get<QAbstractButton>(QStringLiteral("cmdSalva"));
+    m_colore = controls.get<QAbstractButton>(QStringLiteral("cmdColore"));
+    Q_ASSERT(m_box && m_frame && m_salva && m_colore);
+
+    m_keypad = std::make_unique<Keypad>(m_frame, *m_box, registry.sound());
+    auto* invio = controls.get<QAbstractButton>(QStringLiteral("Cmd_invio"));
+    invio->setAccessibleName(QStringLiteral("Invio"));
+
+    auto wire = [&](const char* name, void (EditorWindow::*handler)()) {
+        auto* button = controls.get<QAbstractButton>(QString::fromLatin1(name));
+        connect(button, &QAbstractButton::clicked, this, handler);
+    };
+    wire("cmdNuovo", &EditorWindow::cmdNuovo_Click);
+    wire("cmdModifica", &EditorWindow::cmdModifica_Click);
+    wire("cmdSalva", &EditorWindow::cmdSalva_Click);
+    wire("cmdColore", &EditorWindow::cmdColore_Click);
+    wire("Cmd_esci", &EditorWindow::Cmd_esci_Click);
+    wire("Cmd_invio", &EditorWindow::Cmd_invio_Click);
+    connect(m_box.data(), &RichTextBox::edited, this, [this] { m_session.changed(); });
+
+    Form_Load();
+    ui::centreOn(this, registry.find(WindowKind::Start));
+}
+
+EditorWindow::~EditorWindow() = default;
+
+void EditorWindow::suona(int number)
+{
+    m_registry.sound().suona(number);
+}
+
+void EditorWindow::Form_Load()
+{
+    m_recorder.reset();
+    m_session = EditorSession();
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    applyState();
+}
+
+void EditorWindow::applyState()
+{
+    const bool open = m_session.documentOpen();
+    m_frame->setEnabled(open);
+    m_box->setEnabled(open);
+    m_colore->setEnabled(open);
+    m_salva->setEnabled(open);
+}
+
+bool EditorWindow::settleUnsavedWork()
+{
+    if (!m_session.unsaved())
+        return true;
+    if (!m_registry.dialogs().askYesNo(this, kAvviso, QStringLiteral("Salvi il lavoro fatto?")))
+        return true;  // No: the work is given up on purpose
+    return salva();
+}
+
+void EditorWindow::cmdNuovo_Click()
+{
+    suona(107);
+    if (!settleUnsavedWork())
+        return;
+    m_session.started();
+    m_recorder.reset();
+    applyState();
+    m_box->clearAll();
+    m_box->setFocus();
+}
+
+void EditorWindow::cmdModifica_Click()
+{
+    suona(107);
+    if (!settleUnsavedWork())
+        return;
+    const QString previousName = m_dialog.fileName();
+    if (!m_dialog.showOpen(this, kRtfFilter))
+        return;
+    QString reason;
+    if (!m_box->loadFile(m_dialog.fileName(), &reason)) {
+        const QString failed = m_dialog.fileName();
+        // The next save must not propose the file that could not be read.
+        m_dialog.setFileName(previousName);
+        m_registry.dialogs().warn(this, kAvviso,
+                                  QStringLiteral("Non è stato possibile aprire il file \"%1\".\n%2")
+                                      .arg(nativeName(failed), reason));
+        return;
+    }
+    m_session.opened();
+    applyState();
+    m_box->setFocus();
+}
+
+void EditorWindow::cmdSalva_Click()
+{
+    salva();
+}
+
+bool EditorWindow::salva()
+{
+    suona(107);
+    if (!m_dialog.showSave(this, kRtfFilter))
+        return false;
+    const QString chosen = m_dialog.fileName();
+    const QString target = exerciseFileName(chosen);
+    // The dialog asked about the name as typed; a completed name needs its own question.
+    if (target != chosen && QFileInfo::exists(target)
+        && !m_registry.dialogs().askYesNo(
+            this, kAvviso,
+            QStringLiteral("Il file \"%1\" esiste già. Vuoi sostituirlo?").arg(nativeName(target))))
+        return false;
+    m_dialog.setFileName(target);
+    QString reason;
+    if (!m_box->saveFile(target, &reason)) {
+        m_registry.dialogs().warn(this, kAvviso,
+                                  QStringLiteral("Non è stato possibile salvare il file \"%1\".\n%2")
+                                      .arg(nativeName(target), reason));
+        return false;
+    }
+    m_session.saved();
+    return true;
+}
+
+void EditorWindow::cmdColore_Click()
+{
+    suona(107);
+    // A cancelled dialog leaves the colour it opened with, and that colour is applied.
+    m_dialog.showColor(this);
+    m_box->setSelColor(m_dialog.color());
+    if (m_box->textCursor().hasSelection())
+        m_session.changed();
+    m_box->setFocus();
+}
+
+void EditorWindow::Cmd_esci_Click()
+{
+    suona(107);
+    if (!settleUnsavedWork())
+        return;  // the save did not happen: stay, with the work in the box
+    if (QWidget* start = m_registry.load(WindowKind::Start))
+        start->show();
+    m_registry.unload(WindowKind::Editor);
+}
+
+void EditorWindow::Cmd_invio_Click()
+{
+    const InvioDecision decision =
+        m_recorder.press(passThroughClipboard(m_box->text(), ClipboardAfter::Clear));
+    m_box->setEnabled(true);
+    m_box->setFocus();
+    if (decision == InvioDecision::LineBreak) {
+        // Queued like a typed Enter: it replaces a selection and splits the line at the caret.
+        QCoreApplication::postEvent(
+            m_box, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")));
+        suona(104);
+    } else {
+        m_registry.dialogs().warn(this, kAvviso, QStringLiteral("Non puoi aggiungere altri passaggi"));
+        m_recorder.refused();
+    }
 }
 
 }  // namespace quintavia

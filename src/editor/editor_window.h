@@ -1,7 +1,63 @@
 #pragma once
-class QWidget;
+#include "editor/editor_session.h"
+#include "shell/common_dialog.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+class QAbstractButton;
+class QFrame;
+
 namespace quintavia {
+
+class Keypad;
+class RichTextBox;
 class WindowRegistry;
+
 // Creates the editor window.
 QWidget* createEditorWindow(WindowRegistry& registry);
+
+// The editor window `frmEditor`: the teacher writes an exercise, one step a line, and saves it.
+class EditorWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit EditorWindow(WindowRegistry& registry);
+    ~EditorWindow() override;
+
+    const EditorSession& session() const { return m_session; }
+    const StepRecorder& recorder() const { return m_recorder; }
+    const CommonDialog& commonDialog() const { return m_dialog; }
+
+private:
+    void Form_Load();
+    void cmdNuovo_Click();
+    void cmdModifica_Click();
+    void cmdSalva_Click();
+    void cmdColore_Click();
+    void Cmd_esci_Click();
+    void Cmd_invio_Click();
+
+    // The Salva action; true once the document is on disk.
+    bool salva();
+    // Before the document is let go: asks about unsaved work and saves on Yes. False when the
+    // work would be lost (the save was cancelled or failed), so the caller must stop.
+    bool settleUnsavedWork();
+    // Enables or disables what depends on a document being open.
+    void applyState();
+    void suona(int number);
+
+    WindowRegistry& m_registry;
+    CommonDialog m_dialog;
+    EditorSession m_session;
+    StepRecorder m_recorder;
+    QPointer<RichTextBox> m_box;
+    QFrame* m_frame = nullptr;
+    QAbstractButton* m_salva = nullptr;
+    QAbstractButton* m_colore = nullptr;
+    std::unique_ptr<Keypad> m_keypad;
+};
+
 }  // namespace quintavia

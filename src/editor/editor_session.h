@@ -1,0 +1,74 @@
+#pragma once
+#include "document/step_table.h"
+
+#include <QString>
+
+namespace quintavia {
+
+// Where the editor's document stands.
+enum class EditorState {
+    Idle,     // just loaded: no document, only Nuova, Modifica and Esci respond
+    Writing,  // a document started or opened, with work not saved yet
+    Saved,    // the document as it is now has been saved
+};
+
+// The editor's unsaved-work bookkeeping. Every change after a save makes the work unsaved again,
+// so nothing typed can be lost by leaving, starting a new document or opening another one.
+class EditorSession {
+public:
+    EditorState state() const { return m_state; }
+
+    // The flag the window asks before it lets go of the document: 1 unsaved, 0 nothing to save.
+    int m() const { return m_state == EditorState::Writing ? 1 : 0; }
+    bool unsaved() const { return m() == 1; }
+    // Keypad, Invio, document box, Colore and Salva respond only while a document is open.
+    bool documentOpen() const { return m_state != EditorState::Idle; }
+
+    void started() { m_state = EditorState::Writing; }  // Nuova
+    void opened() { m_state = EditorState::Writing; }   // Modifica, once the file is read
+    void saved() { m_state = EditorState::Saved; }
+    // Typing, keypad, Invio, a colour: ignored while no document is open.
+    void changed()
+    {
+        if (m_state == EditorState::Saved)
+            m_state = EditorState::Writing;
+    }
+
+private:
+    EditorState m_state = EditorState::Idle;
+};
+
+// The name a document is written under: the solver only offers ".rtf" files, so a name that does
+// not end in ".rtf" gets it (a trailing dot is dropped first, as the file system would).
+QString exerciseFileName(const QString& chosen);
+
+// The Invio button adds a line only while the document has fewer than this many lines.
+inline constexpr int kLineLimit = 15;
+
+enum class InvioDecision { LineBreak, Refuse };
+
+// The decision for a document of `lines` lines; 0 stands for more lines than can be counted.
+InvioDecision decideInvio(qint16 lines);
+
+// The Invio button's line count: the text taken at the last press, the step table built from it
+// and the counter left at its number of lines.
+class StepRecorder {
+public:
+    // Counts the lines of `plainText` (CR LF between lines) and decides.
+    InvioDecision press(const QString& plainText);
+    // After the limit warning the counter starts again from 1.
+    void refused() { m_contatore = 1; }
+    // A new document, or a freshly loaded window.
+    void reset() { m_contatore = 1; }
+
+    qint16 contatore() const { return m_contatore; }
+    const QString& espressione() const { return m_espressione; }
+    const StepTable& steps() const { return m_w; }
+
+private:
+    qint16 m_contatore = 1;
+    QString m_espressione;
+    StepTable m_w;
+};
+
+}  // namespace quintavia
