@@ -1,0 +1,19 @@
+#pragma once
+#include "document/rtf_reader.h"
+
+#include <QString>
+#include <QTextDocument>
+
+namespace quintavia {
+
+// Reads an exercise document from disk; on failure the result carries an Italian reason.
+rtf::ReadResult readDocumentFile(const QString& path);
+
+// Saves atomically: an existing file is replaced only once the new one is completely written.
+bool writeDocumentFile(const QString& path, const QTextDocument& document, QString* error);
+
+// The document's plain text as the program sees it: blocks joined with "\r\n", every character as
+// typed (no-break spaces, raised digits in line).
+QString plainText(const QTextDocument& document);
+
+}  // namespace quintavia

@@ -1,0 +1,717 @@
+#include "document/rtf_reader.h"
+
+#include "document/char_format.h"
+#include "document/rtf_codepages.h"
+#include "ui/layout.h"
+
+#include <QHash>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace quintavia::rtf {
+
+namespace {
+
+// Deeper nesting than this only comes from damaged or hostile files.
+constexpr int kMaxDepth = 1000;
+constexpr int kMaxWordLength = 32;
+constexpr std::int64_t kMaxParameter = 1'000'000'000;
+// The rich-edit control stores the exponents' raise of 85 twips as \up8.
+constexpr int kExponentRaise = 85;
+constexpr int kDefaultHalfPoints = 24;
+constexpr int kMaxHalfPoints = 3276;
+constexpr int kMaxRaise = 32767;
+
+enum class Dest : std::uint8_t { Body, Skip, FontTable, ColorTable };
+
+struct CharState {
+    int font = -1;  // -1: the document's default font (\deff)
+    int halfPoints = kDefaultHalfPoints;
+    bool bold = false;
+    int color = 0;
+    int raise = 0;                // from \up / \dn, in twips
+    std::int8_t superSub = 0;     // +1 after \super, -1 after \sub
+    bool hidden = false;
+};
+
+struct Group {
+    CharState chars;
+    int uc = 1;
+    Dest dest = Dest::Body;
+};
+
+// What decides a run's format: runs are cut where it changes.
+struct RunKey {
+    int font = 0;
+    int halfPoints = kDefaultHalfPoints;
+    bool bold = false;
+    int color = -1;
+    int raise = 0;
+    bool operator==(const RunKey&) const = default;
+};
+
+struct FontEntry {
+    QString name;
+    int codePage = 0;  // 0: the document's code page
+    bool named = false;
+};
+
+enum class Kw : std::uint8_t {
+    Ansi, Mac, Pc, Pca, AnsiCpg, Deff, FontTbl, ColorTbl, F, FCharset, Cpg, Red, Green, Blue,
+    Fs, B, Cf, Up, Dn, Super, Sub, NoSuperSub, Plain, Par, Line, Char, Cell, Row, Uc, U, Bin,
+    SkipDest, V,
+};
+
+struct Keyword {
+    Kw kw;
+    char16_t ch = 0;  // for Kw::Char
+};
+
+const std::unordered_map<std::string_view, Keyword>& keywords()
+{
+    static const std::unordered_map<std::string_view, Keyword> table = [] {
+        std::unordered_map<std::string_view, Keyword> t{
+            {"ansi", {Kw::Ansi}}, {"mac", {Kw::Mac}}, {"pc", {Kw::Pc}}, {"pca", {Kw::Pca}},
+            {"ansicpg", {Kw::AnsiCpg}}, {"deff", {Kw::Deff}}, {"fonttbl", {Kw::FontTbl}},
+            {"colortbl", {Kw::ColorTbl}}, {"f", {Kw::F}}, {"fcharset", {Kw::FCharset}},
+            {"cpg", {Kw::Cpg}}, {"red", {Kw::Red}}, {"green", {Kw::Green}}, {"blue", {Kw::Blue}},
+            {"fs", {Kw::Fs}}, {"b", {Kw::B}}, {"cf", {Kw::Cf}}, {"up", {Kw::Up}}, {"dn", {Kw::Dn}},
+            {"super", {Kw::Super}}, {"sub", {Kw::Sub}}, {"nosupersub", {Kw::NoSuperSub}},
+            {"plain", {Kw::Plain}}, {"par", {Kw::Par}}, {"sect", {Kw::Par}}, {"page", {Kw::Par}},
+            {"line", {Kw::Line}}, {"cell", {Kw::Cell}}, {"nestcell", {Kw::Cell}},
+            {"row", {Kw::Row}}, {"nestrow", {Kw::Row}}, {"uc", {Kw::Uc}}, {"u", {Kw::U}},
+            {"bin", {Kw::Bin}}, {"v", {Kw::V}},
+            {"tab", {Kw::Char, u'\t'}}, {"emdash", {Kw::Char, u'\u2014'}},
+            {"endash", {Kw::Char, u'\u2013'}}, {"bullet", {Kw::Char, u'\u2022'}},
+            {"lquote", {Kw::Char, u'\u2018'}}, {"rquote", {Kw::Char, u'\u2019'}},
+            {"ldblquote", {Kw::Char, u'\u201C'}}, {"rdblquote", {Kw::Char, u'\u201D'}},
+            {"emspace", {Kw::Char, u'\u2003'}}, {"enspace", {Kw::Char, u'\u2002'}},
+            {"qmspace", {Kw::Char, u'\u2005'}}, {"zwj", {Kw::Char, u'\u200D'}},
+            {"zwnj", {Kw::Char, u'\u200C'}}, {"ltrmark", {Kw::Char, u'\u200E'}},
+            {"rtlmark", {Kw::Char, u'\u200F'}},
+        };
+        // Groups whose text is not part of what the reader sees.
+        for (std::string_view name :
+             {"stylesheet", "info", "pict", "object", "objdata", "header", "headerl", "headerr",
+              "headerf", "footer", "footerl", "footerr", "footerf", "footnote", "fldinst",
+              "listtable", "listoverridetable", "listtext", "pntext", "pntxta", "pntxtb", "pn",
+              "rsidtbl", "revtbl", "filetbl", "xe", "tc", "tcn", "annotation", "atnid",
+              "atnauthor", "atndate", "atnref", "atntime", "ftnsep", "ftnsepc", "ftncn",
+              "aftnsep", "aftnsepc", "aftncn", "shp", "shpinst", "sp", "sn", "sv", "nonshppict",
+              "do", "template", "comment", "author", "operator", "title", "subject", "keywords",
+              "doccomm", "company", "manager", "category", "creatim", "revtim", "printim",
+              "buptim", "fchars", "lchars", "pgdsctbl", "private", "datafield", "formfield",
+              "themedata", "colorschememapping", "latentstyles", "datastore", "xmlnstbl",
+              "generator", "userprops", "docvar", "fontemb", "fontfile", "falt", "panose",
+              "bkmkstart", "bkmkend", "mmathPr", "listpicture", "background", "protusertbl"}) {
+            t.emplace(name, Keyword{Kw::SkipDest});
+        }
+        return t;
+    }();
+    return table;
+}
+
+bool isLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+int clampInt(std::int64_t value, int low, int high)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(value, low, high));
+}
+
+class Reader {
+public:
+    explicit Reader(QByteArrayView input) : m_in(input) {}
+    ReadResult run();
+
+private:
+    Group& top() { return m_groups.back(); }
+    bool openGroup();
+    void closeGroup();
+    void controlWord(std::string_view word, bool hasParameter, std::int64_t parameter);
+    void controlSymbol(char symbol);
+    void byte(unsigned char b);
+    void put(char16_t unit);
+    void putChecked(char16_t unit);
+    void append(char16_t unit);
+    void lineBreak();
+    void paragraphEnd();
+    void materializeBreaks();
+    void flushRun();
+    void commitFontName();
+    RunKey currentKey() const;
+    QTextCharFormat formatFor(const RunKey& key);
+    const std::array<char16_t, 128>* currentTable();
+    bool consumeSkip();
+
+    QByteArrayView m_in;
+    qsizetype m_pos = 0;
+    std::vector<Group> m_groups;
+    bool m_finished = false;
+    bool m_groupJustOpened = false;
+
+    int m_ansiCodePage = 1252;
+    int m_defaultFont = 0;
+    QHash<int, FontEntry> m_fonts;
+    int m_fontEntry = 0;
+    QString m_fontName;
+    std::vector<std::optional<QColor>> m_colors;
+    int m_red = 0, m_green = 0, m_blue = 0;
+    bool m_colorSet = false;
+
+    int m_skipUnits = 0;  // characters still to drop after \uN
+    char16_t m_pendingHigh = 0;
+
+    int m_tableFont = INT32_MIN;
+    const std::array<char16_t, 128>* m_table = nullptr;
+
+    std::unique_ptr<QTextDocument> m_doc;
+    std::unique_ptr<QTextCursor> m_cursor;
+    QString m_run;
+    RunKey m_runKey;
+    RunKey m_formatKey;
+    QTextCharFormat m_format;
+    bool m_formatValid = false;
+    bool m_pendingPar = false;
+    int m_pendingCells = 0;
+};
+
+ReadResult failure(const QString& reason)
+{
+    ReadResult result;
+    result.error = reason;
+    return result;
+}
+
+ReadResult Reader::run()
+{
+    if (m_in.size() > kMaxFileSize)
+        return failure(QStringLiteral("Il file è troppo grande (più di 16 MiB)."));
+    if (m_in.isEmpty())
+        return failure(QStringLiteral("Il file è vuoto."));
+    qsizetype start = 0;
+    if (m_in.size() >= 3 && m_in.first(3) == QByteArrayView("\xEF\xBB\xBF"))
+        start = 3;
+    while (start < m_in.size() && (m_in[start] == ' ' || m_in[start] == '\t' || m_in[start] == '\r'
+                                   || m_in[start] == '\n'))
+        ++start;
+    if (!m_in.sliced(start).startsWith(QByteArrayView("{\\rtf")))
+        return failure(QStringLiteral("Il file non è in formato RTF."));
+
+    m_doc = std::make_unique<QTextDocument>();
+    m_doc->setUndoRedoEnabled(false);
+    m_cursor = std::make_unique<QTextCursor>(m_doc.get());
+    m_cursor->beginEditBlock();
+    m_groups.reserve(64);
+    m_groups.push_back(Group{});
+    m_pos = start;
+
+    const qsizetype size = m_in.size();
+    while (m_pos < size && !m_finished) {
+        const char c = m_in[m_pos];
+        const bool groupJustOpened = m_groupJustOpened;
+        m_groupJustOpened = false;
+        if (c == '{') {
+            m_groupJustOpened = true;
+            ++m_pos;
+            if (!openGroup())
+                return failure(QStringLiteral("Il file RTF è danneggiato: troppi gruppi annidati."));
+        } else if (c == '}') {
+            ++m_pos;
+            closeGroup();
+        } else if (c == '\\') {
+            ++m_pos;
+            if (m_pos >= size)
+                break;
+            const char next = m_in[m_pos];
+            if (!isLetter(next)) {
+                ++m_pos;
+                m_groupJustOpened = groupJustOpened;
+                controlSymbol(next);
+                m_groupJustOpened = false;
+                continue;
+            }
+            const qsizetype wordStart = m_pos;
+            while (m_pos < size && isLetter(m_in[m_pos]))
+                ++m_pos;
+            const qsizetype wordLength = m_pos - wordStart;
+            bool negative = false;
+            if (m_pos + 1 < size && m_in[m_pos] == '-' && isDigit(m_in[m_pos + 1])) {
+                negative = true;
+                ++m_pos;
+            }
+            bool hasParameter = false;
+            std::int64_t parameter = 0;
+            while (m_pos < size && isDigit(m_in[m_pos])) {
+                hasParameter = true;
+                if (parameter <= kMaxParameter)
+                    parameter = parameter * 10 + (m_in[m_pos] - '0');
+                ++m_pos;
+            }
+            if (negative)
+                parameter = -parameter;
+            if (m_pos < size && m_in[m_pos] == ' ')
+                ++m_pos;
+            if (wordLength > kMaxWordLength) {
+                consumeSkip();
+                continue;
+            }
+            controlWord(std::string_view(m_in.data() + wordStart, size_t(wordLength)),
+                        hasParameter, parameter);
+        } else {
+            ++m_pos;
+            byte(static_cast<unsigned char>(c));
+        }
+    }
+
+    // A final \par ends the last line rather than opening an empty one.
+    m_pendingPar = false;
+    if (m_pendingHigh) {
+        m_pendingHigh = 0;
+        append(u'\uFFFD');
+    }
+    flushRun();
+    m_cursor->endEditBlock();
+    m_cursor.reset();
+    m_doc->setUndoRedoEnabled(true);
+    ReadResult result;
+    result.document = std::move(m_doc);
+    return result;
+}
+
+bool Reader::openGroup()
+{
+    m_skipUnits = 0;
+    if (m_groups.size() > kMaxDepth)
+        return false;
+    m_groups.push_back(m_groups.back());
+    return true;
+}
+
+void Reader::closeGroup()
+{
+    m_skipUnits = 0;
+    if (m_groups.size() <= 1)
+        return;  // a stray closing brace
+    if (top().dest == Dest::FontTable)
+        commitFontName();
+    m_groups.pop_back();
+    if (m_groups.size() == 1)
+        m_finished = true;  // the document's own group is closed; anything after it is not text
+}
+
+// After \uN the next N characters are the fallback for older readers; this drops one of them.
+bool Reader::consumeSkip()
+{
+    if (m_skipUnits <= 0)
+        return false;
+    --m_skipUnits;
+    return true;
+}
+
+void Reader::controlSymbol(char symbol)
+{
+    if (symbol == '\'') {
+        int value = -1;
+        if (m_pos + 1 < m_in.size()) {
+            const int high = hexValue(m_in[m_pos]);
+            const int low = hexValue(m_in[m_pos + 1]);
+            if (high >= 0 && low >= 0) {
+                value = high * 16 + low;
+                m_pos += 2;
+            }
+        }
+        if (consumeSkip() || value < 0)
+            return;
+        if (value < 0x80) {
+            put(char16_t(value));
+            return;
+        }
+        const auto* table = currentTable();
+        put((*table)[value - 0x80]);
+        return;
+    }
+    if (consumeSkip())
+        return;
+    switch (symbol) {
+    case '\\':
+    case '{':
+    case '}':
+        put(char16_t(symbol));
+        break;
+    case '~':
+        put(u'\u00A0');
+        break;
+    case '_':
+        put(u'\u2011');
+        break;
+    case '-':  // optional hyphen: only a hint for breaking lines
+        break;
+    case '*':
+        // Only right after an opening brace: it marks a group that older readers may skip.
+        if (m_groupJustOpened)
+            top().dest = Dest::Skip;
+        break;
+    case '\r':
+    case '\n':
+        if (top().dest == Dest::Body)
+            paragraphEnd();
+        break;
+    case '\t':
+        put(u'\t');
+        break;
+    default:
+        break;
+    }
+}
+
+void Reader::controlWord(std::string_view word, bool hasParameter, std::int64_t parameter)
+{
+    const auto& table = keywords();
+    const auto found = table.find(word);
+    Group& group = top();
+
+    if (found != table.end() && found->second.kw == Kw::Bin) {
+        // Raw bytes follow; whatever they hold is not text.
+        const qsizetype left = m_in.size() - m_pos;
+        m_pos += std::clamp<qsizetype>(qsizetype(parameter), 0, left);
+        consumeSkip();
+        return;
+    }
+    if (consumeSkip() || group.dest == Dest::Skip || found == table.end())
+        return;
+
+    const int value = clampInt(parameter, -kMaxParameter, kMaxParameter);
+    const bool on = !hasParameter || parameter != 0;
+    CharState& chars = group.chars;
+    switch (found->second.kw) {
+    case Kw::Ansi: m_ansiCodePage = 1252; break;
+    case Kw::Mac: m_ansiCodePage = 10000; break;
+    case Kw::Pc: m_ansiCodePage = 437; break;
+    case Kw::Pca: m_ansiCodePage = 850; break;
+    case Kw::AnsiCpg:
+        if (codePageTable(value))
+            m_ansiCodePage = value;
+        m_tableFont = INT32_MIN;
+        break;
+    case Kw::Deff: m_defaultFont = value; break;
+    case Kw::FontTbl:
+        group.dest = Dest::FontTable;
+        m_fontName.clear();
+        break;
+    case Kw::ColorTbl:
+        group.dest = Dest::ColorTable;
+        m_red = m_green = m_blue = 0;
+        m_colorSet = false;
+        break;
+    case Kw::F:
+        if (group.dest == Dest::FontTable) {
+            commitFontName();
+            m_fontEntry = value;
+            m_fonts[value];
+            m_tableFont = INT32_MIN;
+        } else {
+            chars.font = value;
+        }
+        break;
+    case Kw::FCharset:
+        if (group.dest == Dest::FontTable) {
+            FontEntry& font = m_fonts[m_fontEntry];
+            if (font.codePage == 0)
+                font.codePage = codePageOfCharset(value);
+        }
+        break;
+    case Kw::Cpg:
+        if (group.dest == Dest::FontTable)
+            m_fonts[m_fontEntry].codePage = value;
+        break;
+    case Kw::Red: m_red = clampInt(value, 0, 255); m_colorSet = true; break;
+    case Kw::Green: m_green = clampInt(value, 0, 255); m_colorSet = true; break;
+    case Kw::Blue: m_blue = clampInt(value, 0, 255); m_colorSet = true; break;
+    case Kw::Fs:
+        chars.halfPoints = value > 0 ? std::min(value, kMaxHalfPoints) : kDefaultHalfPoints;
+        break;
+    case Kw::B: chars.bold = on; break;
+    case Kw::Cf: chars.color = value; break;
+    case Kw::Up:
+    case Kw::Dn: {
+        const int halfPoints = clampInt(parameter, -kMaxRaise / 10, kMaxRaise / 10);
+        int twips = hasParameter ? halfPoints * 10 : 60;  // \up alone means 3 points
+        if (halfPoints == 8 || halfPoints == -8)
+            twips = halfPoints > 0 ? kExponentRaise : -kExponentRaise;
+        chars.raise = found->second.kw == Kw::Up ? twips : -twips;
+        break;
+    }
+    case Kw::Super: chars.superSub = 1; break;
+    case Kw::Sub: chars.superSub = -1; break;
+    case Kw::NoSuperSub:
+        chars.superSub = 0;
+        chars.raise = 0;
+        break;
+    case Kw::Plain: chars = CharState{}; break;
+    case Kw::V: chars.hidden = on; break;
+    case Kw::Par:
+        if (group.dest == Dest::Body)
+            paragraphEnd();
+        break;
+    case Kw::Row:
+        if (group.dest == Dest::Body) {
+            m_pendingCells = 0;
+            paragraphEnd();
+        }
+        break;
+    case Kw::Line:
+        if (group.dest == Dest::Body && !chars.hidden)
+            lineBreak();
+        break;
+    case Kw::Cell:
+        // A table is read as text: cells of a row on one line, each after a tab.
+        if (group.dest == Dest::Body && !chars.hidden)
+            ++m_pendingCells;
+        break;
+    case Kw::Char: put(found->second.ch); break;
+    case Kw::Uc: group.uc = clampInt(parameter, 0, 16); break;
+    case Kw::U: {
+        const int unit = parameter < 0 ? int(parameter) + 65536 : int(parameter);
+        if (hasParameter && unit >= 0 && unit <= 0xFFFF)
+            put(char16_t(unit));
+        m_skipUnits = group.uc;
+        break;
+    }
+    case Kw::SkipDest: group.dest = Dest::Skip; break;
+    case Kw::Bin: break;
+    }
+}
+
+void Reader::byte(unsigned char b)
+{
+    if (b == '\r' || b == '\n' || b == 0)
+        return;  // line ends in the source carry no meaning
+    if (consumeSkip())
+        return;
+    if (b == '\t') {
+        put(u'\t');
+        return;
+    }
+    if (b < 0x20)
+        return;
+    if (b < 0x80) {
+        put(char16_t(b));
+        return;
+    }
+    put((*currentTable())[b - 0x80]);
+}
+
+const std::array<char16_t, 128>* Reader::currentTable()
+{
+    const int font = top().chars.font < 0 ? m_defaultFont : top().chars.font;
+    if (font != m_tableFont || !m_table) {
+        m_tableFont = font;
+        m_table = nullptr;
+        const auto it = m_fonts.constFind(font);
+        if (it != m_fonts.cend() && it->codePage != 0)
+            m_table = codePageTable(it->codePage);
+        if (!m_table)
+            m_table = codePageTable(m_ansiCodePage);
+        if (!m_table)
+            m_table = codePageTable(1252);
+    }
+    return m_table;
+}
+
+void Reader::put(char16_t unit)
+{
+    const Group& group = top();
+    switch (group.dest) {
+    case Dest::Skip:
+        return;
+    case Dest::FontTable:
+        if (unit == u';')
+            commitFontName();
+        else if (m_fontName.size() < 256)
+            m_fontName.append(QChar(unit));
+        return;
+    case Dest::ColorTable:
+        if (unit == u';') {
+            if (m_colorSet)
+                m_colors.emplace_back(QColor(m_red, m_green, m_blue));
+            else
+                m_colors.emplace_back(std::nullopt);
+            m_red = m_green = m_blue = 0;
+            m_colorSet = false;
+        }
+        return;
+    case Dest::Body:
+        break;
+    }
+    if (group.chars.hidden)
+        return;
+    putChecked(unit);
+}
+
+// Text goes to the document only as well-formed UTF-16, without characters that would make a
+// block of their own behind the reader's back.
+void Reader::putChecked(char16_t unit)
+{
+    if (m_pendingHigh) {
+        const char16_t high = m_pendingHigh;
+        m_pendingHigh = 0;
+        if (QChar::isLowSurrogate(unit)) {
+            append(high);
+            append(unit);
+            return;
+        }
+        append(u'\uFFFD');
+    }
+    if (QChar::isHighSurrogate(unit)) {
+        m_pendingHigh = unit;
+        return;
+    }
+    if (QChar::isLowSurrogate(unit)) {
+        append(u'\uFFFD');
+        return;
+    }
+    if (unit == 0x2028 || unit == 0x2029) {
+        lineBreak();
+        return;
+    }
+    if ((unit < 0x20 && unit != u'\t') || unit == 0xFFFC)
+        return;
+    append(unit);
+}
+
+void Reader::append(char16_t unit)
+{
+    materializeBreaks();
+    if (m_pendingCells > 0) {
+        const int cells = m_pendingCells;
+        m_pendingCells = 0;
+        for (int i = 0; i < cells; ++i)
+            append(u'\t');
+    }
+    const RunKey key = currentKey();
+    if (!m_run.isEmpty() && !(key == m_runKey))
+        flushRun();
+    m_runKey = key;
+    m_run.append(QChar(unit));
+}
+
+void Reader::paragraphEnd()
+{
+    materializeBreaks();
+    m_pendingPar = true;
+}
+
+void Reader::lineBreak()
+{
+    materializeBreaks();
+    m_pendingPar = true;
+    materializeBreaks();
+}
+
+void Reader::materializeBreaks()
+{
+    if (!m_pendingPar)
+        return;
+    m_pendingPar = false;
+    m_pendingCells = 0;
+    if (m_pendingHigh) {
+        m_pendingHigh = 0;
+        append(u'\uFFFD');
+    }
+    flushRun();
+    m_cursor->insertBlock(QTextBlockFormat(), formatFor(currentKey()));
+}
+
+void Reader::flushRun()
+{
+    if (m_run.isEmpty())
+        return;
+    m_cursor->insertText(m_run, formatFor(m_runKey));
+    m_run.clear();
+}
+
+RunKey Reader::currentKey() const
+{
+    const CharState& chars = m_groups.back().chars;
+    RunKey key;
+    key.font = chars.font < 0 ? m_defaultFont : chars.font;
+    key.halfPoints = chars.halfPoints;
+    key.bold = chars.bold;
+    key.color = chars.color > 0 && size_t(chars.color) < m_colors.size() && m_colors[chars.color]
+                    ? chars.color
+                    : -1;
+    key.raise = chars.raise != 0 ? chars.raise : chars.superSub * kExponentRaise;
+    return key;
+}
+
+QTextCharFormat Reader::formatFor(const RunKey& key)
+{
+    if (m_formatValid && key == m_formatKey)
+        return m_format;
+    QTextCharFormat format;
+    const auto font = m_fonts.constFind(key.font);
+    const QString family = font != m_fonts.cend() && font->named
+                               ? font->name
+                               : QString::fromLatin1(ui::kFontFamily);
+    format.setFontFamilies({family});
+    format.setFontPointSize(key.halfPoints / 2.0);
+    format.setFontWeight(key.bold ? QFont::Bold : QFont::Normal);
+    if (key.color >= 0)
+        format.setForeground(*m_colors[size_t(key.color)]);
+    setRaise(format, key.raise);
+    m_format = format;
+    m_formatKey = key;
+    m_formatValid = true;
+    return format;
+}
+
+void Reader::commitFontName()
+{
+    const QString name = m_fontName.trimmed();
+    m_fontName.clear();
+    if (name.isEmpty())
+        return;
+    FontEntry& font = m_fonts[m_fontEntry];
+    if (!font.named) {
+        font.name = name;
+        font.named = true;
+        m_formatValid = false;
+    }
+}
+
+}  // namespace
+
+ReadResult read(QByteArrayView bytes)
+{
+    Reader reader(bytes);
+    return reader.run();
+}
+
+}  // namespace quintavia::rtf

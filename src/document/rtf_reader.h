@@ -1,0 +1,23 @@
+#pragma once
+#include <QByteArrayView>
+#include <QString>
+#include <QTextDocument>
+
+#include <memory>
+
+namespace quintavia::rtf {
+
+// Files larger than this are refused rather than read.
+inline constexpr qsizetype kMaxFileSize = 16 * 1024 * 1024;
+
+struct ReadResult {
+    std::unique_ptr<QTextDocument> document;  // null on failure
+    QString error;                            // Italian reason when document is null
+    bool ok() const { return document != nullptr; }
+};
+
+// Reads Rich Text Format as written by the Windows rich-edit control, WordPad, Word, LibreOffice
+// and pandoc. One line of text becomes one block. Never throws; time is linear in the input.
+ReadResult read(QByteArrayView bytes);
+
+}  // namespace quintavia::rtf

@@ -1,0 +1,11 @@
+#pragma once
+#include <QByteArray>
+#include <QTextDocument>
+
+namespace quintavia::rtf {
+
+// Writes the document in the rich-edit control's style: one \par after every block, font, size,
+// bold, colour and raise of every run kept.
+QByteArray write(const QTextDocument& document);
+
+}  // namespace quintavia::rtf
