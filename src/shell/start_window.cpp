@@ -1,29 +1,145 @@
 #include "shell/start_window.h"
 
+#include "shell/info_window.h"
+#include "shell/sound_player.h"
+#include "shell/sound_switch.h"
 #include "shell/window_registry.h"
 #include "shell/window_setup.h"
+#include "ui/start_layout.h"
+#include "ui/window_builder.h"
 
-#include <QWidget>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QToolButton>
 
 namespace quintavia {
 
-QWidget* createStartWindow(WindowRegistry&)
-{
-    auto* window = new QWidget;
-    window->setObjectName(QStringLiteral("frmStart"));
-    window->setWindowTitle(QStringLiteral("Le Quintavia"));
-    window->resize(634, 455);
-    prepareWindow(window);
-    return window;
-}
+namespace {
 
-QWidget* createInfoWindow(WindowRegistry&)
+// The controls that take the keyboard focus when the pointer moves over them.
+constexpr const char* kPointerFocus[] = {"cmdQuintavia", "cmdEditor", "cmdInfo", "cmdEsci", "Check1"};
+
+// The home window: opens the working windows and the about window, switches the sounds off and
+// on, and is the only way out of the program. Hidden, never destroyed, while a working window
+// is open, so the switch keeps its state for the whole run.
+class StartWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit StartWindow(WindowRegistry& registry) : m_registry(registry)
+    {
+        prepareWindow(this);
+        m_controls = ui::buildWindow(this, ui::startLayout());
+        if (auto* version = m_controls.get<QLabel>(QStringLiteral("Label4")))
+            version->setText(versionText());
+
+        onClick("cmdQuintavia", [this] { openWorkingWindow(WindowKind::Solver); });
+        onClick("cmdEditor", [this] { openWorkingWindow(WindowKind::Editor); });
+        onClick("cmdInfo", [this] { openInfo(); });
+        onClick("cmdEsci", [this] {
+            m_registry.sound().suona(107);
+            m_registry.endProgram();
+        });
+        if (auto* check = m_controls.get<QToolButton>(QStringLiteral("Check1"))) {
+            check->setChecked(!soundsOn());
+            connect(check, &QToolButton::clicked, this, [this, check] { toggleSound(check); });
+        }
+        for (const char* name : kPointerFocus) {
+            if (QWidget* w = m_controls.widget(QLatin1String(name))) {
+                w->setMouseTracking(true);
+                w->installEventFilter(this);
+            }
+        }
+        ui::centreOn(this, nullptr);
+    }
+
+    static QString versionText()
+    {
+        return QStringLiteral("%1.%2").arg(QUINTAVIA_VERSION_MAJOR).arg(QUINTAVIA_VERSION_MINOR);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::Enter:
+        case QEvent::MouseMove:
+            static_cast<QWidget*>(watched)->setFocus(Qt::MouseFocusReason);
+            break;
+        case QEvent::MouseButtonPress:
+            closeInfo();
+            break;
+        default: break;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        closeInfo();
+        QWidget::mousePressEvent(event);
+    }
+
+private:
+    template <typename Handler>
+    void onClick(const char* name, Handler handler)
+    {
+        if (auto* button = m_controls.get<QToolButton>(QLatin1String(name)))
+            connect(button, &QToolButton::clicked, this, handler);
+    }
+
+    // A click on this window takes the activation from the about window, which then closes.
+    // Where the platform does not move the activation on a click, close it here all the same.
+    void closeInfo()
+    {
+        if (auto* info = qobject_cast<InfoWindow*>(m_registry.find(WindowKind::Info));
+            info && info->isVisible())
+            info->dismiss();
+    }
+
+    void openWorkingWindow(WindowKind kind)
+    {
+        m_registry.sound().suona(106);
+        // A click queued behind this one may already have left for a working window.
+        if (!isVisible())
+            return;
+        QWidget* window = m_registry.load(kind);
+        if (!window)
+            return;
+        window->show();
+        hide();
+    }
+
+    void openInfo()
+    {
+        m_registry.sound().suona(106);
+        QWidget* info = m_registry.load(WindowKind::Info);
+        if (!info)
+            return;
+        info->show();
+        info->activateWindow();
+    }
+
+    void toggleSound(QToolButton* check)
+    {
+        muto() = soundsOn() ? 1 : 0;
+        check->setChecked(!soundsOn());
+        if (soundsOn())
+            m_registry.sound().suona(102);
+    }
+
+    WindowRegistry& m_registry;
+    ui::Controls m_controls;
+};
+
+}  // namespace
+
+QWidget* createStartWindow(WindowRegistry& registry)
 {
-    auto* window = new QWidget;
-    window->setObjectName(QStringLiteral("frmInfo"));
-    window->setWindowTitle(QStringLiteral("Info"));
-    prepareWindow(window);
-    return window;
+    return new StartWindow(registry);
 }
 
 }  // namespace quintavia
+
+#include "start_window.moc"

@@ -142,6 +142,24 @@ void applyTabOrder(const WindowSpec& spec, const Controls& controls)
 
 }  // namespace
 
+namespace {
+
+// The picture at its own size from the top-left corner, cut off by the client area; a brush of
+// the bare picture would tile it where the window is larger than the picture.
+QPixmap backgroundPixmap(const WindowSpec& spec, QSize pictureSize, const QColor& defaultFill)
+{
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    const QSize client(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
+    QPixmap canvas(client * ratio);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(spec.background ? spec.background->toColor() : defaultFill);
+    QPainter painter(&canvas);
+    painter.drawPixmap(0, 0, svgPixmap(utf8(spec.backgroundPicture), pictureSize, ratio));
+    return canvas;
+}
+
+}  // namespace
+
 QPixmap svgPixmap(const QString& resource, QSize size, qreal devicePixelRatio)
 {
     if (devicePixelRatio <= 0)
@@ -196,7 +214,8 @@ Controls buildWindow(QWidget* window, const WindowSpec& spec, const RichTextFact
     QPalette palette = window->palette();
     if (*spec.backgroundPicture) {
         const QSize size(spec.backgroundPictureWidth, spec.backgroundPictureHeight);
-        palette.setBrush(QPalette::Window, QBrush(svgPixmap(utf8(spec.backgroundPicture), size)));
+        palette.setBrush(QPalette::Window,
+                         QBrush(backgroundPixmap(spec, size, palette.color(QPalette::Window))));
         window->setAutoFillBackground(true);
     } else if (spec.background) {
         palette.setColor(QPalette::Window, spec.background->toColor());

@@ -1,0 +1,30 @@
+#include "ui/info_layout.h"
+
+#include <array>
+
+namespace quintavia::ui {
+
+namespace {
+
+constexpr auto kControls = std::to_array<ControlSpec>({
+    {.name = "cmdOK", .kind = ControlKind::Button, .left = 2820, .top = 2700, .width = 1395,
+     .height = 555, .tabIndex = 0, .picture = ":/pictures/ok_button.svg", .pictureWidth = 113,
+     .pictureHeight = 33},
+});
+
+constexpr WindowSpec kInfo{
+    .name = "frmInfo",
+    .caption = "Info",
+    .clientWidth = 7005,
+    .clientHeight = 3450,
+    .background = Rgb{255, 255, 192},
+    .icon = ":/icons/info.svg",
+    .font = {12},
+    .controls = kControls,
+};
+
+}  // namespace
+
+const WindowSpec& infoLayout() { return kInfo; }
+
+}  // namespace quintavia::ui
