@@ -2,10 +2,9 @@
 //
 // Usage: make-sounds <output folder>
 //
-// Each file is 8-bit unsigned mono PCM (128 = silence) with the exact size, sample rate, sample
-// count and chunk layout the program's resource set has always had, so the images stay
-// interchangeable with the old ones. Everything is deterministic: the noise comes from a fixed
-// seed, so running the tool twice gives the same bytes.
+// Each file is 8-bit unsigned mono PCM (128 = silence) with the fixed size, sample rate, sample
+// count and chunk layout of the program's resource set. Everything is deterministic: the noise
+// comes from a fixed seed, so running the tool twice gives the same bytes.
 
 #include <algorithm>
 #include <cmath>
@@ -296,8 +295,10 @@ struct SoundFile {
     int sampleRate;
     std::size_t samples;
     std::size_t totalBytes;
-    // The old images differ in their chunk layout; the totals below depend on it.
-    int formatBytes;  // 16, or 18 for a format block ending in a zero extension size
+    // The resources differ in their chunk layout; the fixed totals depend on it.
+    // 16, or 18 (a format block ending in a zero extension size) where the fixed total has two
+    // bytes more than a 16-byte block leaves room for.
+    int formatBytes;
     bool factChunk;   // holds the sample count, between fmt and data
     bool infoList;    // a 44-byte LIST/INFO chunk naming the tool, at the very end
     Signal (*make)(std::size_t, double);
@@ -375,7 +376,7 @@ std::vector<char> waveImage(const SoundFile& sound)
     }
     body.chunk("data", toBytes(sound.make(sound.samples, sound.sampleRate)));
     if (sound.infoList) {
-        // An empty JUNK chunk fills the 8 bytes the old image carried ahead of its LIST.
+        // An empty JUNK chunk takes up the 8 bytes that the fixed total leaves over; LIST stays last.
         body.chunk("JUNK", {});
         Image info;
         info.text("INFO");
