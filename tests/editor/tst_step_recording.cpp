@@ -1,0 +1,202 @@
+#include "editor_rig.h"
+
+#include "shell/sound_switch.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+using namespace quintavia;
+using test::EditorRig;
+using test::numberedLines;
+
+namespace {
+
+bool clipboardEmpty()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return !data || data->formats().isEmpty();
+}
+
+}  // namespace
+
+class TestStepRecording : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void invioEndsTheLineUnderTheLimit_data();
+    void invioEndsTheLineUnderTheLimit();
+    void warningRepeatsUntilALineIsDeleted();
+    void keyboardEnterHasNoLimit();
+    void clipboardIsEmptyAfterEveryPress_data();
+    void clipboardIsEmptyAfterEveryPress();
+    void exponentsAndColoursDoNotCount();
+    void tooManyLinesToCountAreRefused();
+};
+
+void TestStepRecording::invioEndsTheLineUnderTheLimit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("selectFrom");  // -1: caret at the end
+    QTest::addColumn<int>("selectTo");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("counted");
+
+    const QString crlf = test::kCrLf;
+    QTest::newRow("empty box") << "" << -1 << -1 << crlf << 1;
+    QTest::newRow("expression only") << "(2+3)x4" << -1 << -1 << "(2+3)x4" + crlf << 1;
+    QTest::newRow("ending in a line break") << "A" + crlf + "B" + crlf << -1 << -1
+                                            << "A" + crlf + "B" + crlf + crlf << 3;
+    QTest::newRow("14 lines: the 15th") << numberedLines(14) << -1 << -1 << numberedLines(14) + crlf << 14;
+    QTest::newRow("caret in the middle splits the line") << "12+34" << 2 << 2 << "12" + crlf + "+34" << 1;
+    QTest::newRow("selection replaced by the break") << "12+34=46" << 2 << 5 << "12" + crlf + "=46" << 1;
+    QTest::newRow("selection across lines") << "1+1" + crlf + "2" << 2 << 5 << "1+" + crlf << 2;
+}
+
+void TestStepRecording::invioEndsTheLineUnderTheLimit()
+{
+    QFETCH(QString, text);
+    QFETCH(int, selectFrom);
+    QFETCH(int, selectTo);
+    QFETCH(QString, after);
+    QFETCH(int, counted);
+    EditorRig r;
+    r.nuova();
+    r.box()->setText(text);
+    if (selectFrom < 0)
+        r.caretAtEnd();
+    else
+        r.select(selectFrom, selectTo);
+
+    r.click("Cmd_invio");
+    QCOMPARE(r.box()->text(), after);
+    QCOMPARE(r.w->recorder().contatore(), qint16(counted));
+    QCOMPARE(r.w->recorder().espressione(), text);
+    QCOMPARE(r.h.sound.played, QList<int>{104});
+    QVERIFY(r.h.dialogs.shown.isEmpty());
+    QVERIFY(r.box()->hasFocus());
+    // The caret waits at the start of the new line, ready for the next step.
+    QVERIFY(!r.box()->textCursor().hasSelection());
+    QCOMPARE(r.box()->textCursor().positionInBlock(), 0);
+    QVERIFY(r.box()->textCursor().blockNumber() > 0);
+}
+
+void TestStepRecording::warningRepeatsUntilALineIsDeleted()
+{
+    EditorRig r;
+    r.nuova();
+    r.writeLines(14);
+    r.click("Cmd_invio");  // the 15th line
+    QCOMPARE(r.lineCount(), 15);
+    QCOMPARE(r.h.sound.takePlayed(), QList<int>{104});
+    const QString full = r.box()->text();
+
+    for (int press = 0; press < 2; ++press) {
+        r.h.dialogs.answerWarning();
+        r.click("Cmd_invio");
+        QVERIFY(r.h.dialogs.allAnswered());
+        const auto shown = r.h.dialogs.shown.last();
+        QCOMPARE(shown.kind, QStringLiteral("warning"));
+        QCOMPARE(shown.title, QStringLiteral("Avviso"));
+        QCOMPARE(shown.text, QStringLiteral("Non puoi aggiungere altri passaggi"));
+        QCOMPARE(r.box()->text(), full);
+        QVERIFY(r.h.sound.played.isEmpty());
+        QCOMPARE(r.w->recorder().contatore(), qint16(1));
+    }
+
+    // The empty 15th line goes with the keypad's backspace; then Invio adds a line again.
+    r.click("Cmd_backspace");
+    QCOMPARE(r.lineCount(), 14);
+    r.h.sound.played.clear();
+    r.click("Cmd_invio");
+    QCOMPARE(r.lineCount(), 15);
+    QCOMPARE(r.h.sound.played, QList<int>{104});
+    QCOMPARE(r.h.dialogs.shown.size(), 2);
+}
+
+void TestStepRecording::keyboardEnterHasNoLimit()
+{
+    EditorRig r;
+    r.nuova();
+    r.writeLines(18);
+    QCOMPARE(r.lineCount(), 18);
+    QVERIFY(r.h.sound.played.isEmpty());
+    QVERIFY(r.h.dialogs.shown.isEmpty());
+
+    for (int press = 0; press < 2; ++press) {
+        r.h.dialogs.answerWarning();
+        r.click("Cmd_invio");
+    }
+    QVERIFY(r.h.dialogs.allAnswered());
+    QCOMPARE(r.h.dialogs.shown.size(), 2);
+    QCOMPARE(r.lineCount(), 18);
+    QVERIFY(r.h.sound.played.isEmpty());
+}
+
+void TestStepRecording::clipboardIsEmptyAfterEveryPress_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("soundsOn");
+    QTest::newRow("under the limit") << 3 << true;
+    QTest::newRow("under the limit, sounds off") << 3 << false;
+    QTest::newRow("at the limit") << 15 << true;
+}
+
+void TestStepRecording::clipboardIsEmptyAfterEveryPress()
+{
+    QFETCH(int, lines);
+    QFETCH(bool, soundsOn);
+    EditorRig r;
+    r.nuova();
+    muto() = soundsOn ? 0 : 1;
+    r.box()->setText(numberedLines(lines));
+    r.caretAtEnd();
+    QGuiApplication::clipboard()->setText(QStringLiteral("testo di un altro programma"));
+    if (lines >= 15)
+        r.h.dialogs.answerWarning();
+    r.click("Cmd_invio");
+    QVERIFY(clipboardEmpty());
+    QCOMPARE(r.w->recorder().espressione(), numberedLines(lines));
+    QCOMPARE(r.lineCount(), lines >= 15 ? lines : lines + 1);
+    QCOMPARE(r.h.sound.played, soundsOn && lines < 15 ? QList<int>{104} : QList<int>{});
+}
+
+void TestStepRecording::exponentsAndColoursDoNotCount()
+{
+    EditorRig r;
+    r.nuova();
+    // 13 lines of "3" raised "2" "+1", then a coloured one: 14 lines in all.
+    for (int i = 0; i < 13; ++i) {
+        r.keys({"Cmd_3", "Cmd_quadrato", "cmd_prima", "cmd_alla0", "Cmd_più", "Cmd_1"});
+        r.click("Cmd_invio");
+    }
+    r.h.dialogs.answerColor(QColor(0, 128, 0));
+    r.click("cmdColore");
+    r.keys({"Cmd_9"});
+    QCOMPARE(r.lineCount(), 14);
+    r.h.sound.played.clear();
+
+    r.click("Cmd_invio");  // 14 lines: the 15th is still allowed
+    QCOMPARE(r.w->recorder().contatore(), qint16(14));
+    QCOMPARE(r.w->recorder().espressione().section(test::kCrLf, 0, 0), QStringLiteral("3210+1"));
+    QCOMPARE(r.h.sound.played, QList<int>{104});
+    QCOMPARE(r.lineCount(), 15);
+    r.h.dialogs.answerWarning();
+    r.click("Cmd_invio");
+    QCOMPARE(r.w->recorder().contatore(), qint16(1));
+    QVERIFY(r.h.dialogs.allAnswered());
+}
+
+void TestStepRecording::tooManyLinesToCountAreRefused()
+{
+    // More lines than a 16-bit counter holds: refused, never a crash or a wrapped count.
+    StepRecorder recorder;
+    QCOMPARE(recorder.press(numberedLines(40000)), InvioDecision::Refuse);
+    recorder.refused();
+    QCOMPARE(recorder.contatore(), qint16(1));
+    QCOMPARE(recorder.press(numberedLines(14)), InvioDecision::LineBreak);
+    QCOMPARE(recorder.press(numberedLines(15)), InvioDecision::Refuse);
+}
+
+QUINTAVIA_TEST_MAIN(TestStepRecording)
+#include "tst_step_recording.moc"
