@@ -376,7 +376,7 @@ std::vector<char> waveImage(const SoundFile& sound)
     }
     body.chunk("data", toBytes(sound.make(sound.samples, sound.sampleRate)));
     if (sound.infoList) {
-        // An empty JUNK chunk takes up the 8 bytes that the fixed total leaves over; LIST stays last.
+        // An empty JUNK chunk takes up the 8 bytes the fixed total leaves over; LIST stays last.
         body.chunk("JUNK", {});
         Image info;
         info.text("INFO");
