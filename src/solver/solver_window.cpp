@@ -60,7 +60,7 @@ SolverWindow::SolverWindow(WindowRegistry& registry)
     setOpenButtonColour(ui::kOpenBright.toColor());
 
     m_answer->setSingleLine(true);
-    m_keypad = std::make_unique<Keypad>(m_frame, *m_answer, registry.sound());
+    m_keypad = new Keypad(m_frame, *m_answer, registry.sound());
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));

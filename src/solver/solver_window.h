@@ -5,7 +5,6 @@
 #include <QColor>
 #include <QWidget>
 
-#include <memory>
 
 class QFrame;
 class QLabel;
@@ -64,7 +63,7 @@ private:
     QFrame* m_frame = nullptr;
     QTimer* m_timer = nullptr;
     QString m_openStyle;
-    std::unique_ptr<Keypad> m_keypad;
+    Keypad* m_keypad = nullptr;  // owned by the frame
 };
 
 }  // namespace quintavia

@@ -1,0 +1,438 @@
+#include "solver_fixture.h"
+
+#include "ui/layout.h"
+
+#include <QClipboard>
+#include <QTemporaryDir>
+
+using namespace quintavia;
+using test::Solver;
+
+namespace {
+
+const QString kRight = QStringLiteral("Bravissimo");
+const QString kWrong = QString::fromUtf8("Il passaggio non è esatto. Correggi.");
+
+// Writes an exercise of `lines` lines ("1" ... "n") and returns its path.
+QString writeNumberedExercise(const QTemporaryDir& dir, int lines)
+{
+    QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Comic Sans MS;}}\\pard ";
+    for (int i = 1; i <= lines; ++i)
+        rtf += QByteArray::number(i) + "\\par\n";
+    rtf += "}";
+    const QString path = dir.filePath(QStringLiteral("righe%1.rtf").arg(lines));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
+        return {};
+    return path;
+}
+
+}  // namespace
+
+class TestSolverWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsWithNoExercise();
+    void openingShowsTheExpression();
+    void solvedWithTheKeyboard();
+    void enterLeavesNoLineBreak();
+    void endMessageAndSound_data();
+    void endMessageAndSound();
+    void emptyLastLine();
+    void exponentComparedAsPlainText_data();
+    void exponentComparedAsPlainText();
+    void revealGeometry_data();
+    void revealGeometry();
+    void inputLockedAfterTheEnd();
+    void blinking();
+    void reopening_data();
+    void reopening();
+    void cancelBeforeAnyFile();
+    void longDocumentSolvedToItsEnd();
+    void unusableDocuments_data();
+    void unusableDocuments();
+    void exitReturnsToStart();
+};
+
+void TestSolverWindow::startsWithNoExercise()
+{
+    Solver s;
+    QCOMPARE(s.w->objectName(), QStringLiteral("frmQuintavia"));
+    QCOMPARE(s.w->windowTitle(), QStringLiteral("Risoluzione"));
+    QVERIFY(s.inputLocked());
+    QVERIFY(s.timer->isActive());
+    QCOMPARE(s.timer->interval(), 500);
+    QCOMPARE(s.rtb1->heightTwips(), 461);
+    QCOMPARE(s.rtb2->heightTwips(), 461);
+    QCOMPARE(s.rtb2->topTwips(), 720);
+    QVERIFY(s.rtb2->isSingleLine());
+    // The exit button lies over the frame and stays usable while the frame is disabled.
+    auto* exit = s.button(QStringLiteral("Cmd_esci"));
+    QCOMPARE(exit->parentWidget(), s.w);
+    QVERIFY(exit->isEnabled());
+    QCOMPARE(s.w->childAt(exit->geometry().center()), exit);
+    QVERIFY(s.h.sound.played.isEmpty());
+}
+
+void TestSolverWindow::openingShowsTheExpression()
+{
+    Solver s;
+    s.openData("three_steps.rtf");
+    QCOMPARE(s.h.sound.played, QList<int>{107});
+    QCOMPARE(s.h.dialogs.shown.size(), 1);
+    QCOMPARE(s.h.dialogs.shown[0].kind, QStringLiteral("open"));
+    QCOMPARE(s.h.dialogs.shown[0].title, QStringLiteral("file .rtf (Rich Text Format)|*.rtf"));
+    QCOMPARE(s.rtb1->text(), QString::fromUtf8("(3+2)·4\r\n5·4\r\n20"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), s.rtb1->text());
+    QVERIFY(s.frame->isEnabled());
+    QVERIFY(s.rtb2->isEnabled());
+    QVERIFY(!s.timer->isActive());
+    QCOMPARE(s.w->openButtonColour(), QColor(0, 255, 0));
+    QCOMPARE(s.w->session().contatore(), qint16(1));
+    QCOMPARE(s.rtb1->heightTwips(), 461);
+    QVERIFY(s.h.dialogs.unexpected.isEmpty());
+}
+
+void TestSolverWindow::solvedWithTheKeyboard()
+{
+    Solver s;
+    s.openData("three_steps.rtf");
+    s.h.sound.played.clear();
+    QStringList messages;
+    const auto step = [&](const QString& text) {
+        s.answer(text);
+        messages << s.message->text();
+    };
+    step(QString::fromUtf8("5x4"));    // an equivalent notation is still wrong
+    step(QString::fromUtf8("5·4 "));   // so is a trailing blank
+    step(QString::fromUtf8("5·4"));
+    step(QStringLiteral("20"));
+    QCOMPARE(messages, (QStringList{kWrong, kWrong, kRight,
+                                    QStringLiteral("Hai finito con 2 errori e 0 aiuti ")}));
+    QCOMPARE(s.h.sound.played, (QList<int>{103, 103, 104, 104, 101}));
+    QCOMPARE(s.w->session().errori(), 2);
+}
+
+void TestSolverWindow::enterLeavesNoLineBreak()
+{
+    Solver s;
+    s.openData("three_steps.rtf");
+    s.answer(QStringLiteral("5"));
+    QCOMPARE(s.message->text(), kWrong);
+    // The wrong answer stays for correcting, on one line.
+    QCOMPARE(s.rtb2->text(), QStringLiteral("5"));
+    QCOMPARE(s.rtb2->document()->blockCount(), 1);
+    s.append(QString::fromUtf8("·4"));
+    QCOMPARE(s.message->text(), kRight);
+    QCOMPARE(s.rtb2->text(), QString());
+    s.answer(QStringLiteral("20"));
+    QCOMPARE(s.message->text(), QStringLiteral("Hai finito con 1 errore e 0 aiuti "));
+}
+
+void TestSolverWindow::endMessageAndSound_data()
+{
+    QTest::addColumn<int>("errors");
+    QTest::addColumn<int>("helps");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("sound");
+    QTest::newRow("0 and 0") << 0 << 0 << "Hai finito con 0 errori e 0 aiuti " << 101;
+    QTest::newRow("1 and 1") << 1 << 1 << "Hai finito con 1 errore e 1 aiuto " << 101;
+    QTest::newRow("2 and 2") << 2 << 2 << "Hai finito con 2 errori e 2 aiuti " << 101;
+    QTest::newRow("1 and 0") << 1 << 0 << "Hai finito con 1 errore e 0 aiuti " << 101;
+    QTest::newRow("0 and 3") << 0 << 3 << "Hai finito con 0 errori e 3 aiuti " << 104;
+    QTest::newRow("2 and 3") << 2 << 3 << "Hai finito con 2 errori e 3 aiuti " << 104;
+}
+
+void TestSolverWindow::endMessageAndSound()
+{
+    QFETCH(int, errors);
+    QFETCH(int, helps);
+    QFETCH(QString, message);
+    QFETCH(int, sound);
+    Solver s;
+    s.openData("four_lines.rtf");  // three steps: 2+1+1, 3+1, 4
+    const QStringList steps{QStringLiteral("2+1+1"), QStringLiteral("3+1"), QStringLiteral("4")};
+    s.h.sound.played.clear();
+    QList<int> sounds;
+    for (int i = 0; i < errors; ++i) {
+        s.answer(QStringLiteral("1"));
+        sounds << 103;
+    }
+    for (int i = 0; i < helps; ++i) {
+        s.help();
+        QCOMPARE(s.message->text(), i + 1 < 3 ? QString() : message);
+        sounds << 102;
+    }
+    for (int i = helps; i < steps.size(); ++i) {
+        s.answer(steps[i]);
+        sounds << 104;
+    }
+    sounds << sound;
+    QCOMPARE(s.message->text(), message);
+    QCOMPARE(s.h.sound.played, sounds);
+    QVERIFY(s.inputLocked());
+    QVERIFY(s.timer->isActive());
+}
+
+void TestSolverWindow::emptyLastLine()
+{
+    Solver s;
+    s.openData("empty_last_line.rtf");
+    s.answer(QStringLiteral("4"));
+    QCOMPARE(s.message->text(), kRight);
+    s.answer(QStringLiteral(" "));  // a blank is not an empty line
+    QCOMPARE(s.message->text(), kWrong);
+    QTest::keyClick(s.rtb2, Qt::Key_Backspace);
+    s.confirm();
+    QCOMPARE(s.message->text(), QStringLiteral("Hai finito con 1 errore e 0 aiuti "));
+    QVERIFY(s.inputLocked());
+}
+
+void TestSolverWindow::exponentComparedAsPlainText_data()
+{
+    QTest::addColumn<bool>("raised");
+    QTest::newRow("exponent key") << true;
+    QTest::newRow("ordinary digit") << false;
+}
+
+void TestSolverWindow::exponentComparedAsPlainText()
+{
+    QFETCH(bool, raised);
+    Solver s;
+    s.openData("exponent.rtf");
+    QCOMPARE(s.rtb1->text(), QStringLiteral("(1+1)2\r\n22\r\n4"));
+    s.key("Cmd_2");
+    s.key(raised ? "Cmd_quadrato" : "Cmd_2");
+    QCoreApplication::processEvents();
+    s.confirm();
+    QCOMPARE(s.message->text(), kRight);
+}
+
+void TestSolverWindow::revealGeometry_data()
+{
+    QTest::addColumn<int>("rightSteps");
+    QTest::addColumn<int>("helps");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("top");
+    // Each line adds 0.24 inch (345.6 twips), rounded to whole twips.
+    QTest::newRow("loaded") << 0 << 0 << 461 << 720;
+    QTest::newRow("one step") << 1 << 0 << 807 << 1066;
+    QTest::newRow("one help") << 0 << 1 << 807 << 1066;
+    QTest::newRow("two steps, one help") << 2 << 1 << 1499 << 1758;
+    QTest::newRow("14 helps, still below 3.71") << 0 << 14 << 5305 << 5564;
+    QTest::newRow("15 helps grow past 3.71") << 0 << 15 << 5651 << 5910;
+    QTest::newRow("16th help sets 3.72") << 0 << 16 << 5357 << 5910;
+    QTest::newRow("17th help keeps 3.72") << 0 << 17 << 5357 << 5910;
+    QTest::newRow("steps are not capped") << 16 << 0 << 5997 << 6256;
+    QTest::newRow("help after 15 steps") << 15 << 1 << 5357 << 5910;
+}
+
+void TestSolverWindow::revealGeometry()
+{
+    QFETCH(int, rightSteps);
+    QFETCH(int, helps);
+    QFETCH(int, height);
+    QFETCH(int, top);
+    QTemporaryDir dir;
+    Solver s;
+    s.open(writeNumberedExercise(dir, 25));
+    for (int i = 0; i < rightSteps; ++i)
+        s.answer(QString::number(s.w->session().contatore() + 1));
+    for (int i = 0; i < helps; ++i)
+        s.help();
+    QCOMPARE(s.w->session().contatore(), qint16(1 + rightSteps + helps));
+    QCOMPARE(s.rtb1->heightTwips(), height);
+    QCOMPARE(s.rtb2->topTwips(), top);
+    QCOMPARE(s.rtb2->heightTwips(), 461);
+    QCOMPARE(s.rtb1->height(), ui::twipsToPixels(height));
+    QCOMPARE(s.rtb2->y(), ui::twipsToPixels(top));
+}
+
+void TestSolverWindow::inputLockedAfterTheEnd()
+{
+    Solver s;
+    s.openData("three_steps.rtf");
+    s.help();
+    s.help();
+    QVERIFY(s.inputLocked());
+    const QString finalMessage = s.message->text();
+    s.h.sound.played.clear();
+    QTest::keyClicks(s.rtb2, QStringLiteral("20"));
+    QTest::keyClick(s.rtb2, Qt::Key_Return);
+    s.confirm();
+    s.help();
+    s.key("Cmd_7");
+    QCoreApplication::processEvents();
+    QCOMPARE(s.rtb2->text(), QString());
+    QCOMPARE(s.message->text(), finalMessage);
+    QVERIFY(s.h.sound.played.isEmpty());
+    // The open button still works.
+    s.openData("three_steps.rtf");
+    QCOMPARE(s.h.sound.played, QList<int>{107});
+    QVERIFY(!s.inputLocked());
+}
+
+void TestSolverWindow::blinking()
+{
+    Solver s;
+    QCOMPARE(s.w->openButtonColour(), QColor(0, 255, 0));
+    const QColor dark(0, 192, 0), bright(0, 255, 0);
+    s.w->timer1Tick();
+    QCOMPARE(s.w->openButtonColour(), dark);
+    QVERIFY(s.button(QStringLiteral("cmdApri"))->styleSheet().contains(dark.name()));
+    s.w->timer1Tick();
+    QCOMPARE(s.w->openButtonColour(), bright);
+    s.w->timer1Tick();
+    QCOMPARE(s.w->openButtonColour(), dark);
+    // Opening stops the blinking on the bright colour.
+    s.openData("empty_last_line.rtf");
+    QCOMPARE(s.w->openButtonColour(), bright);
+    QVERIFY(!s.timer->isActive());
+    s.help();
+    s.help();
+    QVERIFY(s.timer->isActive());
+    // The counter kept its value: the first tick after the exercise is bright.
+    s.w->timer1Tick();
+    QCOMPARE(s.w->openButtonColour(), bright);
+    s.w->timer1Tick();
+    QCOMPARE(s.w->openButtonColour(), dark);
+    // The real timer drives it too.
+    QTRY_COMPARE_WITH_TIMEOUT(s.w->openButtonColour(), bright, 2000);
+}
+
+void TestSolverWindow::reopening_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("same file, dialog cancelled") << true;
+    QTest::newRow("same file chosen again") << false;
+}
+
+void TestSolverWindow::reopening()
+{
+    QFETCH(bool, cancel);
+    Solver s;
+    s.openData("four_lines.rtf");
+    s.answer(QStringLiteral("9"));
+    s.answer(QStringLiteral("2+1+1"));
+    s.help();
+    QCOMPARE(s.w->session().contatore(), qint16(3));
+    QTest::keyClicks(s.rtb2, QStringLiteral("3"));
+    s.h.sound.played.clear();
+    if (cancel)
+        s.open(std::nullopt);
+    else
+        s.openData("four_lines.rtf");
+    QCOMPARE(s.h.sound.played, QList<int>{107});
+    QCOMPARE(s.h.dialogs.shown.last().text, test::dataFile("four_lines.rtf"));
+    QCOMPARE(s.w->session().contatore(), qint16(1));
+    QCOMPARE(s.w->session().errori(), 0);
+    QCOMPARE(s.w->session().aiuto(), 0);
+    QCOMPARE(s.message->text(), QString());
+    QCOMPARE(s.rtb2->text(), QString());
+    QCOMPARE(s.rtb1->heightTwips(), 461);
+    QCOMPARE(s.rtb2->topTwips(), 720);
+    QVERIFY(!s.inputLocked());
+    // A new exercise replaces the old one's steps.
+    s.openData("other.rtf");
+    s.answer(QStringLiteral("2+1+1"));
+    QCOMPARE(s.message->text(), kWrong);
+    s.answer(QStringLiteral("3x3"));
+    QCOMPARE(s.message->text(), kRight);
+}
+
+void TestSolverWindow::cancelBeforeAnyFile()
+{
+    Solver s;
+    s.open(std::nullopt);
+    QCOMPARE(s.h.sound.played, QList<int>{107});
+    QCOMPARE(s.h.dialogs.shown.size(), 1);
+    QCOMPARE(s.h.dialogs.unexpected.size(), 0);
+    QVERIFY(s.inputLocked());
+    QVERIFY(s.timer->isActive());
+    QVERIFY(!s.w->session().running());
+    QCOMPARE(s.rtb1->text(), QString());
+}
+
+void TestSolverWindow::longDocumentSolvedToItsEnd()
+{
+    QTemporaryDir dir;
+    Solver s;
+    s.open(writeNumberedExercise(dir, 25));
+    for (int line = 2; line <= 25; ++line) {
+        QVERIFY2(!s.inputLocked(), qPrintable(QString::number(line)));
+        s.answer(QString::number(line));
+        if (line < 25)
+            QCOMPARE(s.message->text(), kRight);
+    }
+    QCOMPARE(s.message->text(), QStringLiteral("Hai finito con 0 errori e 0 aiuti "));
+    QCOMPARE(s.w->session().contatore(), qint16(25));
+    QVERIFY(s.inputLocked());
+}
+
+void TestSolverWindow::unusableDocuments_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("warns");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("not rtf") << test::dataFile("not_rtf.rtf") << true << QString();
+    QTest::newRow("missing") << test::dataFile("manca.rtf") << true << QString();
+    QTest::newRow("empty") << test::dataFile("empty.rtf") << false << QString();
+    QTest::newRow("too many lines") << QStringLiteral("*32767") << true << QStringLiteral("troppe righe");
+}
+
+void TestSolverWindow::unusableDocuments()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, warns);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    if (path.startsWith(QLatin1Char('*')))
+        path = writeNumberedExercise(dir, path.mid(1).toInt());
+    Solver s;
+    // An exercise in progress is given up for the new document.
+    s.openData("three_steps.rtf");
+    s.answer(QString::fromUtf8("5·4"));
+    s.h.dialogs.answerOpen(path);
+    if (warns)
+        s.h.dialogs.answerWarning();
+    s.click(QStringLiteral("cmdApri"));
+    QVERIFY(s.h.dialogs.allAnswered());
+    QVERIFY(s.h.dialogs.unexpected.isEmpty());
+    if (warns) {
+        const auto& warning = s.h.dialogs.shown.last();
+        QCOMPARE(warning.kind, QStringLiteral("warning"));
+        QCOMPARE(warning.title, QStringLiteral("Avviso"));
+        QVERIFY2(warning.text.contains(QFileInfo(path).fileName()), qPrintable(warning.text));
+        QVERIFY2(warning.text.contains(reason), qPrintable(warning.text));
+        QVERIFY(warning.text.count(QLatin1Char('\n')) <= 1);
+    }
+    QCOMPARE(s.rtb1->text(), QString());
+    QVERIFY(s.inputLocked());
+    QVERIFY(s.timer->isActive());
+    QVERIFY(!s.w->session().running());
+    QCOMPARE(s.w->session().errori(), 0);
+    QCOMPARE(s.message->text(), QString());
+    QCOMPARE(s.rtb1->heightTwips(), 461);
+    QCOMPARE(s.rtb2->topTwips(), 720);
+}
+
+void TestSolverWindow::exitReturnsToStart()
+{
+    Solver s;
+    s.openData("three_steps.rtf");
+    s.h.sound.played.clear();
+    s.click(QStringLiteral("Cmd_esci"));
+    QCOMPARE(s.h.sound.played, QList<int>{107});
+    QWidget* start = s.h.registry.find(WindowKind::Start);
+    QVERIFY(start && start->isVisible());
+    QCOMPARE(s.h.registry.find(WindowKind::Solver), nullptr);
+    QPointer<QWidget> old(s.w);
+    QTRY_VERIFY(old.isNull());
+    // A new visit starts afresh.
+    auto* again = qobject_cast<SolverWindow*>(s.h.registry.load(WindowKind::Solver));
+    QVERIFY(again && !again->session().running());
+}
+
+QUINTAVIA_TEST_MAIN(TestSolverWindow)
+#include "tst_window.moc"
