@@ -554,7 +554,8 @@ void Reader::put(char16_t unit)
     case Dest::FontTable:
         if (unit == u';')
             commitFontName();
-        else if (m_fontName.size() < 256)
+        else if (m_fontName.size() < 256 && unit >= 0x20 && unit != 0x2028 && unit != 0x2029
+                 && unit != 0xFFFC)
             m_fontName.append(QChar(unit));
         return;
     case Dest::ColorTable:
@@ -601,7 +602,8 @@ void Reader::putChecked(char16_t unit)
         lineBreak();
         return;
     }
-    if ((unit < 0x20 && unit != u'\t') || unit == 0xFFFC)
+    // U+FDD0/U+FDD1 mark frames inside QTextDocument; U+FFFC stands for an embedded object.
+    if ((unit < 0x20 && unit != u'\t') || unit == 0xFFFC || unit == 0xFDD0 || unit == 0xFDD1)
         return;
     append(unit);
 }

@@ -1,0 +1,28 @@
+# Runs quintavia-check (TOOL) on the fixtures in DATA and checks output and exit status.
+function(run_tool expected_status expected_out expected_err)
+  execute_process(COMMAND ${TOOL} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT status STREQUAL expected_status)
+    message(FATAL_ERROR "quintavia-check ${ARGN}: exit ${status}, expected ${expected_status}\n${err}")
+  endif()
+  if(NOT out STREQUAL expected_out)
+    message(FATAL_ERROR "quintavia-check ${ARGN}: stdout\n[${out}]\nexpected\n[${expected_out}]")
+  endif()
+  if(NOT err STREQUAL expected_err)
+    message(FATAL_ERROR "quintavia-check ${ARGN}: stderr\n[${err}]\nexpected\n[${expected_err}]")
+  endif()
+endfunction()
+
+run_tool(0 "(32 + 4) · 2 - 5\n= (9 + 4) · 2 - 5\n= 13 · 2 - 5\n= 26 - 5\n= 21\n" "" ${DATA}/richedit.rtf)
+run_tool(0 "A\nB\n\n" "" ${DATA}/empty_last_line.rtf)
+run_tool(1 "==> ${DATA}/richedit_old.rtf <==\n53:52\n= 51\n= 5\n"
+         "quintavia-check: ${DATA}/manca.rtf: Il file non esiste.\n"
+         ${DATA}/richedit_old.rtf ${DATA}/manca.rtf)
+run_tool(0 "==> ${DATA}/empty_last_line.rtf <==\nA\nB\n\n\n==> ${DATA}/richedit_old.rtf <==\n53:52\n= 51\n= 5\n" ""
+         ${DATA}/empty_last_line.rtf ${DATA}/richedit_old.rtf)
+run_tool(1 "" "quintavia-check: ${CMAKE_CURRENT_LIST_FILE}: Il file non è in formato RTF.\n"
+         ${CMAKE_CURRENT_LIST_FILE})
+
+execute_process(COMMAND ${TOOL} --help RESULT_VARIABLE status OUTPUT_VARIABLE out)
+if(NOT status EQUAL 0 OR NOT out MATCHES "^Uso: quintavia-check FILE")
+  message(FATAL_ERROR "quintavia-check --help: exit ${status}\n${out}")
+endif()
