@@ -48,7 +48,7 @@ EditorWindow::EditorWindow(WindowRegistry& registry)
     m_colore = controls.get<QAbstractButton>(QStringLiteral("cmdColore"));
     Q_ASSERT(m_box && m_frame && m_salva && m_colore);
 
-    m_keypad = std::make_unique<Keypad>(m_frame, *m_box, registry.sound());
+    m_keypad = new Keypad(m_frame, *m_box, registry.sound());
     auto* invio = controls.get<QAbstractButton>(QStringLiteral("Cmd_invio"));
     invio->setAccessibleName(QStringLiteral("Invio"));
 
@@ -70,9 +70,11 @@ EditorWindow::EditorWindow(WindowRegistry& registry)
 
 EditorWindow::~EditorWindow() = default;
 
-void EditorWindow::suona(int number)
+bool EditorWindow::suona(int number)
 {
+    const QPointer<EditorWindow> self(this);
     m_registry.sound().suona(number);
+    return self && !m_leaving;
 }
 
 void EditorWindow::Form_Load()
@@ -103,8 +105,7 @@ bool EditorWindow::settleUnsavedWork()
 
 void EditorWindow::cmdNuovo_Click()
 {
-    suona(107);
-    if (!settleUnsavedWork())
+    if (!suona(107) || !settleUnsavedWork())
         return;
     m_session.started();
     m_recorder.reset();
@@ -115,8 +116,7 @@ void EditorWindow::cmdNuovo_Click()
 
 void EditorWindow::cmdModifica_Click()
 {
-    suona(107);
-    if (!settleUnsavedWork())
+    if (!suona(107) || !settleUnsavedWork())
         return;
     const QString previousName = m_dialog.fileName();
     if (!m_dialog.showOpen(this, kRtfFilter))
@@ -143,7 +143,8 @@ void EditorWindow::cmdSalva_Click()
 
 bool EditorWindow::salva()
 {
-    suona(107);
+    if (!suona(107))
+        return false;
     if (!m_dialog.showSave(this, kRtfFilter))
         return false;
     const QString chosen = m_dialog.fileName();
@@ -168,7 +169,8 @@ bool EditorWindow::salva()
 
 void EditorWindow::cmdColore_Click()
 {
-    suona(107);
+    if (!suona(107))
+        return;
     // A cancelled dialog leaves the colour it opened with, and that colour is applied.
     m_dialog.showColor(this);
     m_box->setSelColor(m_dialog.color());
@@ -179,9 +181,9 @@ void EditorWindow::cmdColore_Click()
 
 void EditorWindow::Cmd_esci_Click()
 {
-    suona(107);
-    if (!settleUnsavedWork())
+    if (!suona(107) || !settleUnsavedWork())
         return;  // the save did not happen: stay, with the work in the box
+    m_leaving = true;
     if (QWidget* start = m_registry.load(WindowKind::Start))
         start->show();
     m_registry.unload(WindowKind::Editor);

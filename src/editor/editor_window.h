@@ -5,8 +5,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <memory>
-
 class QAbstractButton;
 class QFrame;
 
@@ -47,7 +45,9 @@ private:
     bool settleUnsavedWork();
     // Enables or disables what depends on a document being open.
     void applyState();
-    void suona(int number);
+    // Plays a sound; false once the window is being left (a click queued behind this one may
+    // have run Esci while the sound player processed pending events).
+    bool suona(int number);
 
     WindowRegistry& m_registry;
     CommonDialog m_dialog;
@@ -57,7 +57,8 @@ private:
     QFrame* m_frame = nullptr;
     QAbstractButton* m_salva = nullptr;
     QAbstractButton* m_colore = nullptr;
-    std::unique_ptr<Keypad> m_keypad;
+    Keypad* m_keypad = nullptr;  // owned by the frame
+    bool m_leaving = false;
 };
 
 }  // namespace quintavia
