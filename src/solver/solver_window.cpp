@@ -16,6 +16,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextFrame>
 #include <QTimer>
 #include <QToolButton>
 
@@ -24,6 +27,21 @@ namespace quintavia {
 namespace {
 
 const char* const kFilter = "file .rtf (Rich Text Format)|*.rtf";
+
+// Each line of the document box as tall as one reveal, so that growing the box by one line shows
+// exactly the next line and nothing of the one after it, whatever the font's own spacing.
+void setRevealLineHeight(RichTextBox* box)
+{
+    QTextCursor cursor(box->document());
+    cursor.select(QTextCursor::Document);
+    QTextBlockFormat format;
+    format.setLineHeight(reveal::kLine * 96.0, QTextBlockFormat::FixedHeight);
+    cursor.mergeBlockFormat(format);
+    // Lines stand a little lower, so the top of the next one stays under the box's lower edge.
+    QTextFrameFormat frame = box->document()->rootFrame()->frameFormat();
+    frame.setTopMargin(6);
+    box->document()->rootFrame()->setFrameFormat(frame);
+}
 
 QString fileLabel(const QString& path)
 {
@@ -139,6 +157,7 @@ void SolverWindow::cmdApriClick()
         refuse(QString::fromUtf8("Non riesco ad aprire l'esercizio %1.\n%2").arg(fileLabel(fileName), error));
         return;
     }
+    setRevealLineHeight(m_document);
     const QString espressione = passThroughClipboard(m_document->text(), ClipboardAfter::KeepText);
     if (espressione.isEmpty()) {
         // Nothing to solve; the steps of an earlier exercise no longer match what is shown.

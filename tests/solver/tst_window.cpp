@@ -2,7 +2,9 @@
 
 #include "ui/layout.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
+#include <QTextBlock>
 #include <QTemporaryDir>
 
 using namespace quintavia;
@@ -44,6 +46,7 @@ private Q_SLOTS:
     void exponentComparedAsPlainText();
     void revealGeometry_data();
     void revealGeometry();
+    void revealShowsOneMoreLine();
     void inputLockedAfterTheEnd();
     void blinking();
     void reopening_data();
@@ -53,6 +56,7 @@ private Q_SLOTS:
     void unusableDocuments_data();
     void unusableDocuments();
     void exitReturnsToStart();
+    void screenshots();
 };
 
 void TestSolverWindow::startsWithNoExercise()
@@ -249,6 +253,26 @@ void TestSolverWindow::revealGeometry()
     QCOMPARE(s.rtb2->y(), ui::twipsToPixels(top));
 }
 
+void TestSolverWindow::revealShowsOneMoreLine()
+{
+    Solver s;
+    s.openData("four_lines.rtf");
+    const QStringList steps{QStringLiteral("2+1+1"), QStringLiteral("3+1")};
+    for (int shown = 1; shown <= 3; ++shown) {
+        // The lines shown fit in the box, and the next one lies wholly below it.
+        QTextBlock last = s.rtb1->document()->findBlockByNumber(shown - 1);
+        QTextBlock next = last.next();
+        const auto* layout = s.rtb1->document()->documentLayout();
+        const int viewport = s.rtb1->viewport()->height();
+        QVERIFY2(layout->blockBoundingRect(last).bottom() <= viewport + 1,
+                 qPrintable(QStringLiteral("%1 lines").arg(shown)));
+        QVERIFY2(layout->blockBoundingRect(next).top() >= viewport - 1,
+                 qPrintable(QStringLiteral("%1 lines").arg(shown)));
+        if (shown <= steps.size())
+            s.answer(steps[shown - 1]);
+    }
+}
+
 void TestSolverWindow::inputLockedAfterTheEnd()
 {
     Solver s;
@@ -432,6 +456,34 @@ void TestSolverWindow::exitReturnsToStart()
     // A new visit starts afresh.
     auto* again = qobject_cast<SolverWindow*>(s.h.registry.load(WindowKind::Solver));
     QVERIFY(again && !again->session().running());
+}
+
+// Not a check: with QUINTAVIA_SCREENSHOTS=<folder> (under a real display) saves the window with no
+// exercise, running and finished, pausing QUINTAVIA_SCREENSHOT_PAUSE ms on each for a grab from
+// outside.
+void TestSolverWindow::screenshots()
+{
+    const QString folder = qEnvironmentVariable("QUINTAVIA_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("QUINTAVIA_SCREENSHOTS not set");
+    const int pause = qEnvironmentVariableIntValue("QUINTAVIA_SCREENSHOT_PAUSE");
+    Solver s;
+    s.w->move(0, 0);
+    const auto save = [&](const char* state) {
+        QTest::qWait(qMax(pause, 200));
+        QVERIFY(s.w->grab().save(folder + QStringLiteral("/solver-%1.png").arg(QLatin1String(state))));
+    };
+    save("none");
+    s.openData("four_lines.rtf");
+    s.answer(QStringLiteral("2+1+1"));
+    s.answer(QStringLiteral("3+2"));
+    for (const char* key : {"Cmd_3", "Cmd_quadrato", "Cmd_più"})
+        s.key(key);
+    QCoreApplication::processEvents();
+    save("running");
+    s.help();
+    s.help();
+    save("finished");
 }
 
 QUINTAVIA_TEST_MAIN(TestSolverWindow)
