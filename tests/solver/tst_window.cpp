@@ -1,5 +1,6 @@
 #include "solver_fixture.h"
 
+#include "shell/window_setup.h"
 #include "ui/layout.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -36,6 +37,7 @@ class TestSolverWindow : public QObject {
 
 private Q_SLOTS:
     void startsWithNoExercise();
+    void centredOnTheStartWindow();
     void openingShowsTheExpression();
     void solvedWithTheKeyboard();
     void enterLeavesNoLineBreak();
@@ -77,6 +79,19 @@ void TestSolverWindow::startsWithNoExercise()
     QVERIFY(exit->isEnabled());
     QCOMPARE(s.w->childAt(exit->geometry().center()), exit);
     QVERIFY(s.h.sound.played.isEmpty());
+    QVERIFY(closeCommandRemoved(s.w));
+    QVERIFY(s.w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!s.w->windowIcon().isNull());
+}
+
+void TestSolverWindow::centredOnTheStartWindow()
+{
+    test::Harness h;
+    QWidget* start = h.registry.load(WindowKind::Start);
+    start->show();
+    start->move(40, 30);
+    QWidget* w = h.registry.load(WindowKind::Solver);
+    QVERIFY((w->frameGeometry().center() - start->frameGeometry().center()).manhattanLength() <= 2);
 }
 
 void TestSolverWindow::openingShowsTheExpression()
