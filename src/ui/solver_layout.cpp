@@ -111,7 +111,7 @@ std::vector<ControlSpec> makeControls()
 const WindowSpec& solverLayout()
 {
     static const std::vector<ControlSpec> controls = makeControls();
-    static const WindowSpec spec = [] {
+    static const WindowSpec layout = [] {
         WindowSpec w{"frmQuintavia", "Risoluzione"};
         w.clientWidth = 9510;
         w.clientHeight = 6825;
@@ -121,7 +121,7 @@ const WindowSpec& solverLayout()
         w.controls = controls;
         return w;
     }();
-    return spec;
+    return layout;
 }
 
 }  // namespace quintavia::ui
