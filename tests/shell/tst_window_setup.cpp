@@ -18,7 +18,6 @@ private Q_SLOTS:
     void everyWindowIsTopmostWithoutCloseBox_data();
     void everyWindowIsTopmostWithoutCloseBox();
     void keepOnTopKeepsAShownWindowWhereItWas();
-    void closeStepOnAChildIsRefusedHarmlessly();
 };
 
 void TestWindowSetup::everyWindowIsTopmostWithoutCloseBox_data()
@@ -74,17 +73,6 @@ void TestWindowSetup::keepOnTopKeepsAShownWindowWhereItWas()
     QVERIFY(shown.isVisible());
     QCOMPARE(shown.geometry(), before);
     QVERIFY(!shown.testAttribute(Qt::WA_ShowWithoutActivating));
-}
-
-void TestWindowSetup::closeStepOnAChildIsRefusedHarmlessly()
-{
-    QWidget window;
-    auto* child = new QWidget(&window);
-    QVERIFY(!removeCloseCommand(child));
-    QVERIFY(!closeCommandRemoved(child));
-    QVERIFY(!child->isWindow());
-    prepareWindow(&window);
-    QVERIFY(closeCommandRemoved(&window));
 }
 
 QUINTAVIA_TEST_MAIN(TestWindowSetup)
