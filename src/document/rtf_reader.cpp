@@ -168,6 +168,12 @@ private:
     RunKey currentKey() const;
     QTextCharFormat formatFor(const RunKey& key);
     const std::array<char16_t, 128>* currentTable();
+    void setAnsiCodePage(int codePage)
+    {
+        m_ansiCodePage = codePage;
+        m_tableFont = INT32_MIN;
+    }
+    void commitColor();
     bool consumeSkip();
 
     QByteArrayView m_in;
@@ -319,9 +325,13 @@ void Reader::closeGroup()
     m_skipUnits = 0;
     if (m_groups.size() <= 1)
         return;  // a stray closing brace
-    if (top().dest == Dest::FontTable)
+    const Dest closed = top().dest;
+    if (closed == Dest::FontTable)
         commitFontName();
     m_groups.pop_back();
+    // A last colour without its ';' still counts.
+    if (closed == Dest::ColorTable && top().dest != Dest::ColorTable && m_colorSet)
+        commitColor();
     if (m_groups.size() == 1)
         m_finished = true;  // the document's own group is closed; anything after it is not text
 }
@@ -411,14 +421,13 @@ void Reader::controlWord(std::string_view word, bool hasParameter, std::int64_t 
     const bool on = !hasParameter || parameter != 0;
     CharState& chars = group.chars;
     switch (found->second.kw) {
-    case Kw::Ansi: m_ansiCodePage = 1252; break;
-    case Kw::Mac: m_ansiCodePage = 10000; break;
-    case Kw::Pc: m_ansiCodePage = 437; break;
-    case Kw::Pca: m_ansiCodePage = 850; break;
+    case Kw::Ansi: setAnsiCodePage(1252); break;
+    case Kw::Mac: setAnsiCodePage(10000); break;
+    case Kw::Pc: setAnsiCodePage(437); break;
+    case Kw::Pca: setAnsiCodePage(850); break;
     case Kw::AnsiCpg:
         if (codePageTable(value))
-            m_ansiCodePage = value;
-        m_tableFont = INT32_MIN;
+            setAnsiCodePage(value);
         break;
     case Kw::Deff: m_defaultFont = value; break;
     case Kw::FontTbl:
@@ -445,11 +454,14 @@ void Reader::controlWord(std::string_view word, bool hasParameter, std::int64_t 
             FontEntry& font = m_fonts[m_fontEntry];
             if (font.codePage == 0)
                 font.codePage = codePageOfCharset(value);
+            m_tableFont = INT32_MIN;
         }
         break;
     case Kw::Cpg:
-        if (group.dest == Dest::FontTable)
+        if (group.dest == Dest::FontTable) {
             m_fonts[m_fontEntry].codePage = value;
+            m_tableFont = INT32_MIN;
+        }
         break;
     case Kw::Red: m_red = clampInt(value, 0, 255); m_colorSet = true; break;
     case Kw::Green: m_green = clampInt(value, 0, 255); m_colorSet = true; break;
@@ -559,14 +571,8 @@ void Reader::put(char16_t unit)
             m_fontName.append(QChar(unit));
         return;
     case Dest::ColorTable:
-        if (unit == u';') {
-            if (m_colorSet)
-                m_colors.emplace_back(QColor(m_red, m_green, m_blue));
-            else
-                m_colors.emplace_back(std::nullopt);
-            m_red = m_green = m_blue = 0;
-            m_colorSet = false;
-        }
+        if (unit == u';')
+            commitColor();
         return;
     case Dest::Body:
         break;
@@ -692,6 +698,17 @@ QTextCharFormat Reader::formatFor(const RunKey& key)
     m_formatKey = key;
     m_formatValid = true;
     return format;
+}
+
+// Entries are counted by their ';', so a table without the empty first entry keeps its numbers.
+void Reader::commitColor()
+{
+    if (m_colorSet)
+        m_colors.emplace_back(QColor(m_red, m_green, m_blue));
+    else
+        m_colors.emplace_back(std::nullopt);
+    m_red = m_green = m_blue = 0;
+    m_colorSet = false;
 }
 
 void Reader::commitFontName()

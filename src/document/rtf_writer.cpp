@@ -203,8 +203,7 @@ QByteArray write(const QTextDocument& document)
                 appendNumber(out, run.color);
                 wroteWord = true;
             }
-            if (raiseHalfPoints(run.raise) != raiseHalfPoints(written.raise)
-                || run.raise != written.raise) {
+            if (run.raise != written.raise) {
                 const int halfPoints = raiseHalfPoints(run.raise);
                 out.append(halfPoints < 0 ? "\\dn" : "\\up");
                 appendNumber(out, std::abs(halfPoints));

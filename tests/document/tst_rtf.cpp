@@ -200,6 +200,8 @@ void TestRtf::readsText_data()
     QTest::newRow("font back to 1252") << QByteArray("{\\f3\\'e1}\\'e1") << u"αá"_qs;
     QTest::newRow("ansicpg") << QByteArray("{\\rtf1\\ansi\\ansicpg1250 \\'e8}") << u"č"_qs;
     QTest::newRow("pc 437") << QByteArray("{\\rtf1\\pc \\'82}") << u"é"_qs;
+    QTest::newRow("code page after a character") << QByteArray("{\\rtf1 \\'e8\\ansi\\ansicpg1251 \\'e8}")
+                                                 << u"èи"_qs;
     QTest::newRow("unknown code page") << QByteArray("{\\rtf1\\ansi\\ansicpg9999 \\'e8}") << u"è"_qs;
     QTest::newRow("par before line end") << QByteArray("A\\par\r\nB") << u"A\r\nB"_qs;
     QTest::newRow("par after line end") << QByteArray("A\r\n\\par B") << u"A\r\nB"_qs;
@@ -285,6 +287,9 @@ void TestRtf::readsFormats_data()
     QTest::newRow("table without empty entry")
         << QByteArray("{\\rtf1{\\colortbl\\red1\\green2\\blue3;\\red4\\green5\\blue6;}\\cf1 x}") << 0
         << 12.0 << false << 0 << "#040506";
+    QTest::newRow("last colour without semicolon")
+        << QByteArray("{\\rtf1{\\colortbl;\\red1\\green2\\blue3}\\cf1 x}") << 0 << 12.0 << false << 0
+        << "#010203";
     QTest::newRow("huge raise clamped") << QByteArray("\\up999999 x") << 0 << 12.0 << false << 32760 << "";
 }
 
