@@ -103,6 +103,8 @@ private Q_SLOTS:
     void colourGoesToSelectionOrNextTyped_data();
     void colourGoesToSelectionOrNextTyped();
     void freshWindowForgetsTheDialogsMemory();
+    void quickSecondEsciLeavesOnce();
+    void tabOrderRunsFromTheBoxToEsci();
 };
 
 void TestEditorWindow::windowIsPreparedAndCentred()
@@ -635,6 +637,41 @@ void TestEditorWindow::freshWindowForgetsTheDialogsMemory()
     auto* again = qobject_cast<EditorWindow*>(r.h.registry.load(WindowKind::Editor));
     QCOMPARE(again->commonDialog().color(), QColor(Qt::black));
     QCOMPARE(again->commonDialog().fileName(), QString());
+}
+
+void TestEditorWindow::quickSecondEsciLeavesOnce()
+{
+    EditorRig r;
+    r.nuova();
+    // The second click waits in the queue and runs while the first one's sound starts.
+    QMetaObject::invokeMethod(r.button("Cmd_esci"), "click", Qt::QueuedConnection);
+    r.h.dialogs.answerQuestion(false);
+    r.click("Cmd_esci");
+    QCOMPARE(r.h.dialogs.shown.size(), 1);
+    QVERIFY(r.h.dialogs.unexpected.isEmpty());
+    QCOMPARE(r.h.sound.played, (QList<int>{107, 107}));
+    QVERIFY(r.editorGone());
+}
+
+void TestEditorWindow::tabOrderRunsFromTheBoxToEsci()
+{
+    EditorRig r;
+    r.click("cmdNuovo");
+    QStringList order;
+    QWidget* w = r.box();
+    for (int i = 0; i < 43 && w; ++i) {
+        order << w->objectName();
+        w = w->nextInFocusChain();
+        while (w && w->focusPolicy() == Qt::NoFocus && w != r.box())
+            w = w->nextInFocusChain();
+        if (w == r.box())
+            break;
+    }
+    QCOMPARE(order.mid(0, 8), (QStringList{"RichTextBox1", "cmdNuovo", "cmdModifica", "cmdSalva", "cmdColore",
+                                           "cmd_alla0", "cmd_prima", "cmd_puntino"}));
+    QCOMPARE(order.indexOf("Cmd_invio") + 1, order.indexOf("cmd_allaquarta"));
+    QCOMPARE(order.indexOf("cmd_allanona") + 1, order.indexOf("Cmd_esci"));
+    QCOMPARE(order.size(), 42);  // the box, four buttons, 36 keys and Esci
 }
 
 QUINTAVIA_TEST_MAIN(TestEditorWindow)
