@@ -1,0 +1,97 @@
+# Shared by the end-to-end tests: a private X11 desktop (Xvfb + openbox + a D-Bus session with the
+# accessibility bus) running the real program, driven with xdotool as a person would.
+# Every test sources this file, calls start_desktop and start_program, and is cleaned up on exit.
+set -euo pipefail
+
+QUINTAVIA=${QUINTAVIA:?path of the quintavia executable}
+SHOTS=${SHOTS:-$PWD/screenshots}
+WORK=$(mktemp -d /tmp/quintavia-e2e.XXXXXX)
+mkdir -p "$SHOTS"
+PIDS=()
+
+cleanup() {
+  local status=$?
+  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  sleep 0.2
+  for pid in "${PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+  [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+  exit $status
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; shot "failure-$(date +%s)" || true; exit 1; }
+log() { echo "-- $*"; }
+
+# Waits up to $2 seconds (default 10) for the command $1 to succeed.
+wait_for() {
+  local what=$1 limit=${2:-10} i
+  for ((i = 0; i < limit * 10; i++)); do
+    if eval "$what" >/dev/null 2>&1; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+start_desktop() {
+  local n
+  for n in $(seq 91 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+  done
+  export DISPLAY=:$n
+  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+  PIDS+=($!)
+  wait_for "xdpyinfo" 10 || fail "Xvfb did not start"
+  eval "$(dbus-launch --sh-syntax)"
+  PIDS+=("$DBUS_SESSION_BUS_PID")
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_RUNTIME_DIR=$WORK
+  openbox >"$WORK/openbox.log" 2>&1 &
+  PIDS+=($!)
+  wait_for "wmctrl -m" 10 || fail "openbox did not start"
+  unset QT_QPA_PLATFORM
+}
+
+start_program() {
+  (cd "$WORK" && exec "$QUINTAVIA") >"$WORK/program.log" 2>&1 &
+  PROGRAM_PID=$!
+  PIDS+=("$PROGRAM_PID")
+  window_id "Le Quintavia" >/dev/null || fail "the start window did not appear"
+}
+
+# The X id of the visible window titled exactly $1 (waits for it).
+window_id() {
+  local id=""
+  wait_for "xdotool search --onlyvisible --name '^$1\$'" 10 || return 1
+  id=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
+  echo "$id"
+}
+
+window_gone() {
+  wait_for "! xdotool search --onlyvisible --name '^$1\$'" "${2:-10}"
+}
+
+# Clicks at ($2, $3) pixels of the client area of the window titled $1.
+click_at() {
+  local id x y
+  id=$(window_id "$1") || fail "no window '$1' to click in"
+  eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print "x=" $4} /Absolute upper-left Y/ {print "y=" $4}')"
+  xdotool mousemove --sync $((x + $2)) $((y + $3)) click 1
+  sleep 0.3
+}
+
+# Clicks the middle of a control placed at twips (left, top, width, height) in the window $1,
+# with an optional container offset in twips ($6, $7).
+click_twips() {
+  local win=$1 left=$2 top=$3 width=$4 height=$5 ox=${6:-0} oy=${7:-0}
+  click_at "$win" $(((ox + left + width / 2) / 15)) $(((oy + top + height / 2) / 15))
+}
+
+type_text() { xdotool type --delay 40 -- "$1"; sleep 0.2; }
+press() { xdotool key --delay 60 "$@"; sleep 0.2; }
+
+shot() { import -window root "$SHOTS/$1.png"; }
+
+# The names of the accessible objects of the running program, one "role|name" a line.
+accessible_tree() {
+  /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/accessible_tree.py"
+}
