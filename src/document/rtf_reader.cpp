@@ -201,9 +201,8 @@ private:
     std::unique_ptr<QTextCursor> m_cursor;
     QString m_run;
     RunKey m_runKey;
-    RunKey m_formatKey;
-    QTextCharFormat m_format;
-    bool m_formatValid = false;
+    // The formats made so far: documents switch back and forth between a few of them.
+    std::vector<std::pair<RunKey, QTextCharFormat>> m_formats;
     bool m_pendingPar = false;
     int m_pendingCells = 0;
 };
@@ -681,8 +680,10 @@ RunKey Reader::currentKey() const
 
 QTextCharFormat Reader::formatFor(const RunKey& key)
 {
-    if (m_formatValid && key == m_formatKey)
-        return m_format;
+    for (const auto& [known, format] : m_formats) {
+        if (known == key)
+            return format;
+    }
     QTextCharFormat format;
     const auto font = m_fonts.constFind(key.font);
     const QString family = font != m_fonts.cend() && font->named
@@ -694,9 +695,9 @@ QTextCharFormat Reader::formatFor(const RunKey& key)
     if (key.color >= 0)
         format.setForeground(*m_colors[size_t(key.color)]);
     setRaise(format, key.raise);
-    m_format = format;
-    m_formatKey = key;
-    m_formatValid = true;
+    if (m_formats.size() >= 32)
+        m_formats.erase(m_formats.begin());
+    m_formats.emplace_back(key, format);
     return format;
 }
 
@@ -721,7 +722,7 @@ void Reader::commitFontName()
     if (!font.named) {
         font.name = name;
         font.named = true;
-        m_formatValid = false;
+        m_formats.clear();
     }
 }
 

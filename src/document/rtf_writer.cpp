@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QTextBlock>
 #include <QTextCharFormat>
@@ -123,27 +124,86 @@ void appendText(QByteArray& out, QStringView text)
 
 QByteArray write(const QTextDocument& document)
 {
-    const QString defaultFamily = QString::fromLatin1(ui::kFontFamily);
-    QStringList fonts{defaultFamily};
+    QStringList fonts{QString::fromLatin1(ui::kFontFamily)};
     QList<QRgb> colors;
-
-    // First pass: the font and colour tables.
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            const QString family = familyOf(format);
-            if (!fonts.contains(family))
-                fonts.append(family);
-            if (format.foreground().style() != Qt::NoBrush) {
-                const QRgb rgb = format.foreground().color().rgb();
-                if (!colors.contains(rgb))
-                    colors.append(rgb);
+    // Documents share a few formats among many fragments: each format is looked at once.
+    QHash<int, RunProps> props;
+    auto propsOf = [&](const QTextFragment& fragment) -> const RunProps& {
+        const int index = fragment.charFormatIndex();
+        auto it = props.find(index);
+        if (it != props.end())
+            return *it;
+        const QTextCharFormat format = fragment.charFormat();
+        RunProps run;
+        const QString family = familyOf(format);
+        run.font = int(fonts.indexOf(family));
+        if (run.font < 0) {
+            run.font = int(fonts.size());
+            fonts.append(family);
+        }
+        const qreal points = format.fontPointSize() > 0 ? format.fontPointSize() : 12.0;
+        run.halfPoints = std::clamp(int(std::lround(points * 2)), 1, 3276);
+        run.bold = format.fontWeight() >= QFont::DemiBold;
+        if (format.foreground().style() != Qt::NoBrush) {
+            const QRgb rgb = format.foreground().color().rgb();
+            run.color = int(colors.indexOf(rgb)) + 1;
+            if (run.color == 0) {
+                colors.append(rgb);
+                run.color = int(colors.size());
             }
         }
+        run.raise = raiseToWrite(format);
+        return *props.insert(index, run);
+    };
+
+    // The tables come first in the file, so the body is written aside and joined at the end.
+    QByteArray body;
+    body.reserve(qsizetype(document.characterCount()) * 2 + 64);
+    body.append("\\viewkind4\\uc1\\pard");
+    RunProps written;
+    bool first = true;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const RunProps run = propsOf(fragment);
+            bool wroteWord = false;
+            if (first || run.font != written.font) {
+                body.append("\\f");
+                appendNumber(body, run.font);
+                wroteWord = true;
+            }
+            if (first || run.halfPoints != written.halfPoints) {
+                body.append("\\fs");
+                appendNumber(body, run.halfPoints);
+                wroteWord = true;
+            }
+            if (run.bold != written.bold) {
+                body.append(run.bold ? "\\b" : "\\b0");
+                wroteWord = true;
+            }
+            if (run.color != written.color) {
+                body.append("\\cf");
+                appendNumber(body, run.color);
+                wroteWord = true;
+            }
+            if (run.raise != written.raise) {
+                const int halfPoints = raiseHalfPoints(run.raise);
+                body.append(halfPoints < 0 ? "\\dn" : "\\up");
+                appendNumber(body, std::abs(halfPoints));
+                wroteWord = true;
+            }
+            if (wroteWord)
+                body.append(' ');
+            written = run;
+            first = false;
+            appendText(body, fragment.text());
+        }
+        body.append("\\par\r\n");
     }
+    body.append("}\r\n");
 
     QByteArray out;
-    out.reserve(qsizetype(document.characterCount()) * 2 + 512);
+    out.reserve(body.size() + 256);
     out.append("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1040{\\fonttbl");
     for (int i = 0; i < fonts.size(); ++i) {
         out.append("{\\f");
@@ -166,58 +226,7 @@ QByteArray write(const QTextDocument& document)
         }
         out.append("}\r\n");
     }
-    out.append("\\viewkind4\\uc1\\pard");
-
-    RunProps written;
-    bool first = true;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const QTextCharFormat format = fragment.charFormat();
-            RunProps run;
-            run.font = int(fonts.indexOf(familyOf(format)));
-            const qreal points = format.fontPointSize() > 0 ? format.fontPointSize() : 12.0;
-            run.halfPoints = std::clamp(int(std::lround(points * 2)), 1, 3276);
-            run.bold = format.fontWeight() >= QFont::DemiBold;
-            if (format.foreground().style() != Qt::NoBrush)
-                run.color = int(colors.indexOf(format.foreground().color().rgb())) + 1;
-            run.raise = raiseToWrite(format);
-
-            bool wroteWord = false;
-            if (first || run.font != written.font) {
-                out.append("\\f");
-                appendNumber(out, run.font);
-                wroteWord = true;
-            }
-            if (first || run.halfPoints != written.halfPoints) {
-                out.append("\\fs");
-                appendNumber(out, run.halfPoints);
-                wroteWord = true;
-            }
-            if (run.bold != written.bold) {
-                out.append(run.bold ? "\\b" : "\\b0");
-                wroteWord = true;
-            }
-            if (run.color != written.color) {
-                out.append("\\cf");
-                appendNumber(out, run.color);
-                wroteWord = true;
-            }
-            if (run.raise != written.raise) {
-                const int halfPoints = raiseHalfPoints(run.raise);
-                out.append(halfPoints < 0 ? "\\dn" : "\\up");
-                appendNumber(out, std::abs(halfPoints));
-                wroteWord = true;
-            }
-            if (wroteWord)
-                out.append(' ');
-            written = run;
-            first = false;
-            appendText(out, fragment.text());
-        }
-        out.append("\\par\r\n");
-    }
-    out.append("}\r\n");
+    out.append(body);
     return out;
 }
 
