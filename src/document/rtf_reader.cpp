@@ -161,6 +161,7 @@ private:
     void putChecked(char16_t unit);
     void append(char16_t unit);
     void lineBreak();
+    void dropPendingHigh();
     void paragraphEnd();
     void materializeBreaks();
     void flushRun();
@@ -295,12 +296,9 @@ ReadResult Reader::run()
         }
     }
 
+    dropPendingHigh();
     // A final \par ends the last line rather than opening an empty one.
     m_pendingPar = false;
-    if (m_pendingHigh) {
-        m_pendingHigh = 0;
-        append(u'\uFFFD');
-    }
     flushRun();
     m_cursor->endEditBlock();
     m_cursor.reset();
@@ -502,7 +500,7 @@ void Reader::controlWord(std::string_view word, bool hasParameter, std::int64_t 
             lineBreak();
         break;
     case Kw::Cell:
-        // A table is read as text: cells of a row on one line, each after a tab.
+        // A table is read as text: a row is one line, its cells separated by tabs.
         if (group.dest == Dest::Body && !chars.hidden)
             ++m_pendingCells;
         break;
@@ -629,14 +627,25 @@ void Reader::append(char16_t unit)
     m_run.append(QChar(unit));
 }
 
+// A high surrogate left waiting when its line ends stays on that line.
+void Reader::dropPendingHigh()
+{
+    if (m_pendingHigh) {
+        m_pendingHigh = 0;
+        append(u'\uFFFD');
+    }
+}
+
 void Reader::paragraphEnd()
 {
+    dropPendingHigh();
     materializeBreaks();
     m_pendingPar = true;
 }
 
 void Reader::lineBreak()
 {
+    dropPendingHigh();
     materializeBreaks();
     m_pendingPar = true;
     materializeBreaks();
@@ -648,10 +657,6 @@ void Reader::materializeBreaks()
         return;
     m_pendingPar = false;
     m_pendingCells = 0;
-    if (m_pendingHigh) {
-        m_pendingHigh = 0;
-        append(u'\uFFFD');
-    }
     flushRun();
     m_cursor->insertBlock(QTextBlockFormat(), formatFor(currentKey()));
 }

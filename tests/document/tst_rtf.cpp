@@ -223,6 +223,8 @@ void TestRtf::readsText_data()
     QTest::newRow("negative u") << QByteArray("\\u-3913?") << u"\uF0B7"_qs;
     QTest::newRow("surrogate pair") << QByteArray("\\u-10179?\\u-8704?") << u"\U0001F600"_qs;
     QTest::newRow("lone surrogate") << QByteArray("\\u55357?x") << u"\uFFFDx"_qs;
+    QTest::newRow("lone surrogate before par") << QByteArray("a\\u55357?\\par b\\u55357?")
+                                               << u"a\uFFFD\r\nb\uFFFD"_qs;
     QTest::newRow("control characters dropped") << QByteArray("a\\u0?\\u13?\\u7?b") << u"ab"_qs;
     QTest::newRow("special symbols") << QByteArray("a\\~b\\-c\\_d\\tab e") << u"a\u00A0bc\u2011d\te"_qs;
     QTest::newRow("escapes") << QByteArray("\\{\\}\\\\") << u"{}\\"_qs;
