@@ -49,8 +49,6 @@ EditorWindow::EditorWindow(WindowRegistry& registry)
     Q_ASSERT(m_box && m_frame && m_salva && m_colore);
 
     m_keypad = new Keypad(m_frame, *m_box, registry.sound());
-    auto* invio = controls.get<QAbstractButton>(QStringLiteral("Cmd_invio"));
-    invio->setAccessibleName(QStringLiteral("Invio"));
 
     auto wire = [&](const char* name, void (EditorWindow::*handler)()) {
         auto* button = controls.get<QAbstractButton>(QString::fromLatin1(name));

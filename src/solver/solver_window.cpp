@@ -78,6 +78,9 @@ SolverWindow::SolverWindow(WindowRegistry& registry)
     setOpenButtonColour(ui::kOpenBright.toColor());
 
     m_answer->setSingleLine(true);
+    // The teacher's lines are shown, not edited: the pupil's typing belongs in the answer box.
+    m_document->setReadOnly(true);
+    m_document->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_keypad = new Keypad(m_frame, *m_answer, registry.sound());
 
     m_timer = new QTimer(this);

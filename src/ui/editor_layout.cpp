@@ -60,6 +60,7 @@ std::vector<ControlSpec> makeControls()
     box.background = Rgb{255, 255, 255};
     box.font = FontSpec{12};
     box.tabIndex = 0;
+    box.accessibleName = "Esercizio";
     controls.push_back(box);
 
     controls.push_back(documentButton("cmdNuovo", "Nuova", 120, 1));

@@ -9,7 +9,7 @@ namespace {
 constexpr auto kControls = std::to_array<ControlSpec>({
     {.name = "cmdOK", .kind = ControlKind::Button, .left = 2820, .top = 2700, .width = 1395,
      .height = 555, .tabIndex = 0, .picture = ":/pictures/ok_button.svg", .pictureWidth = 113,
-     .pictureHeight = 33},
+     .pictureHeight = 33, .accessibleName = "OK"},
 });
 
 constexpr WindowSpec kInfo{

@@ -84,8 +84,10 @@ std::vector<ControlSpec> keypadControls(int firstRowTop, const QHash<QString, in
         c.height = kCell;
         c.background = cell.background;
         c.font = cell.font;
-        if (QLatin1String(cell.name) == QLatin1String("Cmd_invio"))
+        if (QLatin1String(cell.name) == QLatin1String("Cmd_invio")) {
             c.font = FontSpec{invioFontPoints};
+            c.accessibleName = "invio";
+        }
         c.tabIndex = tabIndexes.value(QString::fromUtf8(cell.name), -1);
         c.parent = "Frame1";
         c.picture = cell.picture;

@@ -49,6 +49,7 @@ struct ControlSpec {
     bool centred = false;       // Label: centre the text
     bool onTop = false;         // stays above its overlapping siblings
     bool handCursor = true;     // buttons and check boxes show the pointing hand
+    const char* accessibleName = "";  // what a screen reader says; "" uses the caption
 };
 
 struct WindowSpec {

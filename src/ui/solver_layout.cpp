@@ -53,6 +53,7 @@ std::vector<ControlSpec> makeControls()
     document.background = Rgb{255, 255, 255};
     document.font = FontSpec{12};
     document.tabIndex = 1;
+    document.accessibleName = "Espressione";
     controls.push_back(document);
 
     ControlSpec open{"cmdApri", ControlKind::Button, "Scegli espressione"};
@@ -67,6 +68,7 @@ std::vector<ControlSpec> makeControls()
     answer.background = Rgb{255, 255, 192};
     answer.font = FontSpec{12};
     answer.tabIndex = 3;
+    answer.accessibleName = "Il tuo passaggio";
     controls.push_back(answer);
 
     ControlSpec frame{"Frame1", ControlKind::Frame};

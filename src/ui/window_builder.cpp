@@ -247,6 +247,9 @@ Controls buildWindow(QWidget* window, const WindowSpec& spec, const RichTextFact
             break;
         }
         w->setObjectName(utf8(c.name));
+        const QString spoken = *c.accessibleName ? utf8(c.accessibleName) : utf8(c.caption).trimmed();
+        if (!spoken.isEmpty())
+            w->setAccessibleName(spoken);
         w->setGeometry(pixelRect(c));
         if (c.kind != ControlKind::Frame || c.font.points > 0)
             w->setFont(fontFor(c.font, window->font()));

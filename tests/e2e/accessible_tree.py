@@ -1,4 +1,4 @@
-"""Prints the running Quintavia's accessibility tree as 'role|name|description' lines (AT-SPI)."""
+"""Prints the running Quintavia's accessibility tree as 'role|name|description|states' lines (AT-SPI)."""
 import sys
 import time
 
@@ -21,8 +21,12 @@ def walk(node, depth=0):
         return
     try:
         states = node.getState()
-        showing = states.contains(pyatspi.STATE_SHOWING)
-        print(f"{node.getRoleName()}|{node.name}|{node.description}|{'showing' if showing else 'hidden'}")
+        flags = [name for name, state in (("showing", pyatspi.STATE_SHOWING),
+                                          ("focused", pyatspi.STATE_FOCUSED),
+                                          ("enabled", pyatspi.STATE_ENABLED),
+                                          ("checked", pyatspi.STATE_CHECKED))
+                 if states.contains(state)]
+        print(f"{node.getRoleName()}|{node.name}|{node.description}|{','.join(flags)}")
         for i in range(node.childCount):
             walk(node.getChildAtIndex(i), depth + 1)
     except Exception as error:  # an object that went away while walking

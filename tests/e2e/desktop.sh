@@ -34,20 +34,18 @@ wait_for() {
 }
 
 start_desktop() {
-  local n
-  for n in $(seq 91 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-  done
-  export DISPLAY=:$n
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+  # Xvfb picks a free display itself and tells which.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
   PIDS+=($!)
-  wait_for "xdpyinfo" 10 || fail "Xvfb did not start"
+  wait_for "[ -s '$WORK/display' ]" 10 || fail "Xvfb did not start"
+  export DISPLAY=:$(head -n 1 "$WORK/display")
+  wait_for "xdpyinfo" 10 || fail "Xvfb does not answer on $DISPLAY"
   eval "$(dbus-launch --sh-syntax)"
   PIDS+=("$DBUS_SESSION_BUS_PID")
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_RUNTIME_DIR=$WORK
   openbox >"$WORK/openbox.log" 2>&1 &
   PIDS+=($!)
-  wait_for "wmctrl -m" 10 || fail "openbox did not start"
+  wait_for "wmctrl -m" 20 || { cat "$WORK/openbox.log" >&2; fail "openbox did not start"; }
   unset QT_QPA_PLATFORM
 }
 
@@ -94,4 +92,17 @@ shot() { import -window root "$SHOTS/$1.png"; }
 # The names of the accessible objects of the running program, one "role|name" a line.
 accessible_tree() {
   /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/accessible_tree.py"
+}
+
+# The name of the object that has the keyboard focus.
+focused_name() { accessible_tree | awk -F'|' '$4 ~ /focused/ && $1 !~ /^(filler|frame|window|application)$/ {print $2}' | tail -n 1; }
+
+# Presses key $1 (Tab or shift+Tab) until the object named $2 has the focus.
+focus_on() {
+  local key=$1 name=$2 i
+  for i in $(seq 1 60); do
+    [ "$(focused_name)" = "$name" ] && return 0
+    press "$key"
+  done
+  fail "the focus never reached '$name' with $key"
 }
