@@ -30,14 +30,24 @@ rtf::ReadResult readDocumentFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(QStringLiteral("Impossibile leggere il file."));
-    // Read one byte past the limit: the size reported for special files cannot be trusted.
+    const QString tooBig = QStringLiteral("Il file è troppo grande (più di 16 MiB).");
     if (file.size() > rtf::kMaxFileSize)
-        return failure(QStringLiteral("Il file è troppo grande (più di 16 MiB)."));
-    const QByteArray bytes = file.read(rtf::kMaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return failure(QStringLiteral("Impossibile leggere il file."));
-    if (bytes.size() > rtf::kMaxFileSize)
-        return failure(QStringLiteral("Il file è troppo grande (più di 16 MiB)."));
+        return failure(tooBig);
+    // Read in pieces up to one byte past the limit: the size reported for special files cannot be
+    // trusted, and a buffer of the whole limit would be wasted on every small file.
+    QByteArray bytes;
+    bytes.reserve(file.size() + 1);
+    char chunk[64 * 1024];
+    for (;;) {
+        const qint64 got = file.read(chunk, sizeof chunk);
+        if (got < 0)
+            return failure(QStringLiteral("Impossibile leggere il file."));
+        if (got == 0)
+            break;
+        bytes.append(chunk, got);
+        if (bytes.size() > rtf::kMaxFileSize)
+            return failure(tooBig);
+    }
     return rtf::read(bytes);
 }
 

@@ -48,7 +48,9 @@ const std::array<unsigned char, 0x2200>& cp1252Bytes()
 QString familyOf(const QTextCharFormat& format)
 {
     const QStringList families = format.fontFamilies().toStringList();
-    QString family = families.isEmpty() ? QString() : families.first();
+    // Formats made with setFontFamily() carry only the older single-family property.
+    QString family = families.isEmpty() ? format.property(QTextFormat::FontFamily).toString()
+                                        : families.first();
     family.remove(QLatin1Char(';'));
     return family.isEmpty() ? QString::fromLatin1(ui::kFontFamily) : family;
 }
