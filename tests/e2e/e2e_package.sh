@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The Debian package: built by cpack, installed with dpkg (its dependencies already present), the
+# installed program starts and shows its start window, the files are in their standard places.
+source "$(dirname "$0")/desktop.sh"
+BUILD_DIR=${BUILD_DIR:?the build folder}
+if [ "$(id -u)" -ne 0 ]; then
+  echo "installing a package needs root; not run"
+  exit 0
+fi
+
+(cd "$WORK" && cpack -G DEB --config "$BUILD_DIR/CPackConfig.cmake" -B "$WORK/pkg" >"$WORK/cpack.log" 2>&1) \
+  || { cat "$WORK/cpack.log" >&2; fail "cpack failed"; }
+deb=$(ls "$WORK"/pkg/quintavia_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 libqt6multimedia6 libqt6svg6 qt6-qpa-plugins fonts-comic-neue qt6-translations-l10n; do
+  echo "$depends" | grep -q "$needed" || fail "the package does not depend on $needed"
+done
+dpkg -i "$deb" >"$WORK/dpkg.log" 2>&1 || { cat "$WORK/dpkg.log" >&2; fail "dpkg -i failed"; }
+remove_package() {
+  local status=$?
+  dpkg -r quintavia >/dev/null 2>&1 || true
+  (exit $status)
+  cleanup
+}
+trap remove_package EXIT
+
+for file in /usr/bin/quintavia /usr/bin/quintavia-check \
+            /usr/share/applications/org.example.quintavia.desktop \
+            /usr/share/metainfo/org.example.quintavia.metainfo.xml \
+            /usr/share/icons/hicolor/scalable/apps/org.example.quintavia.svg \
+            /usr/share/icons/hicolor/48x48/apps/org.example.quintavia.png; do
+  [ -s "$file" ] || fail "$file was not installed"
+done
+file /usr/share/icons/hicolor/48x48/apps/org.example.quintavia.png | grep -q '48 x 48' || fail "the small icon is not 48 pixels"
+/usr/bin/quintavia-check --help >/dev/null || fail "the installed quintavia-check does not run"
+
+QUINTAVIA=/usr/bin/quintavia
+start_desktop
+start_program
+shot installed-program
+log "installed from $(basename "$deb") and started"
