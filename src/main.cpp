@@ -15,6 +15,16 @@
 
 namespace {
 
+QtMessageHandler defaultMessageHandler = nullptr;
+
+// Without a sound server the program is simply silent; Qt's complaint about it is not news.
+void quietAboutMissingSound(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("PulseAudioService:")))
+        return;
+    defaultMessageHandler(type, context, message);
+}
+
 bool haveDisplay()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
@@ -34,6 +44,7 @@ int main(int argc, char* argv[])
                      argc > 0 ? argv[0] : "quintavia");
         return 2;
     }
+    defaultMessageHandler = qInstallMessageHandler(quietAboutMissingSound);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quintavia"));
     QApplication::setApplicationVersion(QStringLiteral(QUINTAVIA_VERSION));
