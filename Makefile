@@ -2,6 +2,7 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+MAKEFLAGS += --no-print-directory
 CMAKE_FLAGS ?=
 
 .PHONY: all deps configure build run test clean sanitize
