@@ -130,7 +130,8 @@ void TestSoundResources::imageMatchesTable()
 void TestSoundResources::samplesAreAudibleAndClean()
 {
     QFETCH(int, number);
-    const auto wave = parseWave(SoundPlayer::resource(number));
+    const QByteArray image = SoundPlayer::resource(number);  // the view below points into it
+    const auto wave = parseWave(image);
     QVERIFY(wave);
     const QByteArrayView samples = wave->samples;
     QVERIFY(!samples.isEmpty());
