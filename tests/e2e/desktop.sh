@@ -14,6 +14,8 @@ cleanup() {
   for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   sleep 0.2
   for pid in "${PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+  # The X server must be gone, sockets and all, before the next test looks for a free display.
+  wait 2>/dev/null || true
   [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
   rm -rf "$WORK"
   exit $status
@@ -33,19 +35,40 @@ wait_for() {
   return 1
 }
 
-start_desktop() {
+start_x_server() {
   # Xvfb picks a free display itself and tells which.
+  rm -f "$WORK/display"
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-  PIDS+=($!)
-  wait_for "[ -s '$WORK/display' ]" 10 || fail "Xvfb did not start"
+  XVFB_PID=$!
+  wait_for "[ -s '$WORK/display' ]" 10 || return 1
   export DISPLAY=:$(head -n 1 "$WORK/display")
-  wait_for "xdpyinfo" 10 || fail "Xvfb does not answer on $DISPLAY"
+  # A server that lost the race for its display number exits; try another one then.
+  sleep 0.3
+  kill -0 "$XVFB_PID" 2>/dev/null && wait_for "xdpyinfo" 10
+}
+
+start_desktop() {
+  local attempt
+  for attempt in 1 2 3; do
+    if start_x_server; then break; fi
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    [ "$attempt" -eq 3 ] && { cat "$WORK/xvfb.log" >&2; fail "Xvfb did not start"; }
+  done
+  PIDS+=("$XVFB_PID")
   eval "$(dbus-launch --sh-syntax)"
   PIDS+=("$DBUS_SESSION_BUS_PID")
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_RUNTIME_DIR=$WORK
-  openbox >"$WORK/openbox.log" 2>&1 &
-  PIDS+=($!)
-  wait_for "wmctrl -m" 20 || { cat "$WORK/openbox.log" >&2; fail "openbox did not start"; }
+  # openbox now and then fails to open a display that has only just come up: try again.
+  for attempt in 1 2 3; do
+    openbox >>"$WORK/openbox.log" 2>&1 &
+    OPENBOX_PID=$!
+    if wait_for "wmctrl -m" 5; then break; fi
+    kill "$OPENBOX_PID" 2>/dev/null || true
+    [ "$attempt" -eq 3 ] && { cat "$WORK/openbox.log" >&2; fail "openbox did not start"; }
+    sleep 0.5
+  done
+  PIDS+=("$OPENBOX_PID")
   unset QT_QPA_PLATFORM
 }
 
