@@ -1,8 +1,10 @@
 #include "shell/qt_dialogs.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace quintavia {
 
@@ -17,8 +19,16 @@ std::optional<QString> runFileDialog(QWidget* parent, const QString& filter, con
                                                        : QFileDialog::AnyFile);
     dialog.setNameFilter(toQtFilter(filter));
     dialog.setOption(QFileDialog::ReadOnly, false);
-    if (!current.isEmpty())
+    if (!current.isEmpty()) {
         dialog.selectFile(current);
+    } else {
+        // The program's own folder is no place for exercises on a desktop where programs live in
+        // read-only system folders: start where a person keeps documents.
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QDir(folder).exists())
+            folder = QDir::homePath();
+        dialog.setDirectory(folder);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
