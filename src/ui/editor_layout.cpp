@@ -94,7 +94,7 @@ std::vector<ControlSpec> makeControls()
 const WindowSpec& editorLayout()
 {
     static const std::vector<ControlSpec> controls = makeControls();
-    static const WindowSpec spec = [] {
+    static const WindowSpec layout = [] {
         WindowSpec s{"frmEditor", "Editor", 9510, 6825};
         s.background = kWindowColour;
         s.icon = ":/icons/editor.svg";
@@ -102,7 +102,7 @@ const WindowSpec& editorLayout()
         s.controls = controls;
         return s;
     }();
-    return spec;
+    return layout;
 }
 
 }  // namespace quintavia::ui

@@ -27,14 +27,14 @@ QRect pixelRect(const ControlSpec& c)
             twipsToPixels(c.height)};
 }
 
-QFont fontFor(const FontSpec& spec, const QFont& base)
+QFont fontFor(const FontSpec& wanted, const QFont& base)
 {
     QFont font = base;
     font.setFamily(QString::fromLatin1(kFontFamily));
-    if (spec.points > 0)
-        font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    if (wanted.points > 0)
+        font.setPointSizeF(wanted.points);
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
     return font;
 }
 
@@ -121,10 +121,10 @@ QWidget* makeImage(const ControlSpec& c, QWidget* parent)
     return image;
 }
 
-void applyTabOrder(const WindowSpec& spec, const Controls& controls)
+void applyTabOrder(const WindowSpec& layout, const Controls& controls)
 {
     std::vector<const ControlSpec*> ordered;
-    for (const auto& c : spec.controls)
+    for (const auto& c : layout.controls)
         if (c.tabIndex >= 0)
             ordered.push_back(&c);
     std::stable_sort(ordered.begin(), ordered.end(),
@@ -146,15 +146,15 @@ namespace {
 
 // The picture at its own size from the top-left corner, cut off by the client area; a brush of
 // the bare picture would tile it where the window is larger than the picture.
-QPixmap backgroundPixmap(const WindowSpec& spec, QSize pictureSize, const QColor& defaultFill)
+QPixmap backgroundPixmap(const WindowSpec& layout, QSize pictureSize, const QColor& defaultFill)
 {
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    const QSize client(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
+    const QSize client(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
     QPixmap canvas(client * ratio);
     canvas.setDevicePixelRatio(ratio);
-    canvas.fill(spec.background ? spec.background->toColor() : defaultFill);
+    canvas.fill(layout.background ? layout.background->toColor() : defaultFill);
     QPainter painter(&canvas);
-    painter.drawPixmap(0, 0, svgPixmap(utf8(spec.backgroundPicture), pictureSize, ratio));
+    painter.drawPixmap(0, 0, svgPixmap(utf8(layout.backgroundPicture), pictureSize, ratio));
     return canvas;
 }
 
@@ -201,31 +201,31 @@ void centreOn(QWidget* window, const QWidget* owner)
     window->move(frame.topLeft());
 }
 
-Controls buildWindow(QWidget* window, const WindowSpec& spec, const RichTextFactory& makeRichText)
+Controls buildWindow(QWidget* window, const WindowSpec& layout, const RichTextFactory& makeRichText)
 {
     Controls controls;
-    window->setObjectName(utf8(spec.name));
-    window->setWindowTitle(utf8(spec.caption));
-    window->setFixedSize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
-    window->setFont(fontFor(spec.font, window->font()));
-    if (*spec.icon)
-        window->setWindowIcon(svgIcon(utf8(spec.icon)));
+    window->setObjectName(utf8(layout.name));
+    window->setWindowTitle(utf8(layout.caption));
+    window->setFixedSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
+    window->setFont(fontFor(layout.font, window->font()));
+    if (*layout.icon)
+        window->setWindowIcon(svgIcon(utf8(layout.icon)));
 
     QPalette palette = window->palette();
-    if (*spec.backgroundPicture) {
-        const QSize size(spec.backgroundPictureWidth, spec.backgroundPictureHeight);
+    if (*layout.backgroundPicture) {
+        const QSize size(layout.backgroundPictureWidth, layout.backgroundPictureHeight);
         palette.setBrush(QPalette::Window,
-                         QBrush(backgroundPixmap(spec, size, palette.color(QPalette::Window))));
+                         QBrush(backgroundPixmap(layout, size, palette.color(QPalette::Window))));
         window->setAutoFillBackground(true);
-    } else if (spec.background) {
-        palette.setColor(QPalette::Window, spec.background->toColor());
+    } else if (layout.background) {
+        palette.setColor(QPalette::Window, layout.background->toColor());
         window->setAutoFillBackground(true);
     }
     window->setPalette(palette);
 
     std::vector<QWidget*> images;
     std::vector<QWidget*> raised;
-    for (const ControlSpec& c : spec.controls) {
+    for (const ControlSpec& c : layout.controls) {
         QWidget* parent = *c.parent ? controls.widget(utf8(c.parent)) : window;
         Q_ASSERT_X(parent, "buildWindow", "a frame must come before its children");
         if (!parent)
@@ -261,7 +261,7 @@ Controls buildWindow(QWidget* window, const WindowSpec& spec, const RichTextFact
         w->lower();
     for (QWidget* w : raised)
         w->raise();
-    applyTabOrder(spec, controls);
+    applyTabOrder(layout, controls);
     return controls;
 }
 

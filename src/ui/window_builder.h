@@ -25,11 +25,11 @@ private:
 };
 
 // Makes a rich-text box for a control of kind RichTextBox (the window decides the class).
-using RichTextFactory = std::function<QWidget*(const ControlSpec& spec, QWidget* parent)>;
+using RichTextFactory = std::function<QWidget*(const ControlSpec& control, QWidget* parent)>;
 
 // Sets the window's name, caption, fixed client size, background, icon and font, then creates every
-// control of `spec` with its geometry, colours, font, picture and tab order.
-Controls buildWindow(QWidget* window, const WindowSpec& spec, const RichTextFactory& makeRichText = {});
+// control of `layout` with its geometry, colours, font, picture and tab order.
+Controls buildWindow(QWidget* window, const WindowSpec& layout, const RichTextFactory& makeRichText = {});
 
 // An SVG resource rendered to a pixmap of `size` device-independent pixels, sharp on any screen.
 QPixmap svgPixmap(const QString& resource, QSize size, qreal devicePixelRatio = 0);
