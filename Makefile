@@ -6,7 +6,7 @@ MAKEFLAGS += --no-print-directory
 CMAKE_FLAGS ?=
 CTEST_ARGS ?=
 
-.PHONY: all deps configure build run test clean sanitize
+.PHONY: all deps configure build run test clean sanitize fuzz
 
 all: build
 
@@ -34,6 +34,16 @@ test: build
 sanitize:
 	@$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CTEST_ARGS="-LE e2e" \
 	  CMAKE_FLAGS="-DQUINTAVIA_SANITIZE=ON -DQUINTAVIA_BENCH=OFF"
+
+# The RTF reader under libFuzzer for FUZZ_SECONDS (default 60), starting from the seed corpus.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQUINTAVIA_FUZZ=ON -DQUINTAVIA_SANITIZE=ON -DQUINTAVIA_BENCH=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_rtf_reader
+	@mkdir -p build-fuzz/corpus
+	@build-fuzz/tools/fuzz_rtf_reader build-fuzz/corpus tests/data/rtf-corpus \
+	  -dict=tools/fuzz_rtf_reader.dict -max_total_time=$(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD_DIR)
