@@ -5,6 +5,11 @@
 source "$(dirname "$0")/desktop.sh"
 start_desktop
 printf '%s' '{\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0\fnil Comic Sans MS;}}\pard\fs24 \{3{\up8\b\fs16 2}+1\}:2\par \{9+1\}:2\par 10:2\par 5\par }' >"$WORK/esercizio.rtf"
+# What a screen reader is told: every change of an accessible name (listening before the program
+# starts, so the program knows from the first moment that someone listens).
+/usr/bin/python3 "$(dirname "$0")/listen_names.py" >"$WORK/announced" 2>/dev/null &
+PIDS+=($!)
+wait_for "grep -q listening '$WORK/announced'" 10 || fail "could not listen on the accessibility bus"
 start_program
 
 message() { accessible_tree | awk -F'|' '$1 == "label" && $2 ~ /^(Bravissimo|Il passaggio|Hai finito)/ {print $2}' | head -n 1; }
@@ -30,4 +35,7 @@ sleep 0.5
 shot solver-finished
 final=$(message)
 [ "$final" = "Hai finito con 1 errore e 1 aiuto " ] || fail "the final message is '$final'"
-log "final message: '$final'"
+for said in "Il passaggio non è esatto. Correggi." "Bravissimo" "$final"; do
+  grep -qxF "label|$said" "$WORK/announced" || { cat "$WORK/announced" >&2; false; } || fail "the message line did not announce '$said'"
+done
+log "final message: '$final', each message announced on the accessibility bus"
