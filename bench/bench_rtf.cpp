@@ -76,14 +76,7 @@ void readLongLines(benchmark::State& state)
 
 void readDocument(benchmark::State& state)
 {
-    const QByteArray bytes = exerciseOfSize(state.range(0));
-    for (auto _ : state) {
-        const quintavia::rtf::ReadResult result = quintavia::rtf::read(bytes);
-        if (!result.ok())
-            state.SkipWithError("not read");
-        benchmark::DoNotOptimize(result.document.get());
-    }
-    state.SetBytesProcessed(state.iterations() * bytes.size());
+    readBytes(state, exerciseOfSize(state.range(0)));
 }
 
 void writeDocument(benchmark::State& state)
