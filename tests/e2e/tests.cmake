@@ -6,7 +6,7 @@ foreach(script ${e2e_scripts})
   add_test(NAME e2e.${short} COMMAND bash ${script})
   set_tests_properties(e2e.${short} PROPERTIES
     TIMEOUT 240
-    RESOURCE_LOCK x11_desktop
+    RUN_SERIAL ON
     LABELS e2e
     ENVIRONMENT "QUINTAVIA=$<TARGET_FILE:quintavia>;QUINTAVIA_CHECK=$<TARGET_FILE:quintavia-check>;SHOTS=${CMAKE_BINARY_DIR}/screenshots;BUILD_DIR=${CMAKE_BINARY_DIR}")
 endforeach()
