@@ -2,7 +2,7 @@
 #include "shell/qt_dialogs.h"
 #include "shell/qt_sound_output.h"
 #include "shell/sound_player.h"
-#include "shell/start_window.h"
+#include "start/start_window.h"
 #include "shell/window_registry.h"
 #include "solver/solver_window.h"
 

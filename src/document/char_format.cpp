@@ -1,6 +1,5 @@
 #include "document/char_format.h"
 
-#include "ui/layout.h"
 
 namespace quintavia {
 
@@ -25,7 +24,7 @@ int raiseOf(const QTextCharFormat& format)
 QTextCharFormat baseCharFormat()
 {
     QTextCharFormat format;
-    format.setFontFamilies({QString::fromLatin1(ui::kFontFamily)});
+    format.setFontFamilies({QString::fromLatin1(kExerciseFontFamily)});
     format.setFontPointSize(12);
     format.setFontWeight(QFont::Normal);
     return format;

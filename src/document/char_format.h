@@ -3,6 +3,9 @@
 
 namespace quintavia {
 
+// The font of exercise text; resolves to Comic Neue where Comic Sans MS is missing.
+inline constexpr const char* kExerciseFontFamily = "Comic Sans MS";
+
 // A run's raise above the baseline in twips (negative: lowered), kept exactly as set so that an
 // exponent raised by 85 twips is still 85 after saving and reading again.
 inline constexpr int kRaiseProperty = QTextFormat::UserProperty + 1;

@@ -2,7 +2,7 @@
 
 #include "document/char_format.h"
 #include "document/rtf_codepages.h"
-#include "ui/layout.h"
+#include "document/char_format.h"
 
 #include <QHash>
 #include <QTextBlockFormat>
@@ -693,7 +693,7 @@ QTextCharFormat Reader::formatFor(const RunKey& key)
     const auto font = m_fonts.constFind(key.font);
     const QString family = font != m_fonts.cend() && font->named
                                ? font->name
-                               : QString::fromLatin1(ui::kFontFamily);
+                               : QString::fromLatin1(kExerciseFontFamily);
     format.setFontFamilies({family});
     format.setFontPointSize(key.halfPoints / 2.0);
     format.setFontWeight(key.bold ? QFont::Bold : QFont::Normal);

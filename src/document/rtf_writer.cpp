@@ -2,7 +2,7 @@
 
 #include "document/char_format.h"
 #include "document/rtf_codepages.h"
-#include "ui/layout.h"
+#include "document/char_format.h"
 
 #include <QColor>
 #include <QFont>
@@ -52,7 +52,7 @@ QString familyOf(const QTextCharFormat& format)
     QString family = families.isEmpty() ? format.property(QTextFormat::FontFamily).toString()
                                         : families.first();
     family.remove(QLatin1Char(';'));
-    return family.isEmpty() ? QString::fromLatin1(ui::kFontFamily) : family;
+    return family.isEmpty() ? QString::fromLatin1(kExerciseFontFamily) : family;
 }
 
 int raiseToWrite(const QTextCharFormat& format)
@@ -126,7 +126,7 @@ void appendText(QByteArray& out, QStringView text)
 
 QByteArray write(const QTextDocument& document)
 {
-    QStringList fonts{QString::fromLatin1(ui::kFontFamily)};
+    QStringList fonts{QString::fromLatin1(kExerciseFontFamily)};
     QList<QRgb> colors;
     // Documents share a few formats among many fragments: each format is looked at once.
     QHash<int, RunProps> props;

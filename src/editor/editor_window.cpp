@@ -1,8 +1,9 @@
 #include "editor/editor_window.h"
 
 #include "document/clipboard_text.h"
-#include "document/keypad.h"
-#include "document/rich_text_box.h"
+#include "exercise/messages.h"
+#include "widgets/keypad.h"
+#include "widgets/rich_text_box.h"
 #include "shell/dialogs.h"
 #include "shell/sound_player.h"
 #include "shell/window_registry.h"
@@ -20,9 +21,6 @@
 namespace quintavia {
 
 namespace {
-
-const QString kRtfFilter = QStringLiteral("file .rtf (Rich Text Format)|*.rtf");
-const QString kAvviso = QStringLiteral("Avviso");
 
 QString nativeName(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -44,38 +42,39 @@ EditorWindow::EditorWindow(WindowRegistry& registry)
         });
     m_box = controls.get<RichTextBox>(QStringLiteral("RichTextBox1"));
     m_frame = controls.get<QFrame>(QStringLiteral("Frame1"));
-    m_salva = controls.get<QAbstractButton>(QStringLiteral("cmdSalva"));
-    m_colore = controls.get<QAbstractButton>(QStringLiteral("cmdColore"));
-    Q_ASSERT(m_box && m_frame && m_salva && m_colore);
+    m_saveButton = controls.get<QAbstractButton>(QStringLiteral("cmdSalva"));
+    m_colourButton = controls.get<QAbstractButton>(QStringLiteral("cmdColore"));
+    Q_ASSERT(m_box && m_frame && m_saveButton && m_colourButton);
 
-    m_keypad = new Keypad(m_frame, *m_box, registry.sound());
+    m_keypad = new Keypad(m_frame, *m_box);
+    connect(m_keypad, &Keypad::pressed, this, [this] { m_registry.sound().play(Sound::Click); });
 
     auto wire = [&](const char* name, void (EditorWindow::*handler)()) {
         auto* button = controls.get<QAbstractButton>(QString::fromLatin1(name));
         connect(button, &QAbstractButton::clicked, this, handler);
     };
-    wire("cmdNuovo", &EditorWindow::cmdNuovo_Click);
-    wire("cmdModifica", &EditorWindow::cmdModifica_Click);
-    wire("cmdSalva", &EditorWindow::cmdSalva_Click);
-    wire("cmdColore", &EditorWindow::cmdColore_Click);
-    wire("Cmd_esci", &EditorWindow::Cmd_esci_Click);
-    wire("Cmd_invio", &EditorWindow::Cmd_invio_Click);
+    wire("cmdNuovo", &EditorWindow::onNewClicked);
+    wire("cmdModifica", &EditorWindow::onOpenClicked);
+    wire("cmdSalva", &EditorWindow::onSaveClicked);
+    wire("cmdColore", &EditorWindow::onColourClicked);
+    wire("Cmd_esci", &EditorWindow::onExitClicked);
+    wire("Cmd_invio", &EditorWindow::onConfirmClicked);
     connect(m_box.data(), &RichTextBox::edited, this, [this] { m_session.changed(); });
 
-    Form_Load();
+    resetToIdle();
     ui::centreOn(this, registry.find(WindowKind::Start));
 }
 
 EditorWindow::~EditorWindow() = default;
 
-bool EditorWindow::suona(int number)
+bool EditorWindow::play(Sound sound)
 {
     const QPointer<EditorWindow> self(this);
-    m_registry.sound().suona(number);
+    m_registry.sound().play(sound);
     return self && !m_leaving;
 }
 
-void EditorWindow::Form_Load()
+void EditorWindow::resetToIdle()
 {
     m_recorder.reset();
     m_session = EditorSession();
@@ -88,22 +87,22 @@ void EditorWindow::applyState()
     const bool open = m_session.documentOpen();
     m_frame->setEnabled(open);
     m_box->setEnabled(open);
-    m_colore->setEnabled(open);
-    m_salva->setEnabled(open);
+    m_colourButton->setEnabled(open);
+    m_saveButton->setEnabled(open);
 }
 
 bool EditorWindow::settleUnsavedWork()
 {
     if (!m_session.unsaved())
         return true;
-    if (!m_registry.dialogs().askYesNo(this, kAvviso, QStringLiteral("Salvi il lavoro fatto?")))
+    if (!m_registry.dialogs().askYesNo(this, messages::warningTitle(), messages::saveWorkQuestion()))
         return true;  // No: the work is given up on purpose
-    return salva();
+    return save();
 }
 
-void EditorWindow::cmdNuovo_Click()
+void EditorWindow::onNewClicked()
 {
-    if (!suona(107) || !settleUnsavedWork())
+    if (!play(Sound::Tick) || !settleUnsavedWork())
         return;
     m_session.started();
     m_recorder.reset();
@@ -112,20 +111,20 @@ void EditorWindow::cmdNuovo_Click()
     m_box->setFocus();
 }
 
-void EditorWindow::cmdModifica_Click()
+void EditorWindow::onOpenClicked()
 {
-    if (!suona(107) || !settleUnsavedWork())
+    if (!play(Sound::Tick) || !settleUnsavedWork())
         return;
     const QString previousName = m_dialog.fileName();
-    if (!m_dialog.showOpen(this, kRtfFilter))
+    if (!m_dialog.showOpen(this, messages::exerciseFilter()))
         return;
     QString reason;
     if (!m_box->loadFile(m_dialog.fileName(), &reason)) {
         const QString failed = m_dialog.fileName();
         // The next save must not propose the file that could not be read.
         m_dialog.setFileName(previousName);
-        m_registry.dialogs().warn(this, kAvviso,
-                                  QStringLiteral("Non è stato possibile aprire il file \"%1\".\n%2")
+        m_registry.dialogs().warn(this, messages::warningTitle(),
+                                  messages::cannotOpenFile()
                                       .arg(nativeName(failed), reason));
         return;
     }
@@ -134,30 +133,30 @@ void EditorWindow::cmdModifica_Click()
     m_box->setFocus();
 }
 
-void EditorWindow::cmdSalva_Click()
+void EditorWindow::onSaveClicked()
 {
-    salva();
+    save();
 }
 
-bool EditorWindow::salva()
+bool EditorWindow::save()
 {
-    if (!suona(107))
+    if (!play(Sound::Tick))
         return false;
-    if (!m_dialog.showSave(this, kRtfFilter))
+    if (!m_dialog.showSave(this, messages::exerciseFilter()))
         return false;
     const QString chosen = m_dialog.fileName();
     const QString target = exerciseFileName(chosen);
     // The dialog asked about the name as typed; a completed name needs its own question.
     if (target != chosen && QFileInfo::exists(target)
         && !m_registry.dialogs().askYesNo(
-            this, kAvviso,
-            QStringLiteral("Il file \"%1\" esiste già. Vuoi sostituirlo?").arg(nativeName(target))))
+            this, messages::warningTitle(),
+            messages::replaceFileQuestion().arg(nativeName(target))))
         return false;
     m_dialog.setFileName(target);
     QString reason;
     if (!m_box->saveFile(target, &reason)) {
-        m_registry.dialogs().warn(this, kAvviso,
-                                  QStringLiteral("Non è stato possibile salvare il file \"%1\".\n%2")
+        m_registry.dialogs().warn(this, messages::warningTitle(),
+                                  messages::cannotSaveFile()
                                       .arg(nativeName(target), reason));
         return false;
     }
@@ -165,9 +164,9 @@ bool EditorWindow::salva()
     return true;
 }
 
-void EditorWindow::cmdColore_Click()
+void EditorWindow::onColourClicked()
 {
-    if (!suona(107))
+    if (!play(Sound::Tick))
         return;
     // A cancelled dialog leaves the colour it opened with, and that colour is applied.
     m_dialog.showColor(this);
@@ -177,9 +176,9 @@ void EditorWindow::cmdColore_Click()
     m_box->setFocus();
 }
 
-void EditorWindow::Cmd_esci_Click()
+void EditorWindow::onExitClicked()
 {
-    if (!suona(107) || !settleUnsavedWork())
+    if (!play(Sound::Tick) || !settleUnsavedWork())
         return;  // the save did not happen: stay, with the work in the box
     m_leaving = true;
     if (QWidget* start = m_registry.load(WindowKind::Start))
@@ -187,19 +186,19 @@ void EditorWindow::Cmd_esci_Click()
     m_registry.unload(WindowKind::Editor);
 }
 
-void EditorWindow::Cmd_invio_Click()
+void EditorWindow::onConfirmClicked()
 {
-    const InvioDecision decision =
+    const ConfirmDecision decision =
         m_recorder.press(passThroughClipboard(m_box->text(), ClipboardAfter::Clear));
     m_box->setEnabled(true);
     m_box->setFocus();
-    if (decision == InvioDecision::LineBreak) {
+    if (decision == ConfirmDecision::LineBreak) {
         // Queued like a typed Enter: it replaces a selection and splits the line at the caret.
         QCoreApplication::postEvent(
             m_box, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")));
-        suona(104);
+        play(Sound::Chime);
     } else {
-        m_registry.dialogs().warn(this, kAvviso, QStringLiteral("Non puoi aggiungere altri passaggi"));
+        m_registry.dialogs().warn(this, messages::warningTitle(), messages::noMoreSteps());
         m_recorder.refused();
     }
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "editor/editor_session.h"
+#include "exercise/editor_session.h"
 #include "shell/common_dialog.h"
 
 #include <QPointer>
@@ -9,6 +9,8 @@ class QAbstractButton;
 class QFrame;
 
 namespace quintavia {
+
+enum class Sound;
 
 class Keypad;
 class RichTextBox;
@@ -30,16 +32,16 @@ public:
     const CommonDialog& commonDialog() const { return m_dialog; }
 
 private:
-    void Form_Load();
-    void cmdNuovo_Click();
-    void cmdModifica_Click();
-    void cmdSalva_Click();
-    void cmdColore_Click();
-    void Cmd_esci_Click();
-    void Cmd_invio_Click();
+    void resetToIdle();
+    void onNewClicked();
+    void onOpenClicked();
+    void onSaveClicked();
+    void onColourClicked();
+    void onExitClicked();
+    void onConfirmClicked();
 
     // The Salva action; true once the document is on disk.
-    bool salva();
+    bool save();
     // Before the document is let go: asks about unsaved work and saves on Yes. False when the
     // work would be lost (the save was cancelled or failed), so the caller must stop.
     bool settleUnsavedWork();
@@ -47,7 +49,7 @@ private:
     void applyState();
     // Plays a sound; false once the window is being left (a click queued behind this one may
     // have run Esci while the sound player processed pending events).
-    bool suona(int number);
+    bool play(Sound sound);
 
     WindowRegistry& m_registry;
     CommonDialog m_dialog;
@@ -55,8 +57,8 @@ private:
     StepRecorder m_recorder;
     QPointer<RichTextBox> m_box;
     QFrame* m_frame = nullptr;
-    QAbstractButton* m_salva = nullptr;
-    QAbstractButton* m_colore = nullptr;
+    QAbstractButton* m_saveButton = nullptr;
+    QAbstractButton* m_colourButton = nullptr;
     Keypad* m_keypad = nullptr;  // owned by the frame
     bool m_leaving = false;
 };

@@ -18,10 +18,11 @@ QByteArray SoundPlayer::resource(int number)
     return file.readAll();
 }
 
-void SoundPlayer::suona(int number)
+void SoundPlayer::play(Sound sound)
 {
     if (!soundsOn())
         return;
+    const int number = static_cast<int>(sound);
     QByteArray image = resource(number);
     m_output.play(number, image);
     // The output may still read the previous image until the new one has replaced it.

@@ -5,16 +5,30 @@ namespace quintavia {
 
 class SoundOutput;
 
-// Plays the program's sounds 101 to 108. Every call is guarded by the sound switch, so no
-// caller can forget to ask whether sounds are on.
+// The program's eight sounds, by their resource numbers.
+enum class Sound {
+    Fanfare = 101,  // the exercise is over, with few helps
+    Click = 102,    // a keypad key, Aiuto, sounds turned on again
+    Buzz = 103,     // a wrong step
+    Chime = 104,    // a right step, a recorded step, the end after many helps
+    Unused105 = 105,
+    Whoosh = 106,   // a working window or the about window opens
+    Tick = 107,     // every other command button
+    Unused108 = 108,
+};
+inline constexpr int kFirstSound = 101;
+inline constexpr int kLastSound = 108;
+
+// Plays the program's sounds. Every call is guarded by the sound switch, so no caller can forget
+// to ask whether sounds are on.
 class SoundPlayer {
 public:
     explicit SoundPlayer(SoundOutput& output);
 
-    // When sounds are on: reads sound resource `number` afresh, starts it (cutting off the one
+    // When sounds are on: reads the sound's resource afresh, starts it (cutting off the one
     // still playing), keeps its image as the last one, and then processes pending events once,
     // so a click already queued may run before the caller goes on.
-    void suona(int number);
+    void play(Sound sound);
 
     // The image of the last sound played (empty before the first).
     const QByteArray& lastImage() const { return m_buffer; }

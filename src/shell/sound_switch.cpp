@@ -2,7 +2,7 @@
 
 namespace quintavia {
 
-std::optional<int>& muto()
+std::optional<int>& soundSwitch()
 {
     static std::optional<int> value;
     return value;
@@ -10,7 +10,7 @@ std::optional<int>& muto()
 
 bool soundsOn()
 {
-    return muto().value_or(0) == 0;
+    return soundSwitch().value_or(0) == 0;
 }
 
 }  // namespace quintavia

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 namespace quintavia {
 
 WindowRegistry::WindowRegistry(SoundPlayer& sound, Dialogs& dialogs)
@@ -11,32 +13,38 @@ WindowRegistry::WindowRegistry(SoundPlayer& sound, Dialogs& dialogs)
 
 WindowRegistry::~WindowRegistry()
 {
-    for (auto& window : m_windows)
+    // Taken out first: a window's destructor may unload it again.
+    const auto windows = std::exchange(m_windows, {});
+    for (const auto& [kind, window] : windows)
         delete window.data();
 }
 
 void WindowRegistry::setFactory(WindowKind kind, Factory factory)
 {
-    m_factories[index(kind)] = std::move(factory);
+    m_factories[kind] = std::move(factory);
 }
 
 QWidget* WindowRegistry::load(WindowKind kind)
 {
-    auto& slot = m_windows[index(kind)];
-    if (!slot && m_factories[index(kind)])
-        slot = m_factories[index(kind)](*this);
+    QPointer<QWidget>& slot = m_windows[kind];
+    if (!slot) {
+        const auto factory = m_factories.find(kind);
+        if (factory != m_factories.end() && factory->second)
+            slot = factory->second(*this);
+    }
     return slot.data();
 }
 
 QWidget* WindowRegistry::find(WindowKind kind) const
 {
-    return m_windows[index(kind)].data();
+    const auto window = m_windows.find(kind);
+    return window == m_windows.end() ? nullptr : window->second.data();
 }
 
 void WindowRegistry::unload(WindowKind kind)
 {
-    QPointer<QWidget> window = m_windows[index(kind)];
-    m_windows[index(kind)] = nullptr;  // forgotten first, so re-entrant calls find nothing
+    QPointer<QWidget> window = find(kind);
+    m_windows.erase(kind);  // forgotten first, so re-entrant calls find nothing
     if (!window)
         return;
     window->hide();
@@ -49,7 +57,7 @@ bool WindowRegistry::isProgramWindow(const QWidget* window) const
 {
     if (!window)
         return false;
-    for (const auto& w : m_windows)
+    for (const auto& [kind, w] : m_windows)
         if (w.data() == window)
             return true;
     return false;

@@ -2,8 +2,8 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <array>
 #include <functional>
+#include <map>
 
 namespace quintavia {
 
@@ -13,7 +13,7 @@ class SoundPlayer;
 
 enum class WindowKind { Start, Solver, Editor, Info };
 
-// The four windows of the program, at most one of each, created on first use and destroyed when
+// The windows of the program, at most one of each, created on first use and destroyed when
 // left. Every window receives this registry and reaches the others, the sound player and the
 // dialogs only through it.
 class WindowRegistry {
@@ -45,12 +45,11 @@ public:
     Dialogs& dialogs() { return m_dialogs; }
 
 private:
-    static std::size_t index(WindowKind kind) { return static_cast<std::size_t>(kind); }
-
+    // Keyed by kind, so a kind without a factory simply has no window: nothing to index wrongly.
     SoundPlayer& m_sound;
     Dialogs& m_dialogs;
-    std::array<Factory, 4> m_factories;
-    std::array<QPointer<QWidget>, 4> m_windows;
+    std::map<WindowKind, Factory> m_factories;
+    std::map<WindowKind, QPointer<QWidget>> m_windows;
     std::function<void()> m_endProgram;
 };
 

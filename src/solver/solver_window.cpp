@@ -1,8 +1,9 @@
 #include "solver/solver_window.h"
 
 #include "document/clipboard_text.h"
-#include "document/keypad.h"
-#include "document/rich_text_box.h"
+#include "exercise/messages.h"
+#include "widgets/keypad.h"
+#include "widgets/rich_text_box.h"
 #include "shell/dialogs.h"
 #include "shell/sound_player.h"
 #include "shell/window_registry.h"
@@ -25,8 +26,6 @@
 namespace quintavia {
 
 namespace {
-
-const char* const kFilter = "file .rtf (Rich Text Format)|*.rtf";
 
 // Each line of the document box as tall as one reveal, so that growing the box by one line shows
 // exactly the next line and nothing of the one after it, whatever the font's own spacing.
@@ -81,21 +80,22 @@ SolverWindow::SolverWindow(WindowRegistry& registry)
     // The teacher's lines are shown, not edited: the pupil's typing belongs in the answer box.
     m_document->setReadOnly(true);
     m_document->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    m_keypad = new Keypad(m_frame, *m_answer, registry.sound());
+    m_keypad = new Keypad(m_frame, *m_answer);
+    connect(m_keypad, &Keypad::pressed, this, [this] { m_registry.sound().play(Sound::Click); });
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(500);
 
-    connect(m_open, &QToolButton::clicked, this, &SolverWindow::cmdApriClick);
+    connect(m_open, &QToolButton::clicked, this, &SolverWindow::onOpenClicked);
     connect(controls.get<QToolButton>(QStringLiteral("Cmd_esci")), &QToolButton::clicked, this,
-            &SolverWindow::cmdEsciClick);
+            &SolverWindow::onExitClicked);
     connect(controls.get<QToolButton>(QStringLiteral("Cmd_invio")), &QToolButton::clicked, this,
-            &SolverWindow::cmdInvioClick);
+            &SolverWindow::onConfirmClicked);
     connect(controls.get<QToolButton>(QStringLiteral("cmdAiuto")), &QToolButton::clicked, this,
-            &SolverWindow::cmdAiutoClick);
-    connect(m_answer, &RichTextBox::keyPress, this, &SolverWindow::answerKeyPress);
-    connect(m_timer, &QTimer::timeout, this, &SolverWindow::timer1Tick);
+            &SolverWindow::onHelpClicked);
+    connect(m_answer, &RichTextBox::keyPress, this, &SolverWindow::onAnswerKeyPress);
+    connect(m_timer, &QTimer::timeout, this, &SolverWindow::onTimerTick);
 
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     m_frame->setEnabled(false);
@@ -123,24 +123,24 @@ void SolverWindow::setOpenButtonColour(const QColor& colour)
     m_open->setProperty("backColor", colour);
 }
 
-bool SolverWindow::play(int number)
+bool SolverWindow::play(Sound sound)
 {
     const QPointer<SolverWindow> self(this);
-    m_registry.sound().suona(number);
+    m_registry.sound().play(sound);
     return !self.isNull();
 }
 
-void SolverWindow::timer1Tick()
+void SolverWindow::onTimerTick()
 {
     setOpenButtonColour(ui::kOpenBright.toColor());
     if (m_blinker.tick() == Blinker::Colour::Dark)
         setOpenButtonColour(ui::kOpenDark.toColor());
 }
 
-void SolverWindow::cmdApriClick()
+void SolverWindow::onOpenClicked()
 {
     m_session.resetErrors();
-    if (!play(107))
+    if (!play(Sound::Tick))
         return;
     setOpenButtonColour(ui::kOpenBright.toColor());
     m_session.resetHelps();
@@ -150,28 +150,28 @@ void SolverWindow::cmdApriClick()
     m_answer->setTopInches(reveal::kAnswerTop);
 
     // A cancelled dialog keeps the file chosen before, which is then opened again.
-    if (!m_dialog.showOpen(this, QString::fromUtf8(kFilter)) && m_dialog.fileName().isEmpty()) {
+    if (!m_dialog.showOpen(this, messages::exerciseFilter()) && m_dialog.fileName().isEmpty()) {
         showNoExercise();
         return;
     }
     const QString fileName = m_dialog.fileName();
     QString error;
     if (!m_document->loadFile(fileName, &error)) {
-        refuse(QString::fromUtf8("Non riesco ad aprire l'esercizio %1.\n%2").arg(fileLabel(fileName), error));
+        refuse(messages::cannotOpenExercise().arg(fileLabel(fileName), error));
         return;
     }
     setRevealLineHeight(m_document);
-    const QString espressione = passThroughClipboard(m_document->text(), ClipboardAfter::KeepText);
-    if (espressione.isEmpty()) {
+    const QString expression = passThroughClipboard(m_document->text(), ClipboardAfter::KeepText);
+    if (expression.isEmpty()) {
         // Nothing to solve; the steps of an earlier exercise no longer match what is shown.
         showNoExercise();
         return;
     }
-    if (!passaggi(espressione))
-        refuse(QString::fromUtf8("L'esercizio %1 ha troppe righe per essere risolto.").arg(fileLabel(fileName)));
+    if (!startSteps(expression))
+        refuse(messages::tooManyLinesToSolve().arg(fileLabel(fileName)));
 }
 
-bool SolverWindow::passaggi(const QString& text)
+bool SolverWindow::startSteps(const QString& text)
 {
     if (!m_session.start(text))
         return false;
@@ -195,38 +195,38 @@ void SolverWindow::refuse(const QString& text)
 {
     m_document->clearAll();
     showNoExercise();
-    m_registry.dialogs().warn(this, QStringLiteral("Avviso"), text);
+    m_registry.dialogs().warn(this, messages::warningTitle(), text);
 }
 
-void SolverWindow::cmdEsciClick()
+void SolverWindow::onExitClicked()
 {
-    if (!play(107))
+    if (!play(Sound::Tick))
         return;
     if (QWidget* start = m_registry.load(WindowKind::Start))
         start->show();
     m_registry.unload(WindowKind::Solver);
 }
 
-void SolverWindow::answerKeyPress(int& keyAscii)
+void SolverWindow::onAnswerKeyPress(int& keyAscii)
 {
     // The key goes on to the box, which keeps a single line and so drops the line break.
     if (keyAscii == 13)
-        cmdInvioClick();
+        onConfirmClicked();
 }
 
-void SolverWindow::cmdInvioClick()
+void SolverWindow::onConfirmClicked()
 {
     if (m_session.isRight(m_answer->text())) {
-        if (!play(104))
+        if (!play(Sound::Chime))
             return;
         m_message->setText(SolverSession::rightMessage());
         const auto g = reveal::afterRightStep(m_document->heightInches(), m_answer->topInches());
         m_document->setHeightInches(g.documentHeight);
         m_answer->setTopInches(g.answerTop);
         m_session.advance();
-        prossimoPassaggio();
+        afterStep();
     } else {
-        if (!play(103))
+        if (!play(Sound::Buzz))
             return;
         m_message->setText(SolverSession::wrongMessage());
         m_session.countError();
@@ -234,9 +234,9 @@ void SolverWindow::cmdInvioClick()
     }
 }
 
-void SolverWindow::cmdAiutoClick()
+void SolverWindow::onHelpClicked()
 {
-    if (!play(102))
+    if (!play(Sound::Click))
         return;
     m_message->clear();
     const auto g = reveal::afterHelp(m_document->heightInches(), m_answer->topInches());
@@ -244,17 +244,17 @@ void SolverWindow::cmdAiutoClick()
     m_answer->setTopInches(g.answerTop);
     m_session.advance();
     m_session.countHelp();
-    prossimoPassaggio();
+    afterStep();
 }
 
-void SolverWindow::prossimoPassaggio()
+void SolverWindow::afterStep()
 {
     m_answer->setText(QString());
     m_answer->setFocus();
     if (!m_session.finished())
         return;
     m_message->setText(m_session.finalMessage());
-    if (!play(m_session.finalSound()))
+    if (!play(m_session.fewHelps() ? Sound::Fanfare : Sound::Chime))
         return;
     m_frame->setEnabled(false);
     m_answer->setEnabled(false);

@@ -1,6 +1,6 @@
 #pragma once
 #include "shell/common_dialog.h"
-#include "solver/solver_session.h"
+#include "exercise/solver_session.h"
 
 #include <QColor>
 #include <QWidget>
@@ -12,6 +12,8 @@ class QTimer;
 class QToolButton;
 
 namespace quintavia {
+
+enum class Sound;
 
 class Keypad;
 class RichTextBox;
@@ -35,21 +37,21 @@ public:
 
 public Q_SLOTS:
     // One blink of the open button; the timer calls it every 500 ms.
-    void timer1Tick();
+    void onTimerTick();
 
 private:
-    void cmdApriClick();
-    void cmdEsciClick();
-    void cmdInvioClick();
-    void cmdAiutoClick();
-    void answerKeyPress(int& keyAscii);
-    bool passaggi(const QString& text);
-    void prossimoPassaggio();
+    void onOpenClicked();
+    void onExitClicked();
+    void onConfirmClicked();
+    void onHelpClicked();
+    void onAnswerKeyPress(int& keyAscii);
+    bool startSteps(const QString& text);
+    void afterStep();
     void showNoExercise();
     void refuse(const QString& text);
     void setOpenButtonColour(const QColor& colour);
     // Plays a sound; false when the window went away while pending events ran.
-    bool play(int number);
+    bool play(Sound sound);
 
     WindowRegistry& m_registry;
     CommonDialog m_dialog;

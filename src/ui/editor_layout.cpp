@@ -2,9 +2,6 @@
 
 #include "ui/keypad_layout.h"
 
-#include <QHash>
-#include <QString>
-
 #include <vector>
 
 namespace quintavia::ui {
@@ -18,30 +15,7 @@ constexpr FontSpec kDocumentButtonFont{14.25};
 // The keypad's first row sits one row higher than in the solver, which has a help row above it.
 constexpr int kFirstKeyRowTop = 180;
 constexpr double kInvioFontPoints = 12;
-
-QHash<QString, int> keypadTabIndexes()
-{
-    return {
-        {QStringLiteral("Cmd_1"), 11},           {QStringLiteral("Cmd_2"), 13},
-        {QStringLiteral("Cmd_3"), 14},           {QStringLiteral("Cmd_4"), 15},
-        {QStringLiteral("Cmd_5"), 16},           {QStringLiteral("Cmd_6"), 17},
-        {QStringLiteral("Cmd_7"), 18},           {QStringLiteral("Cmd_8"), 19},
-        {QStringLiteral("Cmd_9"), 20},           {QStringLiteral("Cmd_0"), 21},
-        {QStringLiteral("Cmd_virgola"), 31},     {QStringLiteral("Cmd_uguale"), 32},
-        {QString::fromUtf8("Cmd_più"), 27},      {QStringLiteral("Cmd_meno"), 28},
-        {QStringLiteral("Cmd_per"), 29},         {QStringLiteral("Cmd_diviso"), 30},
-        {QStringLiteral("cmd_puntino"), 8},      {QStringLiteral("cmd_slash"), 9},
-        {QStringLiteral("Cmd_tonda_aperta"), 23}, {QStringLiteral("Cmd_tonda_chiusa"), 24},
-        {QStringLiteral("Cmd_quadra_aperta"), 25}, {QStringLiteral("Cmd_quadra_chiusa"), 26},
-        {QStringLiteral("Cmd_graffa_aperta"), 12}, {QStringLiteral("Cmd_graffa_chiusa"), 22},
-        {QStringLiteral("cmd_prima"), 7},        {QStringLiteral("Cmd_quadrato"), 33},
-        {QStringLiteral("Cmd_cubo"), 34},        {QStringLiteral("cmd_allaquarta"), 36},
-        {QStringLiteral("cmd_allaquinta"), 38},  {QStringLiteral("cmd_allasesta"), 40},
-        {QStringLiteral("cmd_allasettima"), 37}, {QStringLiteral("cmd_allaottava"), 39},
-        {QStringLiteral("cmd_allanona"), 41},    {QStringLiteral("cmd_alla0"), 6},
-        {QStringLiteral("Cmd_backspace"), 10},   {QStringLiteral("Cmd_invio"), 35},
-    };
-}
+constexpr int kInvioTabIndex = 35;
 
 ControlSpec documentButton(const char* name, const char* caption, int left, int tabIndex)
 {
@@ -73,7 +47,7 @@ std::vector<ControlSpec> makeControls()
     frame.tabIndex = 5;
     controls.push_back(frame);
 
-    for (const ControlSpec& key : keypadControls(kFirstKeyRowTop, keypadTabIndexes(), kInvioFontPoints))
+    for (const ControlSpec& key : keypadControls(KeypadWindow::Editor, kFirstKeyRowTop, kInvioTabIndex, kInvioFontPoints))
         controls.push_back(key);
 
     // Lies over the frame's free lower-right cells but belongs to the window, so it stays usable

@@ -1,19 +1,17 @@
 #pragma once
 #include "ui/layout.h"
 
-#include <QHash>
-#include <QString>
-
 #include <vector>
 
 namespace quintavia::ui {
 
-// Where both working windows put their keypad inside `Frame1`: a grid of 495-twip cells on the
-// columns 120, 660, 1200 and 1740, rows 540 apart. The first key row (backspace and the curly
-// brackets) stands at `firstRowTop`; the keys below follow in the same order in both windows, and
-// `Cmd_invio` ends the last row. Tab indexes differ between the windows and come from `tabIndexes`
-// (by objectName); the confirm key's font size too.
-std::vector<ControlSpec> keypadControls(int firstRowTop, const QHash<QString, int>& tabIndexes,
+enum class KeypadWindow { Solver, Editor };
+
+// Where a working window puts its keypad inside `Frame1`: the key table's grid of 495-twip cells on
+// the columns 120, 660, 1200 and 1740, rows 540 apart, the first key row (backspace and the curly
+// brackets) at `firstRowTop`, and `Cmd_invio` ending the last row. Tab indexes are the window's own,
+// from the key table; the confirm key's tab index and font size too are the window's.
+std::vector<ControlSpec> keypadControls(KeypadWindow window, int firstRowTop, int invioTabIndex,
                                         double invioFontPoints);
 
 }  // namespace quintavia::ui

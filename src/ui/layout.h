@@ -1,4 +1,7 @@
 #pragma once
+#include "document/char_format.h"
+#include "widgets/twips.h"
+
 #include <QColor>
 #include <QtGlobal>
 
@@ -7,10 +10,9 @@
 
 namespace quintavia::ui {
 
-// Layouts are written in twips (1440 to the inch), as designed; the screen has 96 pixels an inch.
-constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
-inline int inchesToPixels(double inches) { return qRound(inches * 96.0); }
-inline double pixelsToInches(int pixels) { return pixels / 96.0; }
+using widgets::twipsToPixels;
+using widgets::inchesToPixels;
+using widgets::pixelsToInches;
 
 struct Rgb {
     int r = 0, g = 0, b = 0;
@@ -64,7 +66,7 @@ struct WindowSpec {
     std::span<const ControlSpec> controls = {};
 };
 
-// The font every window uses; resolves to Comic Neue where Comic Sans MS is missing.
-inline constexpr const char* kFontFamily = "Comic Sans MS";
+// The font every window uses, the same as the exercise text's.
+inline constexpr const char* kFontFamily = kExerciseFontFamily;
 
 }  // namespace quintavia::ui

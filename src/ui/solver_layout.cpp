@@ -2,39 +2,11 @@
 
 #include "ui/keypad_layout.h"
 
-#include <QHash>
-#include <QString>
-
 #include <vector>
 
 namespace quintavia::ui {
 
 namespace {
-
-// Tab order of the keypad: the window's tab indexes run across the frame too.
-QHash<QString, int> keypadTabIndexes()
-{
-    return {
-        {QStringLiteral("cmd_allanona"), 5},      {QStringLiteral("cmd_allasesta"), 6},
-        {QStringLiteral("cmd_allaottava"), 7},    {QStringLiteral("cmd_allaquinta"), 8},
-        {QStringLiteral("cmd_allasettima"), 9},   {QStringLiteral("cmd_allaquarta"), 10},
-        {QStringLiteral("Cmd_invio"), 11},        {QStringLiteral("Cmd_cubo"), 12},
-        {QStringLiteral("Cmd_quadrato"), 13},     {QStringLiteral("Cmd_uguale"), 14},
-        {QStringLiteral("Cmd_virgola"), 15},      {QStringLiteral("Cmd_diviso"), 16},
-        {QStringLiteral("Cmd_per"), 17},          {QStringLiteral("Cmd_meno"), 18},
-        {QString::fromUtf8("Cmd_più"), 19},       {QStringLiteral("Cmd_quadra_chiusa"), 20},
-        {QStringLiteral("Cmd_quadra_aperta"), 21}, {QStringLiteral("Cmd_tonda_chiusa"), 22},
-        {QStringLiteral("Cmd_tonda_aperta"), 23}, {QStringLiteral("Cmd_graffa_chiusa"), 24},
-        {QStringLiteral("Cmd_0"), 25},            {QStringLiteral("Cmd_9"), 26},
-        {QStringLiteral("Cmd_8"), 27},            {QStringLiteral("Cmd_7"), 28},
-        {QStringLiteral("Cmd_6"), 29},            {QStringLiteral("Cmd_5"), 30},
-        {QStringLiteral("Cmd_4"), 31},            {QStringLiteral("Cmd_3"), 32},
-        {QStringLiteral("Cmd_2"), 33},            {QStringLiteral("Cmd_graffa_aperta"), 34},
-        {QStringLiteral("Cmd_1"), 35},            {QStringLiteral("Cmd_backspace"), 36},
-        {QStringLiteral("cmd_slash"), 37},        {QStringLiteral("cmd_puntino"), 38},
-        {QStringLiteral("cmd_prima"), 39},        {QStringLiteral("cmd_alla0"), 40},
-    };
-}
 
 std::vector<ControlSpec> makeControls()
 {
@@ -85,7 +57,7 @@ std::vector<ControlSpec> makeControls()
     help.parent = "Frame1";
     controls.push_back(help);
 
-    for (const ControlSpec& key : keypadControls(720, keypadTabIndexes(), 6))
+    for (const ControlSpec& key : keypadControls(KeypadWindow::Solver, 720, 11, 6))
         controls.push_back(key);
 
     // Lies over the frame's free lower-right cells but belongs to the window, so it still works

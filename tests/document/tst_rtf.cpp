@@ -2,7 +2,7 @@
 #include "document/document_file.h"
 #include "document/rtf_reader.h"
 #include "document/rtf_writer.h"
-#include "test_harness.h"
+#include "test_main.h"
 
 #include <QElapsedTimer>
 #include <QFile>

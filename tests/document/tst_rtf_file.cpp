@@ -1,6 +1,6 @@
 #include "document/char_format.h"
 #include "document/document_file.h"
-#include "test_harness.h"
+#include "test_main.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "document/clipboard_text.h"
 #include "document/step_table.h"
-#include "test_harness.h"
+#include "test_main.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -4,8 +4,9 @@
 set -euo pipefail
 
 QUINTAVIA=${QUINTAVIA:?path of the quintavia executable}
-SHOTS=${SHOTS:-$PWD/screenshots}
 WORK=$(mktemp -d /tmp/quintavia-e2e.XXXXXX)
+# Screenshots go under the build folder, never into the sources.
+SHOTS=${SHOTS:-${BUILD_DIR:-/tmp}/screenshots}
 mkdir -p "$SHOTS"
 PIDS=()
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the editor tests share: the real window on the test harness, and short ways to press its
 // buttons and read its document box.
-#include "document/rich_text_box.h"
+#include "widgets/rich_text_box.h"
 #include "editor/editor_window.h"
 #include "shell/window_registry.h"
 #include "test_harness.h"

@@ -1,6 +1,6 @@
 #include "editor_rig.h"
 
-#include "editor/editor_session.h"
+#include "exercise/editor_session.h"
 #include "shell/sound_switch.h"
 #include "shell/window_setup.h"
 
@@ -159,7 +159,7 @@ void TestEditorWindow::statesEnableControls()
     EditorRig r;
     bringTo(r, setup, dir);
     QCOMPARE(r.w->session().state(), state);
-    QCOMPARE(r.w->session().m(), state == EditorState::Writing ? 1 : 0);
+    QCOMPARE(r.w->session().unsaved(), state == EditorState::Writing);
     const bool open = state != EditorState::Idle;
     for (const char* name : {"Frame1", "RichTextBox1", "cmdColore", "cmdSalva", "Cmd_invio", "Cmd_7"})
         QVERIFY2(r.get(name)->isEnabled() == open, name);
@@ -197,7 +197,7 @@ void TestEditorWindow::everyDocumentButtonSoundsFirst()
     QTemporaryDir dir;
     EditorRig r;
     bringTo(r, Setup::AfterSalva, dir);
-    muto() = soundsOn ? 0 : 1;
+    soundSwitch() = soundsOn ? 0 : 1;
     // Every dialog is cancelled, so each button does its least.
     r.click(button.toLatin1().constData());
     QCOMPARE(r.h.sound.played, soundsOn ? QList<int>{107} : QList<int>{});
@@ -360,7 +360,7 @@ void TestEditorWindow::nuovaEmptiesTheBoxAndItsFormatting()
     QCOMPARE(r.box()->text(), QString());
     QCOMPARE(r.box()->document()->blockCount(), 1);
     QVERIFY(r.box()->hasFocus() || !QApplication::focusWidget());
-    QCOMPARE(r.w->recorder().contatore(), qint16(1));
+    QCOMPARE(r.w->recorder().counter(), qint16(1));
 
     r.type("5");
     QTextCursor c(r.box()->document());

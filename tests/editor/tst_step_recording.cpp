@@ -70,8 +70,8 @@ void TestStepRecording::invioEndsTheLineUnderTheLimit()
 
     r.click("Cmd_invio");
     QCOMPARE(r.box()->text(), after);
-    QCOMPARE(r.w->recorder().contatore(), qint16(counted));
-    QCOMPARE(r.w->recorder().espressione(), text);
+    QCOMPARE(r.w->recorder().counter(), qint16(counted));
+    QCOMPARE(r.w->recorder().expression(), text);
     QCOMPARE(r.h.sound.played, QList<int>{104});
     QVERIFY(r.h.dialogs.shown.isEmpty());
     QVERIFY(r.box()->hasFocus());
@@ -101,7 +101,7 @@ void TestStepRecording::warningRepeatsUntilALineIsDeleted()
         QCOMPARE(shown.text, QStringLiteral("Non puoi aggiungere altri passaggi"));
         QCOMPARE(r.box()->text(), full);
         QVERIFY(r.h.sound.played.isEmpty());
-        QCOMPARE(r.w->recorder().contatore(), qint16(1));
+        QCOMPARE(r.w->recorder().counter(), qint16(1));
     }
 
     // The empty 15th line goes with the keypad's backspace; then Invio adds a line again.
@@ -148,7 +148,7 @@ void TestStepRecording::clipboardIsEmptyAfterEveryPress()
     QFETCH(bool, soundsOn);
     EditorRig r;
     r.nuova();
-    muto() = soundsOn ? 0 : 1;
+    soundSwitch() = soundsOn ? 0 : 1;
     r.box()->setText(numberedLines(lines));
     r.caretAtEnd();
     QGuiApplication::clipboard()->setText(QStringLiteral("testo di un altro programma"));
@@ -156,7 +156,7 @@ void TestStepRecording::clipboardIsEmptyAfterEveryPress()
         r.h.dialogs.answerWarning();
     r.click("Cmd_invio");
     QVERIFY(clipboardEmpty());
-    QCOMPARE(r.w->recorder().espressione(), numberedLines(lines));
+    QCOMPARE(r.w->recorder().expression(), numberedLines(lines));
     QCOMPARE(r.lineCount(), lines >= 15 ? lines : lines + 1);
     QCOMPARE(r.h.sound.played, soundsOn && lines < 15 ? QList<int>{104} : QList<int>{});
 }
@@ -177,13 +177,13 @@ void TestStepRecording::exponentsAndColoursDoNotCount()
     r.h.sound.played.clear();
 
     r.click("Cmd_invio");  // 14 lines: the 15th is still allowed
-    QCOMPARE(r.w->recorder().contatore(), qint16(14));
-    QCOMPARE(r.w->recorder().espressione().section(test::kCrLf, 0, 0), QStringLiteral("3210+1"));
+    QCOMPARE(r.w->recorder().counter(), qint16(14));
+    QCOMPARE(r.w->recorder().expression().section(test::kCrLf, 0, 0), QStringLiteral("3210+1"));
     QCOMPARE(r.h.sound.played, QList<int>{104});
     QCOMPARE(r.lineCount(), 15);
     r.h.dialogs.answerWarning();
     r.click("Cmd_invio");
-    QCOMPARE(r.w->recorder().contatore(), qint16(1));
+    QCOMPARE(r.w->recorder().counter(), qint16(1));
     QVERIFY(r.h.dialogs.allAnswered());
 }
 
@@ -191,11 +191,11 @@ void TestStepRecording::tooManyLinesToCountAreRefused()
 {
     // More lines than a 16-bit counter holds: refused, never a crash or a wrapped count.
     StepRecorder recorder;
-    QCOMPARE(recorder.press(numberedLines(40000)), InvioDecision::Refuse);
+    QCOMPARE(recorder.press(numberedLines(40000)), ConfirmDecision::Refuse);
     recorder.refused();
-    QCOMPARE(recorder.contatore(), qint16(1));
-    QCOMPARE(recorder.press(numberedLines(14)), InvioDecision::LineBreak);
-    QCOMPARE(recorder.press(numberedLines(15)), InvioDecision::Refuse);
+    QCOMPARE(recorder.counter(), qint16(1));
+    QCOMPARE(recorder.press(numberedLines(14)), ConfirmDecision::LineBreak);
+    QCOMPARE(recorder.press(numberedLines(15)), ConfirmDecision::Refuse);
 }
 
 QUINTAVIA_TEST_MAIN(TestStepRecording)

@@ -1,6 +1,6 @@
 #include "shell/sound_player.h"
 #include "shell/wave_image.h"
-#include "test_harness.h"
+#include "shell_harness.h"
 
 #include <QDir>
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "shell/sound_player.h"
 #include "shell/sound_switch.h"
-#include "test_harness.h"
+#include "shell_harness.h"
 
 #include <QApplication>
 #include <QTest>
@@ -31,20 +31,20 @@ void TestSounds::switchDecidesEveryCall()
 {
     QFETCH(std::optional<int>, switchValue);
     QFETCH(bool, plays);
-    test::Harness h;
-    muto() = switchValue;
-    for (int n = 101; n <= 108; ++n)
-        h.player.suona(n);
+    test::ShellHarness h;
+    soundSwitch() = switchValue;
+    for (int n = kFirstSound; n <= kLastSound; ++n)
+        h.player.play(Sound(n));
     QCOMPARE(h.sound.played.size(), plays ? 8 : 0);
     QCOMPARE(h.player.lastImage().isEmpty(), !plays);
 }
 
 void TestSounds::secondSoundCutsOffTheFirst()
 {
-    test::Harness h;
-    h.player.suona(102);
+    test::ShellHarness h;
+    h.player.play(Sound::Click);
     const QByteArray first = h.player.lastImage();
-    h.player.suona(104);
+    h.player.play(Sound::Chime);
     QCOMPARE(h.sound.played, (QList<int>{102, 104}));
     QCOMPARE(h.sound.playing, 104);
     QCOMPARE(h.sound.cutOff, 1);
@@ -54,10 +54,10 @@ void TestSounds::secondSoundCutsOffTheFirst()
 
 void TestSounds::pendingEventsRunInsideThePlayer()
 {
-    test::Harness h;
+    test::ShellHarness h;
     bool ran = false;
     QTimer::singleShot(0, [&] { ran = true; });
-    h.player.suona(102);
+    h.player.play(Sound::Click);
     QVERIFY(ran);
 }
 

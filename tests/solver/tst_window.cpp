@@ -108,7 +108,7 @@ void TestSolverWindow::openingShowsTheExpression()
     QVERIFY(s.rtb2->isEnabled());
     QVERIFY(!s.timer->isActive());
     QCOMPARE(s.w->openButtonColour(), QColor(0, 255, 0));
-    QCOMPARE(s.w->session().contatore(), qint16(1));
+    QCOMPARE(s.w->session().counter(), qint16(1));
     QCOMPARE(s.rtb1->heightTwips(), 461);
     QVERIFY(s.h.dialogs.unexpected.isEmpty());
 }
@@ -130,7 +130,7 @@ void TestSolverWindow::solvedWithTheKeyboard()
     QCOMPARE(messages, (QStringList{kWrong, kWrong, kRight,
                                     QStringLiteral("Hai finito con 2 errori e 0 aiuti ")}));
     QCOMPARE(s.h.sound.played, (QList<int>{103, 103, 104, 104, 101}));
-    QCOMPARE(s.w->session().errori(), 2);
+    QCOMPARE(s.w->session().errors(), 2);
 }
 
 void TestSolverWindow::enterLeavesNoLineBreak()
@@ -257,10 +257,10 @@ void TestSolverWindow::revealGeometry()
     Solver s;
     s.open(writeNumberedExercise(dir, 25));
     for (int i = 0; i < rightSteps; ++i)
-        s.answer(QString::number(s.w->session().contatore() + 1));
+        s.answer(QString::number(s.w->session().counter() + 1));
     for (int i = 0; i < helps; ++i)
         s.help();
-    QCOMPARE(s.w->session().contatore(), qint16(1 + rightSteps + helps));
+    QCOMPARE(s.w->session().counter(), qint16(1 + rightSteps + helps));
     QCOMPARE(s.rtb1->heightTwips(), height);
     QCOMPARE(s.rtb2->topTwips(), top);
     QCOMPARE(s.rtb2->heightTwips(), 461);
@@ -317,12 +317,12 @@ void TestSolverWindow::blinking()
     Solver s;
     QCOMPARE(s.w->openButtonColour(), QColor(0, 255, 0));
     const QColor dark(0, 192, 0), bright(0, 255, 0);
-    s.w->timer1Tick();
+    s.w->onTimerTick();
     QCOMPARE(s.w->openButtonColour(), dark);
     QVERIFY(s.button(QStringLiteral("cmdApri"))->styleSheet().contains(dark.name()));
-    s.w->timer1Tick();
+    s.w->onTimerTick();
     QCOMPARE(s.w->openButtonColour(), bright);
-    s.w->timer1Tick();
+    s.w->onTimerTick();
     QCOMPARE(s.w->openButtonColour(), dark);
     // Opening stops the blinking on the bright colour.
     s.openData("empty_last_line.rtf");
@@ -332,9 +332,9 @@ void TestSolverWindow::blinking()
     s.help();
     QVERIFY(s.timer->isActive());
     // The counter kept its value: the first tick after the exercise is bright.
-    s.w->timer1Tick();
+    s.w->onTimerTick();
     QCOMPARE(s.w->openButtonColour(), bright);
-    s.w->timer1Tick();
+    s.w->onTimerTick();
     QCOMPARE(s.w->openButtonColour(), dark);
     // The real timer drives it too.
     QTRY_COMPARE_WITH_TIMEOUT(s.w->openButtonColour(), bright, 2000);
@@ -355,7 +355,7 @@ void TestSolverWindow::reopening()
     s.answer(QStringLiteral("9"));
     s.answer(QStringLiteral("2+1+1"));
     s.help();
-    QCOMPARE(s.w->session().contatore(), qint16(3));
+    QCOMPARE(s.w->session().counter(), qint16(3));
     QTest::keyClicks(s.rtb2, QStringLiteral("3"));
     s.h.sound.played.clear();
     if (cancel)
@@ -364,9 +364,9 @@ void TestSolverWindow::reopening()
         s.openData("four_lines.rtf");
     QCOMPARE(s.h.sound.played, QList<int>{107});
     QCOMPARE(s.h.dialogs.shown.last().text, test::dataFile("four_lines.rtf"));
-    QCOMPARE(s.w->session().contatore(), qint16(1));
-    QCOMPARE(s.w->session().errori(), 0);
-    QCOMPARE(s.w->session().aiuto(), 0);
+    QCOMPARE(s.w->session().counter(), qint16(1));
+    QCOMPARE(s.w->session().errors(), 0);
+    QCOMPARE(s.w->session().helps(), 0);
     QCOMPARE(s.message->text(), QString());
     QCOMPARE(s.rtb2->text(), QString());
     QCOMPARE(s.rtb1->heightTwips(), 461);
@@ -405,7 +405,7 @@ void TestSolverWindow::longDocumentSolvedToItsEnd()
             QCOMPARE(s.message->text(), kRight);
     }
     QCOMPARE(s.message->text(), QStringLiteral("Hai finito con 0 errori e 0 aiuti "));
-    QCOMPARE(s.w->session().contatore(), qint16(25));
+    QCOMPARE(s.w->session().counter(), qint16(25));
     QVERIFY(s.inputLocked());
 }
 
@@ -450,7 +450,7 @@ void TestSolverWindow::unusableDocuments()
     QVERIFY(s.inputLocked());
     QVERIFY(s.timer->isActive());
     QVERIFY(!s.w->session().running());
-    QCOMPARE(s.w->session().errori(), 0);
+    QCOMPARE(s.w->session().errors(), 0);
     QCOMPARE(s.message->text(), QString());
     QCOMPARE(s.rtb1->heightTwips(), 461);
     QCOMPARE(s.rtb2->topTwips(), 720);

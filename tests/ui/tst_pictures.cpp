@@ -1,4 +1,4 @@
-#include "test_harness.h"
+#include "test_main.h"
 #include "ui/window_builder.h"
 
 #include <QDirIterator>

@@ -1,8 +1,8 @@
-#include "document/rich_text_box.h"
+#include "widgets/rich_text_box.h"
 
 #include "document/char_format.h"
 #include "document/document_file.h"
-#include "ui/layout.h"
+#include "widgets/twips.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -39,7 +39,7 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
     setAcceptRichText(false);
     setTabChangesFocus(true);
     setLineWrapMode(QTextEdit::NoWrap);
-    QFont font(QString::fromLatin1(ui::kFontFamily));
+    QFont font(QString::fromLatin1(kExerciseFontFamily));
     font.setPointSizeF(12);
     document()->setDefaultFont(font);
     setCurrentCharFormat(baseCharFormat());
@@ -173,8 +173,8 @@ void RichTextBox::setTopInches(double inches)
 
 void RichTextBox::applyGeometry()
 {
-    setGeometry(ui::twipsToPixels(m_leftTwips), ui::twipsToPixels(m_topTwips),
-                ui::twipsToPixels(m_widthTwips), ui::twipsToPixels(m_heightTwips));
+    setGeometry(widgets::twipsToPixels(m_leftTwips), widgets::twipsToPixels(m_topTwips),
+                widgets::twipsToPixels(m_widthTwips), widgets::twipsToPixels(m_heightTwips));
 }
 
 void RichTextBox::setSingleLine(bool singleLine)

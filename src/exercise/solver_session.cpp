@@ -1,4 +1,6 @@
-#include "solver/solver_session.h"
+#include "exercise/solver_session.h"
+
+#include "exercise/messages.h"
 
 namespace quintavia {
 
@@ -9,11 +11,11 @@ const QString kCrLf = QStringLiteral("\r\n");
 QString count(int n) { return QLatin1Char(' ') + QString::number(n); }
 }  // namespace
 
-QString SolverSession::rightMessage() { return QStringLiteral("Bravissimo"); }
+QString SolverSession::rightMessage() { return messages::rightStep(); }
 
 QString SolverSession::wrongMessage()
 {
-    return QString::fromUtf8("Il passaggio non è esatto. Correggi.");
+    return messages::wrongStep();
 }
 
 bool SolverSession::start(const QString& plainText)
@@ -24,7 +26,7 @@ bool SolverSession::start(const QString& plainText)
         return false;
     m_steps = table;
     m_lineCount = lines;
-    m_contatore = 1;
+    m_counter = 1;
     return true;
 }
 
@@ -32,14 +34,14 @@ void SolverSession::stop()
 {
     m_steps.clear();
     m_lineCount = 0;
-    m_contatore = 0;
+    m_counter = 0;
 }
 
 QString SolverSession::expected() const
 {
     if (!running())
         return {};
-    return m_steps.at(m_contatore + 1);
+    return m_steps.at(m_counter + 1);
 }
 
 bool SolverSession::isRight(const QString& answer) const
@@ -50,7 +52,7 @@ bool SolverSession::isRight(const QString& answer) const
 
 bool SolverSession::advance()
 {
-    return checkedIncrement(m_contatore);
+    return checkedIncrement(m_counter);
 }
 
 bool SolverSession::finished() const
@@ -60,15 +62,15 @@ bool SolverSession::finished() const
 
 QString SolverSession::finalMessage() const
 {
-    const QString errorWord = m_errori == 1 ? QStringLiteral(" errore ") : QStringLiteral(" errori ");
-    const QString helpWord = m_aiuto == 1 ? QStringLiteral(" aiuto ") : QStringLiteral(" aiuti ");
-    return QStringLiteral("Hai finito con") + count(m_errori) + errorWord + QStringLiteral("e")
-           + count(m_aiuto) + helpWord;
+    const QString errorWord = m_errors == 1 ? QStringLiteral(" errore ") : QStringLiteral(" errori ");
+    const QString helpWord = m_helps == 1 ? QStringLiteral(" aiuto ") : QStringLiteral(" aiuti ");
+    return QStringLiteral("Hai finito con") + count(m_errors) + errorWord + QStringLiteral("e")
+           + count(m_helps) + helpWord;
 }
 
-int SolverSession::finalSound() const
+bool SolverSession::fewHelps() const
 {
-    return m_aiuto < 3 ? 101 : 104;
+    return m_helps < kFewHelpsLimit;
 }
 
 namespace reveal {

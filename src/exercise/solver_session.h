@@ -14,8 +14,8 @@ public:
     static QString wrongMessage();
 
     // Counters back to 0 when an exercise is opened.
-    void resetErrors() { m_errori = 0; }
-    void resetHelps() { m_aiuto = 0; }
+    void resetErrors() { m_errors = 0; }
+    void resetHelps() { m_helps = 0; }
 
     // Builds the step table from the document's plain text and points at its first line.
     // False, and nothing changed, when the text has too many lines to count.
@@ -26,8 +26,8 @@ public:
 
     // The answer box's text is right when it equals the next line, character for character.
     bool isRight(const QString& answer) const;
-    void countError() { ++m_errori; }
-    void countHelp() { ++m_aiuto; }
+    void countError() { ++m_errors; }
+    void countHelp() { ++m_helps; }
     // One more line shown. False when the counter cannot go further (it then stays).
     bool advance();
     // No line after the ones shown: the exercise is over.
@@ -35,22 +35,23 @@ public:
 
     // "Hai finito con 2 errori e 1 aiuto " and the like.
     QString finalMessage() const;
-    // 101 when fewer than 3 helps were taken, else 104.
-    int finalSound() const;
+    // Fewer than three helps were taken: the end is celebrated.
+    bool fewHelps() const;
+    static constexpr int kFewHelpsLimit = 3;
 
-    int errori() const { return m_errori; }
-    int aiuto() const { return m_aiuto; }
-    qint16 contatore() const { return m_contatore; }
+    int errors() const { return m_errors; }
+    int helps() const { return m_helps; }
+    qint16 counter() const { return m_counter; }
     const StepTable& steps() const { return m_steps; }
     // The line the pupil must type next, with its CR LF (empty after the last line).
     QString expected() const;
 
 private:
     StepTable m_steps;
-    qint16 m_contatore = 0;
+    qint16 m_counter = 0;
     qint16 m_lineCount = 0;
-    int m_errori = 0;
-    int m_aiuto = 0;
+    int m_errors = 0;
+    int m_helps = 0;
 };
 
 // How the document box grows as lines are revealed, and where the answer box then stands.

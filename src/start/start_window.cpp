@@ -1,6 +1,6 @@
-#include "shell/start_window.h"
+#include "start/start_window.h"
 
-#include "shell/info_window.h"
+#include "start/info_window.h"
 #include "shell/sound_player.h"
 #include "shell/sound_switch.h"
 #include "shell/window_registry.h"
@@ -38,7 +38,7 @@ public:
         onClick("cmdEditor", [this] { openWorkingWindow(WindowKind::Editor); });
         onClick("cmdInfo", [this] { openInfo(); });
         onClick("cmdEsci", [this] {
-            m_registry.sound().suona(107);
+            m_registry.sound().play(Sound::Tick);
             m_registry.endProgram();
         });
         if (auto* check = m_controls.get<QToolButton>(QStringLiteral("Check1"))) {
@@ -100,7 +100,7 @@ private:
 
     void openWorkingWindow(WindowKind kind)
     {
-        m_registry.sound().suona(106);
+        m_registry.sound().play(Sound::Whoosh);
         // A click queued behind this one may already have left for a working window.
         if (!isVisible())
             return;
@@ -113,7 +113,7 @@ private:
 
     void openInfo()
     {
-        m_registry.sound().suona(106);
+        m_registry.sound().play(Sound::Whoosh);
         QWidget* info = m_registry.load(WindowKind::Info);
         if (!info)
             return;
@@ -123,10 +123,10 @@ private:
 
     void toggleSound(QToolButton* check)
     {
-        muto() = soundsOn() ? 1 : 0;
+        soundSwitch() = soundsOn() ? 1 : 0;
         check->setChecked(!soundsOn());
         if (soundsOn())
-            m_registry.sound().suona(102);
+            m_registry.sound().play(Sound::Click);
     }
 
     WindowRegistry& m_registry;

@@ -1,7 +1,7 @@
-#include "shell/info_window.h"
+#include "start/info_window.h"
 
 #include "shell/sound_player.h"
-#include "shell/start_window.h"
+#include "start/start_window.h"
 #include "shell/window_registry.h"
 #include "shell/window_setup.h"
 #include "ui/info_layout.h"
@@ -42,7 +42,7 @@ void InfoWindow::dismiss()
     if (m_leaving)
         return;
     m_leaving = true;
-    m_registry.sound().suona(107);
+    m_registry.sound().play(Sound::Tick);
     hide();
     m_registry.unload(WindowKind::Info);
     // Hand the activation back to the start window rather than leave the program with none.

@@ -132,7 +132,7 @@ void TestStartWindow::switchTurnsSoundsOffSilentlyAndOnWithASound()
 
     QTest::mouseClick(check, Qt::LeftButton);
     QVERIFY(h.sound.played.isEmpty());
-    QCOMPARE(muto(), std::optional<int>(1));
+    QCOMPARE(soundSwitch(), std::optional<int>(1));
     QVERIFY(check->isChecked());
     if (QFile::exists(QStringLiteral(":/pictures/speaker_off.svg")))
         QVERIFY(check->icon().pixmap(32, QIcon::Normal, QIcon::On).toImage()
@@ -140,7 +140,7 @@ void TestStartWindow::switchTurnsSoundsOffSilentlyAndOnWithASound()
 
     QTest::mouseClick(check, Qt::LeftButton);
     QCOMPARE(h.sound.played, QList<int>{102});
-    QCOMPARE(muto(), std::optional<int>(0));
+    QCOMPARE(soundSwitch(), std::optional<int>(0));
     QVERIFY(!check->isChecked());
 
     // The keyboard reaches the same switch.
@@ -172,7 +172,7 @@ void TestStartWindow::silentVisitsKeepTheSwitch()
     }
     QVERIFY(h.sound.played.isEmpty());
     QVERIFY(control(start, "Check1")->isChecked());
-    QCOMPARE(muto(), std::optional<int>(1));
+    QCOMPARE(soundSwitch(), std::optional<int>(1));
 }
 
 void TestStartWindow::clickOnStartClosesAboutFirst_data()

@@ -18,9 +18,8 @@ class EditorSession {
 public:
     EditorState state() const { return m_state; }
 
-    // The flag the window asks before it lets go of the document: 1 unsaved, 0 nothing to save.
-    int m() const { return m_state == EditorState::Writing ? 1 : 0; }
-    bool unsaved() const { return m() == 1; }
+    // Asked before the window lets go of the document.
+    bool unsaved() const { return m_state == EditorState::Writing; }
     // Keypad, Invio, document box, Colore and Salva respond only while a document is open.
     bool documentOpen() const { return m_state != EditorState::Idle; }
 
@@ -45,30 +44,30 @@ QString exerciseFileName(const QString& chosen);
 // The Invio button adds a line only while the document has fewer than this many lines.
 inline constexpr int kLineLimit = 15;
 
-enum class InvioDecision { LineBreak, Refuse };
+enum class ConfirmDecision { LineBreak, Refuse };
 
 // The decision for a document of `lines` lines; 0 stands for more lines than can be counted.
-InvioDecision decideInvio(qint16 lines);
+ConfirmDecision decideConfirm(qint16 lines);
 
 // The Invio button's line count: the text taken at the last press, the step table built from it
 // and the counter left at its number of lines.
 class StepRecorder {
 public:
     // Counts the lines of `plainText` (CR LF between lines) and decides.
-    InvioDecision press(const QString& plainText);
+    ConfirmDecision press(const QString& plainText);
     // After the limit warning the counter starts again from 1.
-    void refused() { m_contatore = 1; }
+    void refused() { m_counter = 1; }
     // A new document, or a freshly loaded window.
-    void reset() { m_contatore = 1; }
+    void reset() { m_counter = 1; }
 
-    qint16 contatore() const { return m_contatore; }
-    const QString& espressione() const { return m_espressione; }
-    const StepTable& steps() const { return m_w; }
+    qint16 counter() const { return m_counter; }
+    const QString& expression() const { return m_expression; }
+    const StepTable& steps() const { return m_steps; }
 
 private:
-    qint16 m_contatore = 1;
-    QString m_espressione;
-    StepTable m_w;
+    qint16 m_counter = 1;
+    QString m_expression;
+    StepTable m_steps;
 };
 
 }  // namespace quintavia

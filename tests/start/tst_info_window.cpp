@@ -1,4 +1,4 @@
-#include "shell/info_window.h"
+#include "start/info_window.h"
 #include "shell/sound_switch.h"
 #include "shell/window_registry.h"
 #include "test_harness.h"
@@ -149,7 +149,7 @@ void TestInfoWindow::otherWindowsActivated()
 void TestInfoWindow::silentWithSoundsOff()
 {
     test::Harness h;
-    muto() = 1;
+    soundSwitch() = 1;
     Opened o = openAbout(h);
     QVERIFY(o.info);
     QTest::mouseClick(okButton(o.info), Qt::LeftButton);

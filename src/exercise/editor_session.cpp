@@ -1,4 +1,4 @@
-#include "editor/editor_session.h"
+#include "exercise/editor_session.h"
 
 namespace quintavia {
 
@@ -14,16 +14,16 @@ QString exerciseFileName(const QString& chosen)
     return name + QLatin1String(".rtf");
 }
 
-InvioDecision decideInvio(qint16 lines)
+ConfirmDecision decideConfirm(qint16 lines)
 {
-    return lines > 0 && lines < kLineLimit ? InvioDecision::LineBreak : InvioDecision::Refuse;
+    return lines > 0 && lines < kLineLimit ? ConfirmDecision::LineBreak : ConfirmDecision::Refuse;
 }
 
-InvioDecision StepRecorder::press(const QString& plainText)
+ConfirmDecision StepRecorder::press(const QString& plainText)
 {
-    m_espressione = plainText;
-    m_contatore = m_w.build(m_espressione);
-    return decideInvio(m_contatore);
+    m_expression = plainText;
+    m_counter = m_steps.build(m_expression);
+    return decideConfirm(m_counter);
 }
 
 }  // namespace quintavia

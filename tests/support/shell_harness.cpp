@@ -1,0 +1,41 @@
+#include "shell_harness.h"
+
+#include "shell/sound_switch.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QWidget>
+
+namespace quintavia::test {
+
+ModalWatchdog::ModalWatchdog()
+{
+    m_timer.setInterval(50);
+    QObject::connect(&m_timer, &QTimer::timeout, this, [this] { check(); });
+    m_timer.start();
+}
+
+void ModalWatchdog::check()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    seen.append(modal->windowTitle());
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+    else
+        modal->close();
+}
+
+ShellHarness::ShellHarness()
+{
+    soundSwitch().reset();
+    registry.setEndProgram([this] { ++endProgramCalls; });
+}
+
+ShellHarness::~ShellHarness()
+{
+    soundSwitch().reset();
+}
+
+}  // namespace quintavia::test
