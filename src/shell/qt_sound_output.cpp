@@ -9,7 +9,9 @@
 
 namespace quintavia {
 
-QtSoundOutput::QtSoundOutput() : m_devices(std::make_unique<QMediaDevices>()) {}
+// Nothing is set up here: the sound system is reached on the first sound, not before the first
+// window shows.
+QtSoundOutput::QtSoundOutput() = default;
 
 QtSoundOutput::~QtSoundOutput()
 {
@@ -32,6 +34,8 @@ void QtSoundOutput::play(int /*number*/, const QByteArray& wavImage)
     const auto wave = parseWave(wavImage);
     if (!wave || wave->formatTag != 1 || wave->channels != 1 || wave->bitsPerSample != 8)
         return;
+    if (!m_devices)
+        m_devices = std::make_unique<QMediaDevices>();
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
         return;
