@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 #include <QSvgWidget>
 #include <QToolButton>
@@ -164,7 +165,16 @@ QPixmap svgPixmap(const QString& resource, QSize size, qreal devicePixelRatio)
 {
     if (devicePixelRatio <= 0)
         devicePixelRatio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(size * devicePixelRatio);
+    // Drawn once per size: windows are built anew on every visit, their pictures need not be.
+    const QString key = QStringLiteral("quintavia-svg:%1:%2x%3@%4")
+                            .arg(resource)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(devicePixelRatio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = QPixmap(size * devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QSvgRenderer renderer(resource);
     if (renderer.isValid()) {
@@ -172,6 +182,7 @@ QPixmap svgPixmap(const QString& resource, QSize size, qreal devicePixelRatio)
         renderer.render(&painter);
     }
     pixmap.setDevicePixelRatio(devicePixelRatio);
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
