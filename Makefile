@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quintavia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Quintavia: `make run` builds and starts the program, `make test` builds and runs every test.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing exercise documents of 1 KiB, 1 MiB and 10 MiB in the rich-edit style.
 #include "document/rtf_reader.h"
 #include "document/rtf_writer.h"

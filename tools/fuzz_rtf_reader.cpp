@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the RTF reader. Besides crashes and hangs it checks that whatever the reader
 // accepts survives our own save: written and read again, it gives the same text and the same file.
 #include "document/document_file.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthesises the program's eight sounds and writes them as resources/sounds/101.wav ... 108.wav.
 //
 // Usage: make-sounds <output folder>

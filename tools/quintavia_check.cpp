@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quintavia-check: prints the lines of exercise documents exactly as the solver reads them.
 #include "document/document_file.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // render-icon SVG SIZE PNG: draws an SVG drawing as a square PNG of SIZE pixels.
 #include <QGuiApplication>
 #include <QImage>

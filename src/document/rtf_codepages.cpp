@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generated once from the code pages' published mappings; bytes 0x80..0xFF of each page.
 // Bytes a page leaves undefined read as U+FFFD, except in 1252, where Windows passes them through.
 #include "document/rtf_codepages.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words the working windows say to teacher and pupil, and the limits they enforce, in one
 // place: exact texts, blanks and accents included.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quintavia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs quintavia-check (TOOL) on the fixtures in DATA and checks output and exit status.
 function(run_tool expected_status expected_out expected_err)
   execute_process(COMMAND ${TOOL} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)

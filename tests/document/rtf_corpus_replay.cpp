@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays the fuzzer's corpus (files or folders given as arguments) through the fuzz target, so the
 // normal build checks every input that once mattered.
 #include <QDir>

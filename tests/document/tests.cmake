@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quintavia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Replays the RTF fuzz corpus and the test fixtures through the fuzz target's checks.
 add_executable(rtf_corpus_replay ${CMAKE_CURRENT_LIST_DIR}/rtf_corpus_replay.cpp
                ${PROJECT_SOURCE_DIR}/tools/fuzz_rtf_reader.cpp)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quintavia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints the running Quintavia's accessibility tree as 'role|name|description|states' lines (AT-SPI)."""
 import sys
 import time

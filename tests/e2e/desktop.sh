@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quintavia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end tests: a private X11 desktop (Xvfb + openbox + a D-Bus session with the
 # accessibility bus) running the real program, driven with xdotool as a person would.
 # Every test sources this file, calls start_desktop and start_program, and is cleaned up on exit.

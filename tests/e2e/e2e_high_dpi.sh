@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quintavia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # At a device pixel ratio of 2 every window keeps its layout at twice the size, and its pictures
 # are drawn sharp (screenshots for people to look at).
 source "$(dirname "$0")/desktop.sh"

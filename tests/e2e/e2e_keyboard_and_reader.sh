@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quintavia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A screen reader's view and keyboard-only use: every control has an Italian name on the
 # accessibility bus (AT-SPI), and a pupil can open and solve an exercise and leave the program
 # without touching the mouse.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quintavia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: built by cpack, installed with dpkg (its dependencies already present), the
 # installed program starts and shows its start window, the files are in their standard places.
 source "$(dirname "$0")/desktop.sh"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quintavia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The pupil's road: Risoluzione, Scegli espressione through the real file dialog, a wrong step,
 # right steps typed on the keyboard and confirmed with Enter, a help, the end; the message line
 # shows the final text (read through the accessibility tree).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quintavia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The teacher's road: Editor, Nuova, an expression and three steps typed with the keypad and the
 # keyboard (an exponent and curly brackets), the Invio button, Salva through the real file dialog,
 # Esci, back to the start window; the saved file holds the lines.

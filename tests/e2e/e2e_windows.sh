@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quintavia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every window stays on top and refuses the window manager's close; the sound switch and the about
 # window respond to real clicks; Esci ends the program with status 0.
 source "$(dirname "$0")/desktop.sh"

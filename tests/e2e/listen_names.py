@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quintavia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes every accessible-name change that the running Quintavia announces, one a line, until killed."""
 import sys
 

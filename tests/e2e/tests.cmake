@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quintavia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end tests on a real X11 desktop: Xvfb, openbox and xdotool drive the real program.
 file(GLOB e2e_scripts CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/e2e_*.sh)
 foreach(script ${e2e_scripts})

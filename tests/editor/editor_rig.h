@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the editor tests share: the real window on the test harness, and short ways to press its
 // buttons and read its document box.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives a real solver window: opens exercises through the scripted dialog, types answers and
 // clicks its buttons.
