@@ -259,7 +259,7 @@ private:
             fail(node->column, "numero troppo grande");
         mpz_class scale;
         mpz_ui_pow_ui(scale.get_mpz_t(), 10, decimals);
-        node->value = mpq_class(mpz_class(digits), scale);
+        node->value = mpq_class(mpz_class(digits, 10), scale);  // base 10: "0177" is not octal
         node->value.canonicalize();
         return node;
     }
