@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quintavia-check: prints the lines of exercise documents exactly as the solver reads them.
+#include "check_commands.h"
 #include "document/document_file.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,9 @@ namespace {
 
 const char kHelp[] =
     "Uso: quintavia-check FILE...\n"
+    "  oppure: quintavia-check --valore ESPRESSIONE\n"
+    "  oppure: quintavia-check --verifica FILE|CARTELLA...\n"
+    "  oppure: quintavia-check --passaggi ESPRESSIONE [--fini] [--rtf FILE] [--forza]\n"
     "\n"
     "Legge ogni documento di esercizio (.rtf) come lo legge la finestra di risoluzione e ne\n"
     "stampa le righe in UTF-8, una riga di uscita per ogni riga del documento: la prima è\n"
@@ -24,7 +28,24 @@ const char kHelp[] =
     "Stato di uscita: 0 se tutti i file sono stati letti, 1 se almeno uno non lo è stato,\n"
     "2 se mancano gli argomenti.\n"
     "\n"
-    "  --help    mostra questo aiuto\n";
+    "--valore ESPRESSIONE\n"
+    "    Stampa il valore esatto dell'espressione: un intero, un decimale con la virgola o una\n"
+    "    frazione ridotta. Nell'espressione \"^\" seguito da cifre indica cifre in apice (3^2).\n"
+    "    Un errore va su stderr come \"quintavia-check: colonna N: motivo\", stato 2.\n"
+    "\n"
+    "--verifica FILE|CARTELLA...\n"
+    "    Dà un valore a ogni riga di ogni esercizio (nelle cartelle, ogni .rtf anche nelle\n"
+    "    sottocartelle) e segnala come \"FILE:RIGA: motivo\" ogni riga che vale diversamente\n"
+    "    dalla riga con valore precedente o che non si può leggere; alla fine un riepilogo.\n"
+    "    Stato 0 se è tutto giusto, 1 se c'è una riga segnalata, 2 se un file non si legge.\n"
+    "\n"
+    "--passaggi ESPRESSIONE [--fini] [--rtf FILE] [--forza]\n"
+    "    Stampa l'espressione e i passaggi che la risolvono nell'ordine di scuola; con --fini\n"
+    "    un'operazione per passaggio. Con --rtf li scrive in un esercizio che l'editor e la\n"
+    "    risoluzione aprono; un file che esiste già è sostituito solo con --forza.\n"
+    "\n"
+    "  --help       mostra questo aiuto\n"
+    "  --version    mostra la versione\n";
 
 void print(FILE* stream, const QString& text)
 {
@@ -37,6 +58,8 @@ void print(FILE* stream, const QString& text)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    if (const std::optional<int> status = quintavia::check::runArithmeticCommand(app.arguments().mid(1)))
+        return *status;
     QStringList files;
     bool onlyFiles = false;
     for (const QString& argument : app.arguments().mid(1)) {
@@ -44,6 +67,9 @@ int main(int argc, char* argv[])
             onlyFiles = true;
         } else if (!onlyFiles && (argument == QLatin1String("--help") || argument == QLatin1String("-h"))) {
             std::fputs(kHelp, stdout);
+            return 0;
+        } else if (!onlyFiles && argument == QLatin1String("--version")) {
+            std::fputs("quintavia-check (Quintavia) " QUINTAVIA_VERSION "\n", stdout);
             return 0;
         } else if (!onlyFiles && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
             print(stderr, QStringLiteral("quintavia-check: opzione sconosciuta: %1\n").arg(argument));

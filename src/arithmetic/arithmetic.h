@@ -1,0 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Knows: the school notation of one line, exact rational values, how a value is written, chains.
+// Must not know: documents, files, widgets, Qt, or GMP outside this folder's .cpp files.
+#include "arithmetic/chain_check.h"
+#include "arithmetic/line.h"
+#include "arithmetic/reader.h"
+#include "arithmetic/steps.h"
+#include "arithmetic/value.h"

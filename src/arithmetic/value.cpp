@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "arithmetic/rational.h"
+
+namespace quintavia::arithmetic {
+
+Value::Value() : m_rep(std::make_unique<Rep>()) {}
+Value::Value(long integer) : m_rep(std::make_unique<Rep>(Rep{mpq_class(integer)})) {}
+Value::Value(const Value& other) : m_rep(std::make_unique<Rep>(*other.m_rep)) {}
+Value::Value(Value&& other) noexcept : m_rep(std::move(other.m_rep)) {}
+Value::~Value() = default;
+
+Value& Value::operator=(const Value& other)
+{
+    if (this != &other) {
+        if (m_rep)
+            m_rep->q = other.m_rep->q;
+        else
+            m_rep = std::make_unique<Rep>(*other.m_rep);
+    }
+    return *this;
+}
+
+Value& Value::operator=(Value&& other) noexcept
+{
+    std::swap(m_rep, other.m_rep);
+    return *this;
+}
+
+bool Value::operator==(const Value& other) const { return m_rep->q == other.m_rep->q; }
+bool Value::isInteger() const { return m_rep->q.get_den() == 1; }
+int Value::sign() const { return sgn(m_rep->q); }
+std::string Value::written() const { return detail::written(m_rep->q); }
+
+namespace detail {
+
+Value makeValue(const mpq_class& q)
+{
+    Value value;
+    value.rep().q = q;
+    return value;
+}
+
+std::size_t digitsOf(const mpz_class& z)
+{
+    // mpz_sizeinbase may say one digit too many: count exactly where that could matter.
+    const std::size_t estimate = mpz_sizeinbase(z.get_mpz_t(), 10);
+    return estimate == kMaxDigits + 1 ? mpz_class(abs(z)).get_str().size() : estimate;
+}
+
+bool tooBig(const mpq_class& q)
+{
+    return digitsOf(q.get_num()) > kMaxDigits || digitsOf(q.get_den()) > kMaxDigits;
+}
+
+std::string written(const mpq_class& q)
+{
+    if (q.get_den() == 1)
+        return q.get_num().get_str();
+    // A finite decimal has a denominator 2^a 5^b; it needs max(a, b) decimals.
+    mpz_class rest = q.get_den();
+    unsigned twos = 0, fives = 0;
+    while (twos <= 6 && mpz_divisible_ui_p(rest.get_mpz_t(), 2)) {
+        rest /= 2;
+        ++twos;
+    }
+    while (fives <= 6 && mpz_divisible_ui_p(rest.get_mpz_t(), 5)) {
+        rest /= 5;
+        ++fives;
+    }
+    const unsigned decimals = std::max(twos, fives);
+    if (rest != 1 || decimals > 6)
+        return q.get_num().get_str() + '/' + q.get_den().get_str();
+    mpz_class scale;
+    mpz_ui_pow_ui(scale.get_mpz_t(), 10, decimals);
+    const mpz_class scaled = abs(q.get_num()) * scale / q.get_den();
+    std::string digits = scaled.get_str();
+    if (digits.size() <= decimals)
+        digits.insert(0, decimals + 1 - digits.size(), '0');
+    digits.insert(digits.size() - decimals, 1, ',');
+    return (sgn(q) < 0 ? "-" : "") + digits;
+}
+
+}  // namespace detail
+
+}  // namespace quintavia::arithmetic

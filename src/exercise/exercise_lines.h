@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "arithmetic/line.h"
+
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextDocument>
+
+#include <memory>
+#include <vector>
+
+namespace quintavia::exercise {
+
+// Raised: superscript, or a positive raise as the keypad's exponent keys set it.
+bool isRaised(const QTextCharFormat& format);
+
+// The lines of one block (a line break inside a block starts a new line, as in plainText()).
+std::vector<arithmetic::Line> linesOfBlock(const QTextBlock& block);
+// Every line of a document, in order, as the solver numbers them.
+std::vector<arithmetic::Line> linesOfDocument(const QTextDocument& document);
+
+// The format the keypad's exponent keys type: 8 pt, bold, raised 85 twips.
+QTextCharFormat exponentCharFormat();
+// A document of these lines in the editor's formats, ready for writeDocumentFile().
+std::unique_ptr<QTextDocument> documentOfLines(const std::vector<arithmetic::Line>& lines);
+
+}  // namespace quintavia::exercise

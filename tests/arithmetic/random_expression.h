@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Random expressions in plain notation, for the property test and the generator's fuzz target.
+// `draw(n)` must return a number from 0 to n - 1.
+#include <string>
+
+namespace quintavia::testing {
+
+template <typename Draw>
+std::string randomNumber(Draw& draw)
+{
+    switch (draw(6)) {
+    case 0: return std::to_string(draw(10)) + ',' + std::to_string(1 + draw(99));
+    case 1: return std::to_string(1 + draw(9)) + '/' + std::to_string(2 + draw(9));
+    case 2: return std::to_string(draw(3)) + '.' + std::to_string(100 + draw(900));
+    default: return std::to_string(draw(21));
+    }
+}
+
+template <typename Draw>
+std::string randomExpression(Draw& draw, int depth = 0)
+{
+    static const char* const kOperations[] = {" + ", " - ", " x ", " · ", " : ", "/", "-", "+"};
+    static const char kOpen[] = "([{";
+    static const char kClose[] = ")]}";
+    std::string out;
+    const int terms = 1 + draw(depth == 0 ? 5 : 4);
+    for (int t = 0; t < terms; ++t) {
+        if (t > 0)
+            out += kOperations[draw(8)];
+        if (draw(8) == 0)
+            out += '-';
+        const bool group = depth < 3 && draw(3) == 0;
+        if (group) {
+            const int kind = draw(3);
+            out += kOpen[kind] + randomExpression(draw, depth + 1) + kClose[kind];
+        } else {
+            out += randomNumber(draw);
+        }
+        if (draw(5) == 0)
+            out += '^' + std::to_string(draw(4));
+    }
+    return out;
+}
+
+}  // namespace quintavia::testing
