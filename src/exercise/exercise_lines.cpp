@@ -3,11 +3,12 @@
 #include "exercise/exercise_lines.h"
 
 #include "document/char_format.h"
-#include "ui/layout.h"
 
 #include <QTextCursor>
 
 namespace quintavia::exercise {
+
+using quintavia::kExerciseFontFamily;
 
 namespace {
 
@@ -18,6 +19,14 @@ constexpr int kExponentRaise = 85;
 bool isRaised(const QTextCharFormat& format)
 {
     return format.verticalAlignment() == QTextCharFormat::AlignSuperScript || raiseOf(format) > 0;
+}
+
+arithmetic::Line lineOfText(const QString& text)
+{
+    arithmetic::Line line;
+    for (const char32_t code : text.toUcs4())
+        line.push_back({code, false});
+    return line;
 }
 
 std::vector<arithmetic::Line> linesOfBlock(const QTextBlock& block)
@@ -63,7 +72,7 @@ QTextCharFormat exponentCharFormat()
 std::unique_ptr<QTextDocument> documentOfLines(const std::vector<arithmetic::Line>& lines)
 {
     auto document = std::make_unique<QTextDocument>();
-    QFont font(QString::fromLatin1(ui::kFontFamily));
+    QFont font(QString::fromLatin1(kExerciseFontFamily));
     font.setPointSizeF(12);
     document->setDefaultFont(font);
     const QTextCharFormat ordinary = baseCharFormat();

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/solver_session.h"
 
+#include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
+#include "exercise/step_match.h"
 
 namespace quintavia {
 
@@ -20,14 +22,21 @@ QString SolverSession::wrongMessage()
     return messages::wrongStep();
 }
 
-bool SolverSession::start(const QString& plainText)
+bool SolverSession::start(const QString& plainText, std::vector<arithmetic::Line> lines)
 {
     StepTable table;
-    const qint16 lines = table.build(plainText);
-    if (lines <= 0)
+    const qint16 count = table.build(plainText);
+    if (count <= 0)
         return false;
+    // The document's lines must be the table's; anything else is checked as plain text.
+    if (lines.size() != std::size_t(count)) {
+        lines.clear();
+        for (int k = 1; k <= count; ++k)
+            lines.push_back(exercise::lineOfText(table.at(k).chopped(kCrLf.size())));
+    }
     m_steps = table;
-    m_lineCount = lines;
+    m_lines = std::move(lines);
+    m_lineCount = count;
     m_counter = 1;
     return true;
 }
@@ -35,6 +44,7 @@ bool SolverSession::start(const QString& plainText)
 void SolverSession::stop()
 {
     m_steps.clear();
+    m_lines.clear();
     m_lineCount = 0;
     m_counter = 0;
 }
@@ -46,10 +56,17 @@ QString SolverSession::expected() const
     return m_steps.at(m_counter + 1);
 }
 
+bool SolverSession::isRight(const arithmetic::Line& answer) const
+{
+    // Without an exercise, or after its last line, there is no line to match, not even an empty one.
+    if (!running() || finished() || std::size_t(m_counter) >= m_lines.size())
+        return false;
+    return exercise::stepsMatch(answer, m_lines[std::size_t(m_counter)]);
+}
+
 bool SolverSession::isRight(const QString& answer) const
 {
-    // Without an exercise there is no line to match, not even an empty one.
-    return running() && expected() == answer + kCrLf;
+    return isRight(exercise::lineOfText(answer));
 }
 
 bool SolverSession::advance()

@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "arithmetic/line.h"
 #include "document/step_table.h"
 
 #include <QString>
+
+#include <vector>
 
 namespace quintavia {
 
@@ -19,14 +22,17 @@ public:
     void resetErrors() { m_errors = 0; }
     void resetHelps() { m_helps = 0; }
 
-    // Builds the step table from the document's plain text and points at its first line.
-    // False, and nothing changed, when the text has too many lines to count.
-    bool start(const QString& plainText);
+    // Builds the step table from the document's plain text and points at its first line. `lines`
+    // are the document's lines with their raised flags; without them every character counts as
+    // not raised. False, and nothing changed, when the text has too many lines to count.
+    bool start(const QString& plainText, std::vector<arithmetic::Line> lines = {});
     bool running() const { return m_lineCount > 0; }
     // Forgets the exercise: nothing to check any more.
     void stop();
 
-    // The answer box's text is right when it equals the next line, character for character.
+    // The answer is right when it matches the next line (see stepsMatch: raised flags count,
+    // blanks and the choice among equivalent signs do not).
+    bool isRight(const arithmetic::Line& answer) const;
     bool isRight(const QString& answer) const;
     void countError() { ++m_errors; }
     void countHelp() { ++m_helps; }
@@ -50,6 +56,7 @@ public:
 
 private:
     StepTable m_steps;
+    std::vector<arithmetic::Line> m_lines;  // line k of the table is m_lines[k - 1]
     qint16 m_counter = 0;
     qint16 m_lineCount = 0;
     int m_errors = 0;

@@ -3,6 +3,7 @@
 #include "solver/solver_window.h"
 
 #include "document/clipboard_text.h"
+#include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
 #include "widgets/keypad.h"
 #include "widgets/rich_text_box.h"
@@ -175,7 +176,7 @@ void SolverWindow::onOpenClicked()
 
 bool SolverWindow::startSteps(const QString& text)
 {
-    if (!m_session.start(text))
+    if (!m_session.start(text, exercise::linesOfDocument(*m_document->document())))
         return false;
     m_timer->stop();
     m_answer->setEnabled(true);
@@ -218,7 +219,8 @@ void SolverWindow::onAnswerKeyPress(int& keyAscii)
 
 void SolverWindow::onConfirmClicked()
 {
-    if (m_session.isRight(m_answer->text())) {
+    const auto typed = exercise::linesOfDocument(*m_answer->document());
+    if (m_session.isRight(typed.empty() ? arithmetic::Line() : typed.front())) {
         if (!play(Sound::Chime))
             return;
         m_message->setText(SolverSession::rightMessage());

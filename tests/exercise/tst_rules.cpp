@@ -3,7 +3,9 @@
 // The exercise rules without any window: step checking, the final report, the reveal geometry,
 // the blinking, the editor's unsaved-work states and the step recorder's limit.
 #include "exercise/editor_session.h"
+#include "exercise/exercise_lines.h"
 #include "exercise/solver_session.h"
+#include "exercise/step_match.h"
 #include "test_main.h"
 
 using namespace quintavia;
@@ -14,6 +16,10 @@ class TestRules : public QObject {
 private Q_SLOTS:
     void stepCheck_data();
     void stepCheck();
+    void equivalentSigns_data();
+    void equivalentSigns();
+    void raisedDigitsCount_data();
+    void raisedDigitsCount();
     void finalReport_data();
     void finalReport();
     void revealGeometry_data();
@@ -39,6 +45,52 @@ void TestRules::stepCheck_data()
     QTest::newRow("nothing typed") << two << "" << false;
     QTest::newRow("nothing to solve") << QString() << "" << false;
     QTest::newRow("an empty last line is a step") << QStringLiteral("1\r\n") << "" << true;
+    QTest::newRow("blanks do not count") << two << "=5" << true;
+    QTest::newRow("a blank is no empty line either") << QStringLiteral("1\r\n") << " " << true;
+}
+
+void TestRules::equivalentSigns_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("match");
+    QTest::newRow("x for middle dot") << "5 x 4" << "5 · 4" << true;
+    QTest::newRow("capital X, star, times, dot operator") << "2X3*4×5⋅6" << "2·3·4·5·6" << true;
+    QTest::newRow("minus signs of word processors") << "7 - 2 − 1 – 1" << "7 - 2 - 1 - 1" << true;
+    QTest::newRow("obelus for colon") << "8 : 2" << "8 ÷ 2" << true;
+    QTest::newRow("plus is no minus") << "7 + 2" << "7 - 2" << false;
+    QTest::newRow("colon is no fraction bar") << "8 : 2" << "8 / 2" << false;
+    QTest::newRow("x is no plus") << "5 x 4" << "5 + 4" << false;
+    QTest::newRow("decimal comma is no point") << "2,5" << "2.5" << false;
+}
+
+void TestRules::equivalentSigns()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    QFETCH(bool, match);
+    QCOMPARE(exercise::stepsMatch(exercise::lineOfText(typed), exercise::lineOfText(expected)), match);
+}
+
+void TestRules::raisedDigitsCount_data()
+{
+    QTest::addColumn<QString>("typed");     // plain notation: ^ raises the digits after it
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("match");
+    QTest::newRow("raised as the teacher's") << "3^2 + 1" << "3^2+1" << true;
+    QTest::newRow("32 for 3 squared") << "32 + 1" << "3^2 + 1" << false;
+    QTest::newRow("3 squared for 32") << "3^2" << "32" << false;
+    QTest::newRow("only the 1 of 10 raised") << "2^1 0" << "2^10" << false;
+}
+
+void TestRules::raisedDigitsCount()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    QFETCH(bool, match);
+    QCOMPARE(exercise::stepsMatch(arithmetic::plainLine(typed.toStdString()),
+                                  arithmetic::plainLine(expected.toStdString())),
+             match);
 }
 
 void TestRules::stepCheck()

@@ -92,7 +92,7 @@ void TestSolverKeypad::solvedWithTheKeypad()
     Solver s;
     s.openData("three_steps.rtf");
     s.h.sound.played.clear();
-    for (const char* key : {"Cmd_5", "Cmd_per", "Cmd_4"})
+    for (const char* key : {"Cmd_5", "Cmd_più", "Cmd_4"})
         s.key(key);
     QCoreApplication::processEvents();
     s.confirm();
