@@ -3,7 +3,10 @@
 #include "editor/editor_window.h"
 
 #include "document/clipboard_text.h"
+#include "document/step_table.h"
+#include "editor/live_check.h"
 #include "exercise/messages.h"
+#include "exercise/step_generation.h"
 #include "widgets/keypad.h"
 #include "widgets/rich_text_box.h"
 #include "shell/dialogs.h"
@@ -17,8 +20,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QAction>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+
+#include <memory>
 
 namespace quintavia {
 
@@ -62,6 +70,15 @@ EditorWindow::EditorWindow(WindowRegistry& registry)
     wire("Cmd_esci", &EditorWindow::onExitClicked);
     wire("Cmd_invio", &EditorWindow::onConfirmClicked);
     connect(m_box.data(), &RichTextBox::edited, this, [this] { m_session.changed(); });
+
+    m_liveCheck = new LiveCheck(*m_box, *controls.get<QLabel>(QStringLiteral("lblVerifica")));
+    m_generate = new QAction(QStringLiteral("Genera i passaggi"), this);
+    m_generate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    m_generate->setShortcutContext(Qt::WidgetShortcut);
+    m_box->addAction(m_generate);
+    connect(m_generate, &QAction::triggered, this, &EditorWindow::generateSteps);
+    m_box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_box.data(), &QWidget::customContextMenuRequested, this, &EditorWindow::showContextMenu);
 
     resetToIdle();
     ui::centreOn(this, registry.find(WindowKind::Start));
@@ -186,6 +203,31 @@ void EditorWindow::onExitClicked()
     if (QWidget* start = m_registry.load(WindowKind::Start))
         start->show();
     m_registry.unload(WindowKind::Editor);
+}
+
+void EditorWindow::showContextMenu(const QPoint& position)
+{
+    std::unique_ptr<QMenu> menu(m_box->createStandardContextMenu(position));
+    menu->addSeparator();
+    menu->addAction(m_generate);
+    menu->exec(m_box->viewport()->mapToGlobal(position));
+}
+
+void EditorWindow::generateSteps()
+{
+    if (!m_session.documentOpen())
+        return;
+    const exercise::StepsPlan plan
+        = exercise::planSteps(*m_box->document(), m_box->textCursor().position(), kMaximumLines);
+    if (!plan.ok()) {
+        m_registry.dialogs().warn(this, messages::warningTitle(), plan.problem);
+        return;
+    }
+    if (plan.replacesLines()
+        && !m_registry.dialogs().askYesNo(this, messages::warningTitle(), messages::replaceFollowingLines()))
+        return;
+    exercise::applySteps(*m_box->document(), plan);
+    m_box->setFocus();
 }
 
 void EditorWindow::onConfirmClicked()

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QAction;
 class QFrame;
 
 namespace quintavia {
@@ -15,6 +16,7 @@ namespace quintavia {
 enum class Sound;
 
 class Keypad;
+class LiveCheck;
 class RichTextBox;
 class WindowRegistry;
 
@@ -32,6 +34,10 @@ public:
     const EditorSession& session() const { return m_session; }
     const StepRecorder& recorder() const { return m_recorder; }
     const CommonDialog& commonDialog() const { return m_dialog; }
+    LiveCheck& liveCheck() { return *m_liveCheck; }
+
+    // "Genera i passaggi" (context menu, Ctrl+G): the steps of the line under the caret.
+    void generateSteps();
 
 private:
     void resetToIdle();
@@ -52,6 +58,7 @@ private:
     // Plays a sound; false once the window is being left (a click queued behind this one may
     // have run Esci while the sound player processed pending events).
     bool play(Sound sound);
+    void showContextMenu(const QPoint& position);
 
     WindowRegistry& m_registry;
     CommonDialog m_dialog;
@@ -62,6 +69,8 @@ private:
     QAbstractButton* m_saveButton = nullptr;
     QAbstractButton* m_colourButton = nullptr;
     Keypad* m_keypad = nullptr;  // owned by the frame
+    LiveCheck* m_liveCheck = nullptr;  // owned by the box
+    QAction* m_generate = nullptr;
     bool m_leaving = false;
 };
 

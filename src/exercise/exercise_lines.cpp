@@ -69,6 +69,23 @@ QTextCharFormat exponentCharFormat()
     return format;
 }
 
+void insertLine(QTextCursor& cursor, const arithmetic::Line& line)
+{
+    const QTextCharFormat ordinary = baseCharFormat();
+    const QTextCharFormat exponent = exponentCharFormat();
+    // One insertion per run of equally formatted characters.
+    for (std::size_t start = 0; start < line.size();) {
+        std::size_t end = start;
+        QString run;
+        while (end < line.size() && line[end].raised == line[start].raised) {
+            const char32_t c = line[end++].code;
+            run += QString::fromUcs4(&c, 1);
+        }
+        cursor.insertText(run, line[start].raised ? exponent : ordinary);
+        start = end;
+    }
+}
+
 std::unique_ptr<QTextDocument> documentOfLines(const std::vector<arithmetic::Line>& lines)
 {
     auto document = std::make_unique<QTextDocument>();
@@ -76,24 +93,12 @@ std::unique_ptr<QTextDocument> documentOfLines(const std::vector<arithmetic::Lin
     font.setPointSizeF(12);
     document->setDefaultFont(font);
     const QTextCharFormat ordinary = baseCharFormat();
-    const QTextCharFormat exponent = exponentCharFormat();
     QTextCursor cursor(document.get());
     cursor.setBlockCharFormat(ordinary);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0)
             cursor.insertBlock(QTextBlockFormat(), ordinary);
-        // One insertion per run of equally formatted characters.
-        const arithmetic::Line& line = lines[i];
-        for (std::size_t start = 0; start < line.size();) {
-            std::size_t end = start;
-            QString run;
-            while (end < line.size() && line[end].raised == line[start].raised) {
-                const char32_t c = line[end++].code;
-                run += QString::fromUcs4(&c, 1);
-            }
-            cursor.insertText(run, line[start].raised ? exponent : ordinary);
-            start = end;
-        }
+        insertLine(cursor, lines[i]);
     }
     return document;
 }

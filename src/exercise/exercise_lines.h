@@ -5,6 +5,7 @@
 
 #include <QTextBlock>
 #include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <memory>
@@ -24,6 +25,8 @@ std::vector<arithmetic::Line> linesOfDocument(const QTextDocument& document);
 
 // The format the keypad's exponent keys type: 8 pt, bold, raised 85 twips.
 QTextCharFormat exponentCharFormat();
+// Inserts a line at the cursor in the editor's formats: ordinary text and the exponent format.
+void insertLine(QTextCursor& cursor, const arithmetic::Line& line);
 // A document of these lines in the editor's formats, ready for writeDocumentFile().
 std::unique_ptr<QTextDocument> documentOfLines(const std::vector<arithmetic::Line>& lines);
 

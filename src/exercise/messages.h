@@ -22,6 +22,7 @@ inline QString saveWorkQuestion() { return QStringLiteral("Salvi il lavoro fatto
 inline QString cannotOpenFile() { return QStringLiteral("Non è stato possibile aprire il file \"%1\".\n%2"); }
 inline QString replaceFileQuestion() { return QStringLiteral("Il file \"%1\" esiste già. Vuoi sostituirlo?"); }
 inline QString cannotSaveFile() { return QStringLiteral("Non è stato possibile salvare il file \"%1\".\n%2"); }
+inline QString replaceFollowingLines() { return QStringLiteral("Sostituire le righe che seguono?"); }
 inline QString noMoreSteps() { return QStringLiteral("Non puoi aggiungere altri passaggi"); }
 
 }  // namespace quintavia::messages

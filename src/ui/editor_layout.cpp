@@ -52,6 +52,13 @@ std::vector<ControlSpec> makeControls()
     for (const ControlSpec& key : keypadControls(KeypadWindow::Editor, kFirstKeyRowTop, kInvioTabIndex, kInvioFontPoints))
         controls.push_back(key);
 
+    // The live check's status line, in the free strip under the document box; not in the tab order.
+    ControlSpec check{"lblVerifica", ControlKind::Label, "", 120, 6480, 6735, 330};
+    check.text = Rgb{139, 0, 0};
+    check.font = FontSpec{9.75};
+    check.accessibleName = "Verifica dei passaggi";
+    controls.push_back(check);
+
     // Lies over the frame's free lower-right cells but belongs to the window, so it stays usable
     // while the keypad is disabled.
     ControlSpec esci{"Cmd_esci", ControlKind::Button, "Esci", 8760, 4980, 495, 1035};

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/live_check.h"
+
+#include "exercise/chain_report.h"
+#include "widgets/rich_text_box.h"
+
+#include <QLabel>
+#include <QTextCursor>
+
+namespace quintavia {
+
+LiveCheck::LiveCheck(RichTextBox& box, QLabel& status) : QObject(&box), m_box(box), m_status(status)
+{
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(kDelayMs);
+    connect(&m_timer, &QTimer::timeout, this, &LiveCheck::checkNow);
+    // Every change restarts the wait, so typing is never held up by a check.
+    connect(box.document(), &QTextDocument::contentsChanged, &m_timer, qOverload<>(&QTimer::start));
+}
+
+void LiveCheck::checkNow()
+{
+    m_timer.stop();
+    const auto problem = exercise::firstChainProblem(*m_box.document());
+    QList<QTextEdit::ExtraSelection> marks;
+    if (problem) {
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(m_box.document());
+        mark.cursor.setPosition(problem->span.position);
+        mark.cursor.setPosition(problem->span.position + problem->span.length, QTextCursor::KeepAnchor);
+        mark.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+        mark.format.setUnderlineColor(Qt::red);
+        marks.append(mark);
+    }
+    m_box.setExtraSelections(marks);
+    m_status.setText(problem ? problem->text : QString());
+}
+
+}  // namespace quintavia
