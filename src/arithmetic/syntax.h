@@ -17,8 +17,9 @@ struct Failure {
 
 // Brackets nested deeper than this are refused, so that no input can exhaust the stack.
 inline constexpr int kMaxDepth = 100;
-// Lines longer than this are refused, so that no line costs more than a moment.
-inline constexpr std::size_t kMaxLineLength = 10000;
+// Lines longer than this are refused, so that no line costs more than a moment; any value written
+// as a fraction of two numbers of the most digits still fits.
+inline constexpr std::size_t kMaxLineLength = 2 * kMaxDigits + 5000;
 
 struct Node {
     enum class Kind { Number, Group, Sign, Power, Chain };
