@@ -3,6 +3,7 @@
 #include "arithmetic/syntax.h"
 
 #include <cmath>
+#include <string>
 
 namespace quintavia::arithmetic::detail {
 
@@ -257,10 +258,15 @@ private:
             fail(column(), "virgola fuori posto");
         if (digits.size() > kMaxDigits)
             fail(node->column, "numero troppo grande");
-        mpz_class scale;
-        mpz_ui_pow_ui(scale.get_mpz_t(), 10, decimals);
-        node->value = mpq_class(mpz_class(digits, 10), scale);  // base 10: "0177" is not octal
-        node->value.canonicalize();
+        // Most numbers fit a machine word: no string conversion for them.
+        if (digits.size() <= 18)
+            mpz_set_ui(node->value.get_num_mpz_t(), std::stoul(digits));
+        else
+            mpz_set_str(node->value.get_num_mpz_t(), digits.c_str(), 10);  // base 10: "0177" is not octal
+        if (decimals > 0) {
+            mpz_ui_pow_ui(node->value.get_den_mpz_t(), 10, decimals);
+            node->value.canonicalize();
+        }
         return node;
     }
 
