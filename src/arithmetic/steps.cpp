@@ -252,7 +252,7 @@ Steps generateSteps(const Line& expression, StepMode mode, int maxLines)
                               + " caratteri)");
     Steps steps;
     try {
-        ParsedLine parsed = parseLine(expression);
+        ParsedLine parsed = parseLine(expression, true);
         if (parsed.members.empty())
             return failure(0, "la riga non contiene un'espressione");
         if (parsed.members.size() > 1)

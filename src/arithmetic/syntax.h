@@ -43,8 +43,9 @@ struct ParsedLine {
     std::vector<int> equalsColumns;  // the "=" before member i + 1
 };
 
-// Reads the members of a line (split at "="). Throws Failure.
-ParsedLine parseLine(const Line& line);
+// Reads the members of a line (split at "="); numbers keep their text only when asked, for the
+// generator, which writes them again. Throws Failure.
+ParsedLine parseLine(const Line& line, bool keepText = false);
 
 // Exact value of a tree; throws Failure for division by zero, 0⁰ and numbers too big.
 mpq_class evaluate(const Node& node);
