@@ -37,15 +37,20 @@ sanitize:
 	@$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CTEST_ARGS="-LE e2e" \
 	  CMAKE_FLAGS="-DQUINTAVIA_SANITIZE=ON -DQUINTAVIA_BENCH=OFF"
 
-# The RTF reader under libFuzzer for FUZZ_SECONDS (default 60), starting from the seed corpus.
+# Every libFuzzer target, each for FUZZ_SECONDS (default 60), each with its own corpus: the RTF
+# reader, the arithmetic line reader and the step generator.
 FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = fuzz_rtf_reader fuzz_arithmetic_line fuzz_step_generator
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DQUINTAVIA_FUZZ=ON -DQUINTAVIA_SANITIZE=ON -DQUINTAVIA_BENCH=OFF >/dev/null
-	@cmake --build build-fuzz -j $(JOBS) --target fuzz_rtf_reader
-	@mkdir -p build-fuzz/corpus
+	@cmake --build build-fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
+	@mkdir -p build-fuzz/corpus build-fuzz/corpus-arithmetic-line build-fuzz/corpus-step-generator
 	@build-fuzz/tools/fuzz_rtf_reader build-fuzz/corpus tests/data/rtf-corpus \
 	  -dict=tools/fuzz_rtf_reader.dict -max_total_time=$(FUZZ_SECONDS)
+	@build-fuzz/tools/fuzz_arithmetic_line build-fuzz/corpus-arithmetic-line \
+	  -dict=tools/fuzz_arithmetic_line.dict -max_total_time=$(FUZZ_SECONDS)
+	@build-fuzz/tools/fuzz_step_generator build-fuzz/corpus-step-generator -max_total_time=$(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD_DIR)

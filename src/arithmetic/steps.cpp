@@ -31,6 +31,14 @@ bool isIntegerNumber(const Node& node)
         && node.text.find(U',') == std::u32string::npos;
 }
 
+// Replaces a node by one of its own children; the child is taken out first, because replacing the
+// node destroys the vector that held it.
+void promote(NodePtr& node, NodePtr& child)
+{
+    NodePtr kept = std::move(child);
+    node = std::move(kept);
+}
+
 // Removes what is no longer work: brackets holding one number, signs before a number, and a
 // reduced fraction of two integers, which is a number as it stands.
 void tidy(NodePtr& node)
@@ -40,7 +48,7 @@ void tidy(NodePtr& node)
     switch (node->kind) {
     case Node::Kind::Group:
         if (node->children[0]->kind == Node::Kind::Number)
-            node = std::move(node->children[0]);
+            promote(node, node->children[0]);
         break;
     case Node::Kind::Sign: {
         NodePtr& child = node->children[0];
@@ -51,11 +59,11 @@ void tidy(NodePtr& node)
             child->value = -child->value;
             child->text = plain ? U'-' + child->text : wide(written(child->value));
         }
-        node = std::move(child);
+        promote(node, child);
         break;
     }
     case Node::Kind::Chain:
-        if (node->level == Node::Fraction && isIntegerNumber(*node->children[0])
+        if (node->level == Node::Fraction && node->children.size() > 1 && isIntegerNumber(*node->children[0])
             && isIntegerNumber(*node->children[1]) && node->children[1]->value > 1) {
             const mpz_class& top = node->children[0]->value.get_num();
             const mpz_class& bottom = node->children[1]->value.get_num();
@@ -68,7 +76,7 @@ void tidy(NodePtr& node)
             }
         }
         if (node->children.size() == 1)
-            node = std::move(node->children[0]);
+            promote(node, node->children[0]);
         break;
     default: break;
     }
@@ -244,7 +252,7 @@ Steps generateSteps(const Line& expression, StepMode mode, int maxLines)
                               + " caratteri)");
     Steps steps;
     try {
-        ParsedLine parsed = parseLine(expression);
+        ParsedLine parsed = parseLine(expression, true);
         if (parsed.members.empty())
             return failure(0, "la riga non contiene un'espressione");
         if (parsed.members.size() > 1)

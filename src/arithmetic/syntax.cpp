@@ -3,6 +3,7 @@
 #include "arithmetic/syntax.h"
 
 #include <cmath>
+#include <string>
 
 namespace quintavia::arithmetic::detail {
 
@@ -35,7 +36,7 @@ bool isClosing(char32_t c) { return c == U')' || c == U']' || c == U'}'; }
 
 class Parser {
 public:
-    explicit Parser(const Line& line)
+    Parser(const Line& line, bool keepText) : m_keepText(keepText)
     {
         m_items.reserve(line.size());
         int column = 0;
@@ -225,47 +226,61 @@ private:
         auto node = std::make_unique<Node>();
         node->kind = Node::Kind::Number;
         node->column = column();
+        // Most numbers fit a machine word; only longer ones are collected as a string.
         std::string digits;
+        unsigned long small = 0;
+        std::size_t count = 0;
         std::size_t decimals = 0;
-        auto readDigits = [&](std::size_t* count) {
+        auto readDigits = [&](bool afterComma) {
             for (; ordinaryDigitAt(m_pos); ++m_pos) {
-                digits += static_cast<char>(m_items[m_pos].code);
-                node->text += m_items[m_pos].code;
-                if (count)
-                    ++*count;
+                const char32_t d = m_items[m_pos].code;
+                if (count < 18)
+                    small = small * 10 + (d - U'0');
+                digits += static_cast<char>(d);
+                ++count;
+                if (m_keepText)
+                    node->text += d;
+                if (afterComma)
+                    ++decimals;
             }
         };
-        readDigits(nullptr);
+        readDigits(false);
         // A thousands point is followed by exactly three digits.
         while (ordinaryAt(m_pos, U'.')) {
             if (!ordinaryDigitAt(m_pos + 1) || !ordinaryDigitAt(m_pos + 2) || !ordinaryDigitAt(m_pos + 3)
                 || ordinaryDigitAt(m_pos + 4))
                 fail(column(), "punto fuori posto");
             ++m_pos;
-            readDigits(nullptr);
+            readDigits(false);
         }
         if (ordinaryAt(m_pos, U',')) {
             if (!ordinaryDigitAt(m_pos + 1))
                 fail(column(), "manca una cifra dopo la virgola");
-            node->text += U',';
+            if (m_keepText)
+                node->text += U',';
             ++m_pos;
-            readDigits(&decimals);
+            readDigits(true);
         }
         if (ordinaryAt(m_pos, U'.'))
             fail(column(), "punto fuori posto");
         if (ordinaryAt(m_pos, U','))
             fail(column(), "virgola fuori posto");
-        if (digits.size() > kMaxDigits)
+        if (count > kMaxDigits)
             fail(node->column, "numero troppo grande");
-        mpz_class scale;
-        mpz_ui_pow_ui(scale.get_mpz_t(), 10, decimals);
-        node->value = mpq_class(mpz_class(digits, 10), scale);  // base 10: "0177" is not octal
-        node->value.canonicalize();
+        if (count <= 18)
+            mpz_set_ui(node->value.get_num_mpz_t(), small);
+        else
+            mpz_set_str(node->value.get_num_mpz_t(), digits.c_str(), 10);  // base 10: "0177" is not octal
+        if (decimals > 0) {
+            mpz_ui_pow_ui(node->value.get_den_mpz_t(), 10, decimals);
+            node->value.canonicalize();
+        }
         return node;
     }
 
     std::vector<Item> m_items;
     std::size_t m_pos = 0;
+    bool m_keepText = false;
     int m_endColumn = 1;
     int m_depth = 0;
 };
@@ -277,7 +292,7 @@ char32_t closingOf(char32_t opening)
     return opening == U'(' ? U')' : opening == U'[' ? U']' : U'}';
 }
 
-ParsedLine parseLine(const Line& line)
+ParsedLine parseLine(const Line& line, bool keepText)
 {
     bool anyDigit = false;
     for (const Char& c : line)
@@ -286,7 +301,7 @@ ParsedLine parseLine(const Line& line)
         return {};
     if (line.size() > kMaxLineLength)
         fail(1, "riga troppo lunga");
-    return Parser(line).parse();
+    return Parser(line, keepText).parse();
 }
 
 mpq_class apply(char32_t op, const mpq_class& left, const mpq_class& right, int column)

@@ -17,8 +17,9 @@ struct Failure {
 
 // Brackets nested deeper than this are refused, so that no input can exhaust the stack.
 inline constexpr int kMaxDepth = 100;
-// Lines longer than this are refused, so that no line costs more than a moment.
-inline constexpr std::size_t kMaxLineLength = 10000;
+// Lines longer than this are refused, so that no line costs more than a moment; any value written
+// as a fraction of two numbers of the most digits still fits.
+inline constexpr std::size_t kMaxLineLength = 2 * kMaxDigits + 5000;
 
 struct Node {
     enum class Kind { Number, Group, Sign, Power, Chain };
@@ -42,8 +43,9 @@ struct ParsedLine {
     std::vector<int> equalsColumns;  // the "=" before member i + 1
 };
 
-// Reads the members of a line (split at "="). Throws Failure.
-ParsedLine parseLine(const Line& line);
+// Reads the members of a line (split at "="); numbers keep their text only when asked, for the
+// generator, which writes them again. Throws Failure.
+ParsedLine parseLine(const Line& line, bool keepText = false);
 
 // Exact value of a tree; throws Failure for division by zero, 0⁰ and numbers too big.
 mpq_class evaluate(const Node& node);

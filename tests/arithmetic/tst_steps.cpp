@@ -106,6 +106,8 @@ private Q_SLOTS:
             << "6 × 2 ÷ 3 − 1" << QStringList{"= 4 - 1", "= 3"} << QStringList{"= 12 : 3 - 1", "= 4 - 1", "= 3"};
         QTest::newRow("sign before a power")
             << "-(2 + 3)^2" << QStringList{"= -5^2", "= -25"} << QStringList{"= -5^2", "= -25"};
+        QTest::newRow("fraction bar done last")
+            << "1/2^0" << QStringList{"= 1/1", "= 1"} << QStringList{"= 1/1", "= 1"};
         QTest::newRow("already a number") << "= 7" << QStringList{} << QStringList{};
     }
     void textbook()

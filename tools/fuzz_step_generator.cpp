@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// libFuzzer target for the step generator. The bytes choose a random valid expression (brackets,
+// powers, decimals, fractions, signs); in both modes its chain must verify line by line, end with
+// a single number, and every problem of the expression must be the reader's.
+#include "arithmetic/arithmetic.h"
+#include "random_expression.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+[[noreturn]] void failWith(const std::string& expression, const char* what)
+{
+    std::fprintf(stderr, "%s: %s\n", expression.c_str(), what);
+    std::abort();
+}
+
+void checkChain(const std::string& expression, quintavia::arithmetic::StepMode mode)
+{
+    using namespace quintavia::arithmetic;
+    const Line first = plainLine(expression);
+    const Reading reading = readLine(first);
+    const Steps steps = generateSteps(first, mode, 1000000);
+    if (reading.kind != Reading::Kind::Valued) {
+        if (steps.ok() || steps.problem.message != reading.problem.message)
+            failWith(expression, "the reader's problem not reported");
+        return;
+    }
+    if (!steps.ok())
+        failWith(expression, "refused");
+    std::vector<Line> lines{first};
+    lines.insert(lines.end(), steps.lines.begin(), steps.lines.end());
+    const std::vector<LineVerdict> verdicts = checkChain(lines);
+    for (std::size_t i = 1; i < verdicts.size(); ++i)
+        if (verdicts[i].status != LineVerdict::Status::Right || lines[i] == lines[i - 1])
+            failWith(expression, "a step does not verify");
+    if (!(verdicts.back().value == reading.value))
+        failWith(expression, "the chain ends with another value");
+    if (!steps.lines.empty()) {
+        const Line last(steps.lines.back().begin() + 2, steps.lines.back().end());
+        if (!generateSteps(last, mode, 100).lines.empty())
+            failWith(expression, "the last line is no single number");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    std::size_t next = 0;
+    auto draw = [&](int bound) {
+        if (next >= size)
+            return 0;
+        return int(data[next++] % unsigned(bound));
+    };
+    const std::string expression = quintavia::testing::randomExpression(draw);
+    checkChain(expression, quintavia::arithmetic::StepMode::School);
+    checkChain(expression, quintavia::arithmetic::StepMode::OneOperation);
+    return 0;
+}
