@@ -16,6 +16,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QtMath>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextFrame>
@@ -28,19 +31,46 @@ namespace {
 
 const char* const kFilter = "file .rtf (Rich Text Format)|*.rtf";
 
+constexpr double kPixelsPerInch = 96.0;
+constexpr double kLinePixels = reveal::kLine * kPixelsPerInch;
+
 // Each line of the document box as tall as one reveal, so that growing the box by one line shows
-// exactly the next line and nothing of the one after it, whatever the font's own spacing.
+// exactly the next line and nothing of the one after it, whatever the font's own spacing. Lines
+// that need more room (a larger font) keep their own height, and are revealed by it.
 void setRevealLineHeight(RichTextBox* box)
 {
-    QTextCursor cursor(box->document());
-    cursor.select(QTextCursor::Document);
+    QTextDocument* document = box->document();
+    QList<QTextBlock> fitting;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (document->documentLayout()->blockBoundingRect(block).height() <= kLinePixels)
+            fitting.append(block);
+    }
     QTextBlockFormat format;
-    format.setLineHeight(reveal::kLine * 96.0, QTextBlockFormat::FixedHeight);
-    cursor.mergeBlockFormat(format);
+    format.setLineHeight(kLinePixels, QTextBlockFormat::FixedHeight);
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();  // one layout for all the lines
+    for (const QTextBlock& block : fitting) {
+        cursor.setPosition(block.position());
+        cursor.mergeBlockFormat(format);
+    }
+    cursor.endEditBlock();
     // Lines stand a little lower, so the top of the next one stays under the box's lower edge.
-    QTextFrameFormat frame = box->document()->rootFrame()->frameFormat();
+    QTextFrameFormat frame = document->rootFrame()->frameFormat();
     frame.setTopMargin(6);
-    box->document()->rootFrame()->setFrameFormat(frame);
+    document->rootFrame()->setFrameFormat(frame);
+}
+
+QRectF lineRect(const RichTextBox* box, int line)
+{
+    const QTextBlock block = box->document()->findBlockByNumber(line - 1);
+    return block.isValid() ? box->document()->documentLayout()->blockBoundingRect(block) : QRectF();
+}
+
+// How much line `line` (from 1) adds to the document box when it is revealed, in inches.
+double lineInches(const RichTextBox* box, int line)
+{
+    const double pixels = lineRect(box, line).height();
+    return pixels > kLinePixels + 0.01 ? pixels / kPixelsPerInch : reveal::kLine;
 }
 
 QString fileLabel(const QString& path)
@@ -100,9 +130,8 @@ SolverWindow::SolverWindow(WindowRegistry& registry)
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     m_frame->setEnabled(false);
     m_answer->setEnabled(false);
-    m_document->setHeightInches(reveal::kStartHeight);
     m_answer->setHeightInches(reveal::kAnswerHeight);
-    m_answer->setTopInches(reveal::kAnswerTop);
+    showRevealed({reveal::kStartHeight, reveal::kAnswerTop}, 1);
     m_timer->start();
 
     ui::centreOn(this, registry.find(WindowKind::Start));
@@ -146,8 +175,7 @@ void SolverWindow::cmdApriClick()
     m_session.resetHelps();
     m_answer->setText(QString());
     m_message->clear();
-    m_document->setHeightInches(reveal::kStartHeight);
-    m_answer->setTopInches(reveal::kAnswerTop);
+    showRevealed({reveal::kStartHeight, reveal::kAnswerTop}, 1);
 
     // A cancelled dialog keeps the file chosen before, which is then opened again.
     if (!m_dialog.showOpen(this, QString::fromUtf8(kFilter)) && m_dialog.fileName().isEmpty()) {
@@ -161,6 +189,9 @@ void SolverWindow::cmdApriClick()
         return;
     }
     setRevealLineHeight(m_document);
+    // A first line taller than the others' reveal needs a taller box from the start.
+    const double firstExtra = lineInches(m_document, 1) - reveal::kLine;
+    showRevealed({reveal::kStartHeight + firstExtra, reveal::kAnswerTop + firstExtra}, 1);
     const QString espressione = passThroughClipboard(m_document->text(), ClipboardAfter::KeepText);
     if (espressione.isEmpty()) {
         // Nothing to solve; the steps of an earlier exercise no longer match what is shown.
@@ -180,6 +211,17 @@ bool SolverWindow::passaggi(const QString& text)
     m_answer->setFocus();
     m_frame->setEnabled(true);
     return true;
+}
+
+void SolverWindow::showRevealed(reveal::Geometry wanted, int lines)
+{
+    // Kept in whole twips, as the boxes keep their own geometry.
+    m_wantedHeightTwips = qRound(wanted.documentHeight * 1440.0);
+    m_wantedTopTwips = qRound(wanted.answerTop * 1440.0);
+    const reveal::Geometry shown = reveal::fitted({wantedHeight(), wantedTop()});
+    m_document->setHeightInches(shown.documentHeight);
+    m_answer->setTopInches(shown.answerTop);
+    m_document->limitView(qCeil(lineRect(m_document, lines).bottom()));
 }
 
 void SolverWindow::showNoExercise()
@@ -220,10 +262,9 @@ void SolverWindow::cmdInvioClick()
         if (!play(104))
             return;
         m_message->setText(SolverSession::rightMessage());
-        const auto g = reveal::afterRightStep(m_document->heightInches(), m_answer->topInches());
-        m_document->setHeightInches(g.documentHeight);
-        m_answer->setTopInches(g.answerTop);
+        const double line = lineInches(m_document, m_session.contatore() + 1);
         m_session.advance();
+        showRevealed(reveal::afterRightStep(wantedHeight(), wantedTop(), line), m_session.contatore());
         prossimoPassaggio();
     } else {
         if (!play(103))
@@ -239,10 +280,9 @@ void SolverWindow::cmdAiutoClick()
     if (!play(102))
         return;
     m_message->clear();
-    const auto g = reveal::afterHelp(m_document->heightInches(), m_answer->topInches());
-    m_document->setHeightInches(g.documentHeight);
-    m_answer->setTopInches(g.answerTop);
+    const double line = lineInches(m_document, m_session.contatore() + 1);
     m_session.advance();
+    showRevealed(reveal::afterHelp(wantedHeight(), wantedTop(), line), m_session.contatore());
     m_session.countHelp();
     prossimoPassaggio();
 }
