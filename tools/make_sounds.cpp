@@ -302,7 +302,7 @@ struct SoundFile {
     // bytes more than a 16-byte block leaves room for.
     int formatBytes;
     bool factChunk;   // holds the sample count, between fmt and data
-    bool infoList;    // a 44-byte LIST/INFO chunk naming the tool, at the very end
+    bool infoList;    // a LIST/INFO chunk of 44 bytes of contents naming the tool, at the very end
     Signal (*make)(std::size_t, double);
 };
 
@@ -378,13 +378,11 @@ std::vector<char> waveImage(const SoundFile& sound)
     }
     body.chunk("data", toBytes(sound.make(sound.samples, sound.sampleRate)));
     if (sound.infoList) {
-        // An empty JUNK chunk takes up the 8 bytes the fixed total leaves over; LIST stays last.
-        body.chunk("JUNK", {});
         Image info;
         info.text("INFO");
         const std::string tool = "Quintavia make-sounds";
         std::vector<char> name(tool.begin(), tool.end());
-        name.resize(24, '\0');  // zero-terminated, padded to fill the 36-byte list
+        name.resize(32, '\0');  // zero-terminated, padded to give the list its 44 bytes
         info.chunk("ISFT", name);
         body.chunk("LIST", info.bytes());
     }

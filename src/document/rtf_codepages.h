@@ -9,6 +9,14 @@ namespace quintavia::rtf {
 // (double-byte pages among them).
 const std::array<char16_t, 128>* codePageTable(int codePage);
 
+// The character that byte `b` stands for in a font of the Symbol character set (\fcharset2, the
+// font of word processors' "Insert symbol"); U+FFFD where the encoding leaves the byte empty.
+char16_t symbolCharacter(unsigned char b);
+
+// A private-use character U+F020..U+F0FF, as some writers give symbol-font characters in \u,
+// read as the Symbol byte it stands for; any other character unchanged.
+char16_t fromSymbolPrivateUse(char16_t unit);
+
 // The Windows code page that a font's \fcharset stands for; 0 when the charset says nothing of its
 // own (ANSI, default, symbol), so the document's \ansicpg applies.
 constexpr int codePageOfCharset(int charset)

@@ -63,6 +63,7 @@ struct RunKey {
 struct FontEntry {
     QString name;
     int codePage = 0;  // 0: the document's code page
+    bool symbol = false;  // Symbol character set: bytes are signs and Greek letters
     bool named = false;
 };
 
@@ -171,6 +172,7 @@ private:
     RunKey currentKey() const;
     QTextCharFormat formatFor(const RunKey& key);
     const std::array<char16_t, 128>* currentTable();
+    char16_t textCharacter(unsigned char b);
     void setAnsiCodePage(int codePage)
     {
         m_ansiCodePage = codePage;
@@ -199,6 +201,7 @@ private:
 
     int m_tableFont = INT32_MIN;
     const std::array<char16_t, 128>* m_table = nullptr;
+    bool m_symbolFont = false;  // of m_tableFont
 
     std::unique_ptr<QTextDocument> m_doc;
     std::unique_ptr<QTextCursor> m_cursor;
@@ -358,12 +361,7 @@ void Reader::controlSymbol(char symbol)
         }
         if (consumeSkip() || value < 0)
             return;
-        if (value < 0x80) {
-            put(char16_t(value));
-            return;
-        }
-        const auto* table = currentTable();
-        put((*table)[value - 0x80]);
+        put(textCharacter(static_cast<unsigned char>(value)));
         return;
     }
     if (consumeSkip())
@@ -453,6 +451,7 @@ void Reader::controlWord(std::string_view word, bool hasParameter, std::int64_t 
             FontEntry& font = m_fonts[m_fontEntry];
             if (font.codePage == 0)
                 font.codePage = codePageOfCharset(value);
+            font.symbol = value == 2;
             m_tableFont = INT32_MIN;
         }
         break;
@@ -510,8 +509,10 @@ void Reader::controlWord(std::string_view word, bool hasParameter, std::int64_t 
     case Kw::Uc: group.uc = clampInt(parameter, 0, 16); break;
     case Kw::U: {
         const int unit = parameter < 0 ? int(parameter) + 65536 : int(parameter);
-        if (hasParameter && unit >= 0 && unit <= 0xFFFF)
-            put(char16_t(unit));
+        if (hasParameter && unit >= 0 && unit <= 0xFFFF) {
+            currentTable();
+            put(m_symbolFont ? fromSymbolPrivateUse(char16_t(unit)) : char16_t(unit));
+        }
         m_skipUnits = group.uc;
         break;
     }
@@ -532,11 +533,17 @@ void Reader::byte(unsigned char b)
     }
     if (b < 0x20)
         return;
-    if (b < 0x80) {
-        put(char16_t(b));
-        return;
-    }
-    put((*currentTable())[b - 0x80]);
+    put(textCharacter(b));
+}
+
+// A byte of text as the current font reads it: through the Symbol encoding in a symbol font (where
+// even letters are Greek), else through the font's or the document's code page.
+char16_t Reader::textCharacter(unsigned char b)
+{
+    const auto* table = currentTable();
+    if (m_symbolFont)
+        return symbolCharacter(b);
+    return b < 0x80 ? char16_t(b) : (*table)[b - 0x80];
 }
 
 const std::array<char16_t, 128>* Reader::currentTable()
@@ -546,6 +553,7 @@ const std::array<char16_t, 128>* Reader::currentTable()
         m_tableFont = font;
         m_table = nullptr;
         const auto it = m_fonts.constFind(font);
+        m_symbolFont = it != m_fonts.cend() && it->symbol;
         if (it != m_fonts.cend() && it->codePage != 0)
             m_table = codePageTable(it->codePage);
         if (!m_table)

@@ -6,6 +6,8 @@
 #include "exercise/messages.h"
 #include "exercise/step_match.h"
 
+#include <algorithm>
+
 namespace quintavia {
 
 namespace {
@@ -94,16 +96,22 @@ bool SolverSession::fewHelps() const
 
 namespace reveal {
 
-Geometry afterRightStep(float documentHeight, float answerTop)
+Geometry afterRightStep(float documentHeight, float answerTop, double line)
 {
-    return {documentHeight + kLine, answerTop + kLine};
+    return {documentHeight + line, answerTop + line};
 }
 
-Geometry afterHelp(float documentHeight, float answerTop)
+Geometry afterHelp(float documentHeight, float answerTop, double line)
 {
     if (documentHeight < kHelpLimit)
-        return afterRightStep(documentHeight, answerTop);
+        return afterRightStep(documentHeight, answerTop, line);
     return {kHelpCap, answerTop};
+}
+
+Geometry fitted(Geometry wanted)
+{
+    const double answerTop = std::min(wanted.answerTop, kAnswerLimit);
+    return {std::min(wanted.documentHeight, answerTop - (kAnswerTop - kStartHeight)), answerTop};
 }
 
 }  // namespace reveal

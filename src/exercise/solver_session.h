@@ -72,16 +72,22 @@ inline constexpr double kAnswerTop = 0.5;
 inline constexpr double kLine = 0.24;
 inline constexpr float kHelpLimit = 3.71f;  // compared in single precision, as the box gives it
 inline constexpr double kHelpCap = 3.72;
+// The answer box's lowest top: its lower edge stays just above the message line (at 4.25).
+inline constexpr double kAnswerLimit = 3.87;
 
 struct Geometry {
     double documentHeight;
     double answerTop;
 };
-// A right step shows one more line and moves the answer box down with it.
-Geometry afterRightStep(float documentHeight, float answerTop);
+// A right step shows one more line, `line` inches tall, and moves the answer box down with it.
+Geometry afterRightStep(float documentHeight, float answerTop, double line = kLine);
 // A help grows the same way until the limit; past it the box is set to the cap and the answer
 // box stays.
-Geometry afterHelp(float documentHeight, float answerTop);
+Geometry afterHelp(float documentHeight, float answerTop, double line = kLine);
+// Where the boxes stand in the window: as `wanted` while the answer box stays above the message
+// line; past that the answer box stops there and the document box ends at the same distance
+// above it as always (the window then shows the last revealed lines in it).
+Geometry fitted(Geometry wanted);
 }  // namespace reveal
 
 // The open button's blinking: bright on one tick, dark on the next. The counter lives as long as

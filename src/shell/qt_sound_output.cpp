@@ -30,6 +30,28 @@ void QtSoundOutput::stop()
         m_buffer.close();
 }
 
+namespace {
+
+// The device's format in our terms; nothing for a sample format we cannot write.
+std::optional<PcmFormat> pcmFormatOf(const QAudioFormat& format)
+{
+    PcmFormat pcm;
+    switch (format.sampleFormat()) {
+    case QAudioFormat::UInt8: pcm.sample = PcmFormat::Sample::UInt8; break;
+    case QAudioFormat::Int16: pcm.sample = PcmFormat::Sample::Int16; break;
+    case QAudioFormat::Int32: pcm.sample = PcmFormat::Sample::Int32; break;
+    case QAudioFormat::Float: pcm.sample = PcmFormat::Sample::Float; break;
+    default: return std::nullopt;
+    }
+    pcm.channels = format.channelCount();
+    pcm.sampleRate = format.sampleRate();
+    if (pcm.channels <= 0 || pcm.sampleRate <= 0)
+        return std::nullopt;
+    return pcm;
+}
+
+}  // namespace
+
 void QtSoundOutput::play(int /*number*/, const QByteArray& wavImage)
 {
     stop();  // a new sound cuts off the one still playing
@@ -45,12 +67,13 @@ void QtSoundOutput::play(int /*number*/, const QByteArray& wavImage)
     format.setSampleRate(wave->sampleRate);
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::UInt8);
+    // Devices that cannot take our samples as they are get them in their own format.
     if (!device.isFormatSupported(format))
         format = device.preferredFormat();
-    if (format.sampleFormat() != QAudioFormat::UInt8 || format.channelCount() != 1)
-        return;  // the device cannot take our samples as they are; stay silent rather than noisy
-
-    m_samples = wave->samples.toByteArray();
+    const auto pcm = pcmFormatOf(format);
+    if (!pcm)
+        return;
+    m_samples = convertSamples(wave->samples, wave->sampleRate, *pcm);
     m_buffer.setData(m_samples);
     if (!m_buffer.open(QIODevice::ReadOnly))
         return;

@@ -12,8 +12,9 @@ class QMediaDevices;
 
 namespace quintavia {
 
-// Plays 8-bit mono PCM WAVE images from memory through the default audio output. Without an audio
-// device or sound server it plays nothing and says nothing.
+// Plays 8-bit mono PCM WAVE images from memory through the default audio output, converted to the
+// device's own format when it cannot take them as they are. Without an audio device or sound
+// server it plays nothing and says nothing.
 class QtSoundOutput final : public SoundOutput {
 public:
     QtSoundOutput();

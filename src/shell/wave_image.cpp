@@ -4,6 +4,10 @@
 
 #include <QtEndian>
 
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
 namespace quintavia {
 
 namespace {
@@ -49,6 +53,62 @@ std::optional<WaveImage> parseWave(QByteArrayView image)
     if (!haveFormat || !haveData)
         return std::nullopt;
     return wave;
+}
+
+namespace {
+
+// One sample in -1 .. 1 written in the device's format, machine byte order.
+void writeSample(char* out, double value, PcmFormat::Sample format)
+{
+    const auto scaled = [value](double full) { return std::lround(std::clamp(value * full, -full - 1, full)); };
+    switch (format) {
+    case PcmFormat::Sample::UInt8: {
+        const quint8 v = static_cast<quint8>(scaled(127) + 128);
+        std::memcpy(out, &v, 1);
+        break;
+    }
+    case PcmFormat::Sample::Int16: {
+        const qint16 v = static_cast<qint16>(scaled(32767));
+        std::memcpy(out, &v, 2);
+        break;
+    }
+    case PcmFormat::Sample::Int32: {
+        const qint32 v = static_cast<qint32>(scaled(2147483647.0));
+        std::memcpy(out, &v, 4);
+        break;
+    }
+    case PcmFormat::Sample::Float: {
+        const float v = static_cast<float>(value);
+        std::memcpy(out, &v, 4);
+        break;
+    }
+    }
+}
+
+}  // namespace
+
+QByteArray convertSamples(QByteArrayView unsignedMono8, int sampleRate, const PcmFormat& to)
+{
+    if (sampleRate <= 0 || to.sampleRate <= 0 || to.channels <= 0)
+        return {};
+    const qsizetype in = unsignedMono8.size();
+    const auto at = [&](qsizetype i) {
+        // 128 is silence; 127 either side is full scale, as our sounds are made.
+        return (static_cast<quint8>(unsignedMono8[qBound<qsizetype>(0, i, in - 1)]) - 128) / 127.0;
+    };
+    const qsizetype frames = in == 0 ? 0 : qMax<qsizetype>(1, std::llround(double(in) * to.sampleRate / sampleRate));
+    const int frameBytes = to.channels * to.bytesPerSample();
+    QByteArray out(frames * frameBytes, Qt::Uninitialized);
+    for (qsizetype f = 0; f < frames; ++f) {
+        const double position = double(f) * sampleRate / to.sampleRate;
+        const auto whole = static_cast<qsizetype>(position);
+        const double part = position - double(whole);
+        const double value = at(whole) + (at(whole + 1) - at(whole)) * part;
+        char* frame = out.data() + f * frameBytes;
+        for (int c = 0; c < to.channels; ++c)
+            writeSample(frame + c * to.bytesPerSample(), value, to.sample);
+    }
+    return out;
 }
 
 }  // namespace quintavia

@@ -2,8 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/window_setup.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 
 namespace quintavia {
@@ -28,6 +32,42 @@ protected:
 };
 
 constexpr const char* kGuardName = "quintavia_close_guard";
+constexpr const char* kPreparedProperty = "quintavia_prepared";
+
+// Enter and the keypad's Enter press the focused button of a program window, as Space does, by
+// clicking it (so it plays its sound). Check boxes keep to Space. Keys that are not buttons, such
+// as the answer box's Enter, are left alone; so are the platform's own dialogs.
+class EnterPressesButtons final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (!button || button->isCheckable() || !button->isEnabled()
+            || !button->window()->property(kPreparedProperty).toBool())
+            return false;
+        if (!key->isAutoRepeat())  // one press, one click, as with Space
+            button->click();
+        return true;
+    }
+};
+
+void letEnterPressButtons()
+{
+    static QPointer<QObject> filter;
+    if (filter || !QCoreApplication::instance())
+        return;
+    filter = new EnterPressesButtons(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(filter);
+}
 
 void setFlagsKeepingVisibility(QWidget* window, Qt::WindowFlags flags)
 {
@@ -78,6 +118,10 @@ void prepareWindow(QWidget* window)
 {
     removeCloseCommand(window);
     inPrimoPiano(window);
+    if (window) {
+        window->setProperty(kPreparedProperty, true);
+        letEnterPressButtons();
+    }
 }
 
 }  // namespace quintavia

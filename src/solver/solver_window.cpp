@@ -20,6 +20,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QtMath>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextFrame>
@@ -30,19 +33,46 @@ namespace quintavia {
 
 namespace {
 
+constexpr double kPixelsPerInch = 96.0;
+constexpr double kLinePixels = reveal::kLine * kPixelsPerInch;
+
 // Each line of the document box as tall as one reveal, so that growing the box by one line shows
-// exactly the next line and nothing of the one after it, whatever the font's own spacing.
+// exactly the next line and nothing of the one after it, whatever the font's own spacing. Lines
+// that need more room (a larger font) keep their own height, and are revealed by it.
 void setRevealLineHeight(RichTextBox* box)
 {
-    QTextCursor cursor(box->document());
-    cursor.select(QTextCursor::Document);
+    QTextDocument* document = box->document();
+    QList<QTextBlock> fitting;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (document->documentLayout()->blockBoundingRect(block).height() <= kLinePixels)
+            fitting.append(block);
+    }
     QTextBlockFormat format;
-    format.setLineHeight(reveal::kLine * 96.0, QTextBlockFormat::FixedHeight);
-    cursor.mergeBlockFormat(format);
+    format.setLineHeight(kLinePixels, QTextBlockFormat::FixedHeight);
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();  // one layout for all the lines
+    for (const QTextBlock& block : fitting) {
+        cursor.setPosition(block.position());
+        cursor.mergeBlockFormat(format);
+    }
+    cursor.endEditBlock();
     // Lines stand a little lower, so the top of the next one stays under the box's lower edge.
-    QTextFrameFormat frame = box->document()->rootFrame()->frameFormat();
+    QTextFrameFormat frame = document->rootFrame()->frameFormat();
     frame.setTopMargin(6);
-    box->document()->rootFrame()->setFrameFormat(frame);
+    document->rootFrame()->setFrameFormat(frame);
+}
+
+QRectF lineRect(const RichTextBox* box, int line)
+{
+    const QTextBlock block = box->document()->findBlockByNumber(line - 1);
+    return block.isValid() ? box->document()->documentLayout()->blockBoundingRect(block) : QRectF();
+}
+
+// How much line `line` (from 1) adds to the document box when it is revealed, in inches.
+double lineInches(const RichTextBox* box, int line)
+{
+    const double pixels = lineRect(box, line).height();
+    return pixels > kLinePixels + 0.01 ? pixels / kPixelsPerInch : reveal::kLine;
 }
 
 QString fileLabel(const QString& path)
@@ -103,9 +133,8 @@ SolverWindow::SolverWindow(WindowRegistry& registry)
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     m_frame->setEnabled(false);
     m_answer->setEnabled(false);
-    m_document->setHeightInches(reveal::kStartHeight);
     m_answer->setHeightInches(reveal::kAnswerHeight);
-    m_answer->setTopInches(reveal::kAnswerTop);
+    showRevealed({reveal::kStartHeight, reveal::kAnswerTop}, 1);
     m_timer->start();
 
     ui::centreOn(this, registry.find(WindowKind::Start));
@@ -149,8 +178,7 @@ void SolverWindow::onOpenClicked()
     m_session.resetHelps();
     m_answer->setText(QString());
     m_message->clear();
-    m_document->setHeightInches(reveal::kStartHeight);
-    m_answer->setTopInches(reveal::kAnswerTop);
+    showRevealed({reveal::kStartHeight, reveal::kAnswerTop}, 1);
 
     // A cancelled dialog keeps the file chosen before, which is then opened again.
     if (!m_dialog.showOpen(this, messages::exerciseFilter()) && m_dialog.fileName().isEmpty()) {
@@ -164,6 +192,9 @@ void SolverWindow::onOpenClicked()
         return;
     }
     setRevealLineHeight(m_document);
+    // A first line taller than the others' reveal needs a taller box from the start.
+    const double firstExtra = lineInches(m_document, 1) - reveal::kLine;
+    showRevealed({reveal::kStartHeight + firstExtra, reveal::kAnswerTop + firstExtra}, 1);
     const QString expression = passThroughClipboard(m_document->text(), ClipboardAfter::KeepText);
     if (expression.isEmpty()) {
         // Nothing to solve; the steps of an earlier exercise no longer match what is shown.
@@ -183,6 +214,17 @@ bool SolverWindow::startSteps(const QString& text)
     m_answer->setFocus();
     m_frame->setEnabled(true);
     return true;
+}
+
+void SolverWindow::showRevealed(reveal::Geometry wanted, int lines)
+{
+    // Kept in whole twips, as the boxes keep their own geometry.
+    m_wantedHeightTwips = qRound(wanted.documentHeight * 1440.0);
+    m_wantedTopTwips = qRound(wanted.answerTop * 1440.0);
+    const reveal::Geometry shown = reveal::fitted({wantedHeight(), wantedTop()});
+    m_document->setHeightInches(shown.documentHeight);
+    m_answer->setTopInches(shown.answerTop);
+    m_document->limitView(qCeil(lineRect(m_document, lines).bottom()));
 }
 
 void SolverWindow::showNoExercise()
@@ -224,10 +266,9 @@ void SolverWindow::onConfirmClicked()
         if (!play(Sound::Chime))
             return;
         m_message->setText(SolverSession::rightMessage());
-        const auto g = reveal::afterRightStep(m_document->heightInches(), m_answer->topInches());
-        m_document->setHeightInches(g.documentHeight);
-        m_answer->setTopInches(g.answerTop);
+        const double line = lineInches(m_document, m_session.counter() + 1);
         m_session.advance();
+        showRevealed(reveal::afterRightStep(wantedHeight(), wantedTop(), line), m_session.counter());
         afterStep();
     } else {
         if (!play(Sound::Buzz))
@@ -243,10 +284,9 @@ void SolverWindow::onHelpClicked()
     if (!play(Sound::Click))
         return;
     m_message->clear();
-    const auto g = reveal::afterHelp(m_document->heightInches(), m_answer->topInches());
-    m_document->setHeightInches(g.documentHeight);
-    m_answer->setTopInches(g.answerTop);
+    const double line = lineInches(m_document, m_session.counter() + 1);
     m_session.advance();
+    showRevealed(reveal::afterHelp(wantedHeight(), wantedTop(), line), m_session.counter());
     m_session.countHelp();
     afterStep();
 }

@@ -49,6 +49,11 @@ private:
     void onAnswerKeyPress(int& keyAscii);
     bool startSteps(const QString& text);
     void afterStep();
+    // Places the boxes for the first `lines` lines (as `wanted`, while they fit above the message
+    // line) and shows those lines, the last ones when they do not all fit.
+    void showRevealed(reveal::Geometry wanted, int lines);
+    float wantedHeight() const { return static_cast<float>(m_wantedHeightTwips / 1440.0); }
+    float wantedTop() const { return static_cast<float>(m_wantedTopTwips / 1440.0); }
     void showNoExercise();
     void refuse(const QString& text);
     void setOpenButtonColour(const QColor& colour);
@@ -68,6 +73,9 @@ private:
     QTimer* m_timer = nullptr;
     QString m_openStyle;
     Keypad* m_keypad = nullptr;  // owned by the frame
+    // Where the boxes would stand if the window were tall enough for every revealed line.
+    int m_wantedHeightTwips = 0;
+    int m_wantedTopTwips = 0;
 };
 
 }  // namespace quintavia

@@ -200,6 +200,57 @@ QCursor pointingHandCursor()
     return QCursor(hand, 6, 5);
 }
 
+QPoint centredFramePosition(const QRect& area, const QSize& clientSize, const QMargins& frame)
+{
+    const QSize frameSize = clientSize.grownBy(frame);
+    return {area.left() + (area.width() - frameSize.width()) / 2,
+            area.top() + (area.height() - frameSize.height()) / 2};
+}
+
+namespace {
+
+QMargins frameMarginsOf(const QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
+// The window manager adds its frame only once the window is shown. Until then the frame is
+// guessed from the owner's; when the real one is known, the window is centred again if it differs.
+class CentreWhenFramed final : public QObject {
+public:
+    CentreWhenFramed(QWidget* window, QRect area, QMargins guessed)
+        : QObject(window), m_window(window), m_area(area), m_guessed(guessed)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_window && (event->type() == QEvent::Move || event->type() == QEvent::Show)
+            && m_window->isVisible()) {
+            const QMargins frame = frameMarginsOf(m_window);
+            if (!frame.isNull()) {
+                if (frame != m_guessed)
+                    m_window->move(centredFramePosition(m_area, m_window->size(), frame));
+                deleteLater();
+                m_window->removeEventFilter(this);
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    QRect m_area;
+    QMargins m_guessed;
+};
+
+}  // namespace
+
 void centreOn(QWidget* window, const QWidget* owner)
 {
     QRect area;
@@ -209,9 +260,14 @@ void centreOn(QWidget* window, const QWidget* owner)
         area = screen->availableGeometry();
     else
         return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(area.center());
-    window->move(frame.topLeft());
+    QMargins frame = frameMarginsOf(window);
+    const bool framed = window->isVisible() && !frame.isNull();
+    if (!framed && owner && owner->isVisible())
+        frame = frameMarginsOf(owner);  // the window manager frames all our windows alike
+    // Top-level positions are those of the frame's top-left corner.
+    window->move(centredFramePosition(area, window->size(), frame));
+    if (!framed)
+        new CentreWhenFramed(window, area, frame);
 }
 
 Controls buildWindow(QWidget* window, const WindowSpec& layout, const RichTextFactory& makeRichText)

@@ -40,7 +40,10 @@ QIcon svgIcon(const QString& resource);
 // The pointing hand shown over buttons: 32 by 32, hot spot at (6, 5).
 QCursor pointingHandCursor();
 
-// Centres `window` on `owner` (or on the screen when there is no owner).
+// Centres `window`'s frame on `owner`'s (or on the screen when there is no owner).
 void centreOn(QWidget* window, const QWidget* owner);
+// Where a frame with `frame` margins around a client area of `clientSize` has its top-left corner
+// when it is centred on `area`.
+QPoint centredFramePosition(const QRect& area, const QSize& clientSize, const QMargins& frame);
 
 }  // namespace quintavia::ui

@@ -8,6 +8,8 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPaintEvent>
+#include <QScrollBar>
 #include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -49,6 +51,64 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
         if (!m_programmaticChange)
             Q_EMIT edited();
     });
+    // Whatever moves a scroll bar (keys, selections, drags, the caret) is undone at once.
+    for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
+        connect(bar, &QScrollBar::valueChanged, this, [this] { pinView(); });
+        connect(bar, &QScrollBar::rangeChanged, this, [this] { pinView(); });
+    }
+}
+
+void RichTextBox::limitView(int bottom)
+{
+    m_viewBottom = qMax(0, bottom);
+    pinView();
+    viewport()->update();
+}
+
+int RichTextBox::viewTop() const
+{
+    return verticalScrollBar()->value();
+}
+
+void RichTextBox::pinView()
+{
+    if (!viewLimited())
+        return;
+    // The viewport fills the box inside its frame: the box has no scroll bars to show.
+    const int top = qMax(0, m_viewBottom - contentsRect().height());
+    if (verticalScrollBar()->value() != top)
+        verticalScrollBar()->setValue(top);
+    if (horizontalScrollBar()->value() != 0)
+        horizontalScrollBar()->setValue(0);
+}
+
+void RichTextBox::wheelEvent(QWheelEvent* event)
+{
+    // Not even Ctrl+wheel, which would zoom the text.
+    if (viewLimited()) {
+        event->accept();
+        return;
+    }
+    QTextEdit::wheelEvent(event);
+}
+
+void RichTextBox::paintEvent(QPaintEvent* event)
+{
+    if (!viewLimited()) {
+        QTextEdit::paintEvent(event);
+        return;
+    }
+    const QRect shown = event->rect().intersected(QRect(0, 0, viewport()->width(), m_viewBottom - viewTop()));
+    if (shown.isEmpty())
+        return;  // an empty rectangle would draw everything
+    QPaintEvent clipped(shown);
+    QTextEdit::paintEvent(&clipped);
+}
+
+void RichTextBox::resizeEvent(QResizeEvent* event)
+{
+    QTextEdit::resizeEvent(event);
+    pinView();
 }
 
 bool RichTextBox::loadFile(const QString& path, QString* error)

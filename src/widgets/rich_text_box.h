@@ -51,6 +51,14 @@ public:
     void setSingleLine(bool singleLine);
     bool isSingleLine() const { return m_singleLine; }
 
+    // The window owns the view: the box shows its document down to `bottom` (pixels, document
+    // coordinates) and draws nothing below it; when that part is taller than the box, its last
+    // pixels show. Wheel, keys, selections and drags no longer move the view.
+    void limitView(int bottom);
+    bool viewLimited() const { return m_viewBottom >= 0; }
+    // How far the view is scrolled down, in pixels.
+    int viewTop() const;
+
 Q_SIGNALS:
     // Raised for each typed character (Enter gives 13, Backspace 8) before the box handles it.
     // A handler may change the code; 0 swallows the key.
@@ -61,12 +69,16 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
 
 private:
     void mergeFormat(const QTextCharFormat& format);
     void applyGeometry();
+    void pinView();
 
     int m_leftTwips = 0;
     int m_widthTwips = 0;
@@ -74,6 +86,7 @@ private:
     bool m_programmaticChange = false;
     int m_heightTwips = 0;
     int m_topTwips = 0;
+    int m_viewBottom = -1;  // below 0: the view is the user's
 };
 
 }  // namespace quintavia

@@ -4,6 +4,7 @@
 #include "shell/window_setup.h"
 #include "test_harness.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QTest>
@@ -20,6 +21,8 @@ private Q_SLOTS:
     void everyWindowIsTopmostWithoutCloseBox_data();
     void everyWindowIsTopmostWithoutCloseBox();
     void keepOnTopKeepsAShownWindowWhereItWas();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
 };
 
 void TestWindowSetup::everyWindowIsTopmostWithoutCloseBox_data()
@@ -75,6 +78,50 @@ void TestWindowSetup::keepOnTopKeepsAShownWindowWhereItWas()
     QVERIFY(shown.isVisible());
     QCOMPARE(shown.geometry(), before);
     QVERIFY(!shown.testAttribute(Qt::WA_ShowWithoutActivating));
+}
+
+void TestWindowSetup::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("keypadEnter");
+    QTest::addColumn<QList<int>>("sounds");
+    QTest::addColumn<WindowKind>("shown");  // the window the click leaves on screen
+    QTest::newRow("start, Info") << WindowKind::Start << "cmdInfo" << false << QList<int>{106} << WindowKind::Info;
+    QTest::newRow("start, Risoluzione, keypad") << WindowKind::Start << "cmdQuintavia" << true << QList<int>{106}
+                                                << WindowKind::Solver;
+    QTest::newRow("start, sound switch: Space only") << WindowKind::Start << "Check1" << false << QList<int>{}
+                                                     << WindowKind::Start;
+    QTest::newRow("solver, Esci") << WindowKind::Solver << "Cmd_esci" << false << QList<int>{107} << WindowKind::Start;
+    QTest::newRow("editor, Nuova, keypad") << WindowKind::Editor << "cmdNuovo" << true << QList<int>{107}
+                                           << WindowKind::Editor;
+    QTest::newRow("editor, Esci") << WindowKind::Editor << "Cmd_esci" << false << QList<int>{107} << WindowKind::Start;
+    QTest::newRow("about, OK") << WindowKind::Info << "cmdOK" << false << QList<int>{107} << WindowKind::Start;
+}
+
+void TestWindowSetup::enterPressesTheFocusedButton()
+{
+    QFETCH(WindowKind, kind);
+    QFETCH(QString, button);
+    QFETCH(bool, keypadEnter);
+    QFETCH(QList<int>, sounds);
+    QFETCH(WindowKind, shown);
+    test::Harness h;
+    h.registry.load(WindowKind::Start)->show();
+    QWidget* window = h.registry.load(kind);
+    window->show();
+    auto* target = window->findChild<QAbstractButton*>(button);
+    QVERIFY(target);
+    target->setFocus();
+    const bool wasChecked = target->isChecked();
+    if (keypadEnter)
+        QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
+    else
+        QTest::keyClick(target, Qt::Key_Return);
+    QCOMPARE(h.sound.played, sounds);
+    QCOMPARE(target->isChecked(), wasChecked);
+    QWidget* after = h.registry.find(shown);
+    QVERIFY(after && after->isVisible());
 }
 
 QUINTAVIA_TEST_MAIN(TestWindowSetup)

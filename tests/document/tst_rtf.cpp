@@ -95,7 +95,8 @@ QByteArray wrap(const QByteArray& body)
         return body;
     return "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Comic Sans MS;}"
            "{\\f1\\fnil\\fcharset238 Arial;}{\\f2\\fnil\\fcharset204 Arial;}"
-           "{\\f3\\fnil\\fcharset161 Arial;}{\\f4\\fnil\\fcharset162 Arial;}}\r\n"
+           "{\\f3\\fnil\\fcharset161 Arial;}{\\f4\\fnil\\fcharset162 Arial;}"
+           "{\\f5\\ftech\\fcharset2 Symbol;}}\r\n"
            "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\r\n\\viewkind4\\uc1\\pard "
            + body + "}";
 }
@@ -200,6 +201,14 @@ void TestRtf::readsText_data()
     QTest::newRow("cp1253 font") << QByteArray("\\f3\\'e1") << u"α"_qs;
     QTest::newRow("cp1254 font") << QByteArray("\\f4\\'fd") << u"ı"_qs;
     QTest::newRow("font back to 1252") << QByteArray("{\\f3\\'e1}\\'e1") << u"αá"_qs;
+    QTest::newRow("symbol font signs")
+        << QByteArray("3{\\f5\\'b4}2{\\f5\\'b8}6{\\f5\\'d7}1{\\f5\\'2d\\'b1\\'a3\\'b3\\'b9}")
+        << u"3×2÷6⋅1−±≤≥≠"_qs;
+    QTest::newRow("symbol font letters") << QByteArray("{\\f5 apDqW}a") << u"απΔθΩa"_qs;
+    QTest::newRow("symbol font raw byte") << QByteArray("{\\f5 \xb4}\xb4") << u"×´"_qs;
+    QTest::newRow("symbol font u wins") << QByteArray("{\\f5\\u247\\'b4}") << u"÷"_qs;
+    QTest::newRow("symbol font private use") << QByteArray("{\\f5\\u-3916?}") << u"×"_qs;
+    QTest::newRow("symbol font empty byte") << QByteArray("{\\f5\\'80}") << u"\uFFFD"_qs;
     QTest::newRow("ansicpg") << QByteArray("{\\rtf1\\ansi\\ansicpg1250 \\'e8}") << u"č"_qs;
     QTest::newRow("pc 437") << QByteArray("{\\rtf1\\pc \\'82}") << u"é"_qs;
     QTest::newRow("code page after a character") << QByteArray("{\\rtf1 \\'e8\\ansi\\ansicpg1251 \\'e8}")

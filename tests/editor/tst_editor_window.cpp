@@ -121,6 +121,9 @@ void TestEditorWindow::windowIsPreparedAndCentred()
     QVERIFY(!w->windowIcon().isNull());
     QVERIFY(closeCommandRemoved(w));
     QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint);
+    // The frame is there once the window is shown.
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
     QCOMPARE(w->frameGeometry().center(), start->frameGeometry().center());
 }
 

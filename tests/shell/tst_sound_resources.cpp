@@ -8,6 +8,9 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <cmath>
+#include <cstring>
+
 using namespace quintavia;
 
 namespace {
@@ -50,6 +53,8 @@ private Q_SLOTS:
     void imageMatchesTable();
     void samplesAreAudibleAndClean_data() { soundTable(); }
     void samplesAreAudibleAndClean();
+    void convertedForAnyDevice_data() { soundTable(); }
+    void convertedForAnyDevice();
     void exactlyTheEightSounds();
 
 private:
@@ -122,8 +127,10 @@ void TestSoundResources::imageMatchesTable()
     QCOMPARE(list >= 0, infoList);
     if (infoList) {
         QCOMPARE(list, chunks.size() - 1);
-        QCOMPARE(chunks[list].offset, qsizetype(totalBytes - 44));
-        QCOMPARE(chunks[list].size, 36u);
+        // 44 bytes of contents, like the 16 of "fmt ": no filler chunk before it.
+        QCOMPARE(chunks[list].offset, qsizetype(totalBytes - 52));
+        QCOMPARE(chunks[list].size, 44u);
+        QCOMPARE(indexOf(chunks, "JUNK"), -1);
         QCOMPARE(image.mid(chunks[list].offset + 8, 4), QByteArray("INFO"));
         QVERIFY(list > data);
     }
@@ -149,6 +156,68 @@ void TestSoundResources::samplesAreAudibleAndClean()
     // Starting or stopping away from silence is heard as a click.
     QVERIFY(qAbs(static_cast<unsigned char>(samples.front()) - 128) <= 2);
     QVERIFY(qAbs(static_cast<unsigned char>(samples.back()) - 128) <= 2);
+}
+
+// A converted frame's first channel back in -1 .. 1; every channel of the frame must agree.
+static double frameValue(const QByteArray& out, qsizetype frame, const PcmFormat& format, bool* channelsAgree)
+{
+    const int bytes = format.bytesPerSample();
+    const char* at = out.constData() + frame * format.channels * bytes;
+    for (int c = 1; c < format.channels; ++c)
+        *channelsAgree = *channelsAgree && std::memcmp(at, at + c * bytes, bytes) == 0;
+    switch (format.sample) {
+    case PcmFormat::Sample::UInt8: return (static_cast<quint8>(*at) - 128) / 127.0;
+    case PcmFormat::Sample::Int16: { qint16 v; std::memcpy(&v, at, 2); return v / 32767.0; }
+    case PcmFormat::Sample::Int32: { qint32 v; std::memcpy(&v, at, 4); return v / 2147483647.0; }
+    case PcmFormat::Sample::Float: { float v; std::memcpy(&v, at, 4); return v; }
+    }
+    return 0;
+}
+
+void TestSoundResources::convertedForAnyDevice()
+{
+    QFETCH(int, number);
+    QFETCH(int, sampleRate);
+    const QByteArray image = SoundPlayer::resource(number);
+    const auto wave = parseWave(image);
+    QVERIFY(wave);
+    const QByteArrayView in = wave->samples;
+    double inEnergy = 0;
+    for (const char c : in)
+        inEnergy += std::pow((static_cast<quint8>(c) - 128) / 127.0, 2);
+    const double inRms = std::sqrt(inEnergy / double(in.size()));
+
+    using S = PcmFormat::Sample;
+    const PcmFormat formats[] = {
+        {S::UInt8, 1, sampleRate}, {S::Int16, 1, sampleRate}, {S::Int16, 2, 48000},
+        {S::Float, 2, 44100},      {S::Int32, 1, 8000},       {S::Float, 6, 96000},
+    };
+    for (const PcmFormat& format : formats) {
+        const QString what = QStringLiteral("%1 channels, %2 Hz, %3 bytes")
+                                 .arg(format.channels).arg(format.sampleRate).arg(format.bytesPerSample());
+        const QByteArray out = convertSamples(in, sampleRate, format);
+        const qsizetype frames = std::llround(double(in.size()) * format.sampleRate / sampleRate);
+        QCOMPARE(out.size(), frames * format.channels * format.bytesPerSample());
+        bool channelsAgree = true;
+        double energy = 0;
+        for (qsizetype f = 0; f < frames; ++f)
+            energy += std::pow(frameValue(out, f, format, &channelsAgree), 2);
+        QVERIFY2(channelsAgree, qPrintable(what));
+        // The same sound, as loud: no sign or scale mistake, no lost half.
+        const double rms = std::sqrt(energy / double(frames));
+        QVERIFY2(rms > 0.6 * inRms && rms < 1.05 * inRms, qPrintable(what));
+        QVERIFY2(qAbs(frameValue(out, 0, format, &channelsAgree)) < 0.03, qPrintable(what));
+        QVERIFY2(qAbs(frameValue(out, frames - 1, format, &channelsAgree)) < 0.03, qPrintable(what));
+        if (format.sampleRate == sampleRate) {
+            // Unresampled, every sample keeps its value.
+            for (qsizetype f = 0; f < frames; ++f)
+                QVERIFY2(qAbs(frameValue(out, f, format, &channelsAgree) - (static_cast<quint8>(in[f]) - 128) / 127.0) < 1e-4,
+                         qPrintable(what));
+        }
+    }
+    QCOMPARE(convertSamples(in, sampleRate, {S::UInt8, 1, sampleRate}), in.toByteArray());
+    QVERIFY(convertSamples(in, 0, {S::Int16, 2, 48000}).isEmpty());
+    QVERIFY(convertSamples(in, sampleRate, {S::Int16, 0, 48000}).isEmpty());
 }
 
 void TestSoundResources::exactlyTheEightSounds()

@@ -8,7 +8,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QTextBlock>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 
 using namespace quintavia;
 using test::Solver;
@@ -18,18 +20,52 @@ namespace {
 const QString kRight = QStringLiteral("Bravissimo");
 const QString kWrong = QString::fromUtf8("Il passaggio non è esatto. Correggi.");
 
-// Writes an exercise of `lines` lines ("1" ... "n") and returns its path.
-QString writeNumberedExercise(const QTemporaryDir& dir, int lines)
+// Writes an exercise of `lines` lines ("1" ... "n"), in `halfPoints` / 2 points, and returns its path.
+QString writeNumberedExercise(const QTemporaryDir& dir, int lines, int halfPoints = 24)
 {
-    QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Comic Sans MS;}}\\pard ";
+    QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Comic Sans MS;}}\\pard\\fs"
+                     + QByteArray::number(halfPoints) + " ";
     for (int i = 1; i <= lines; ++i)
         rtf += QByteArray::number(i) + "\\par\n";
     rtf += "}";
-    const QString path = dir.filePath(QStringLiteral("righe%1.rtf").arg(lines));
+    const QString path = dir.filePath(QStringLiteral("righe%1-%2.rtf").arg(lines).arg(halfPoints));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
         return {};
     return path;
+}
+
+QRectF lineRect(const RichTextBox* box, int line)
+{
+    const QTextBlock block = box->document()->findBlockByNumber(line - 1);
+    return block.isValid() ? box->document()->documentLayout()->blockBoundingRect(block) : QRectF();
+}
+
+// The document box shows the first `lines` lines, the last of them wholly, and nothing of the next;
+// it is scrolled only when they do not all fit. The boxes stay clear of each other and of the
+// message line.
+void checkShowsExactly(const Solver& s, int lines)
+{
+    const QString where = QStringLiteral("%1 lines").arg(lines);
+    const int top = s.rtb1->viewTop();
+    const int bottom = top + s.rtb1->viewport()->height();
+    const QRectF last = lineRect(s.rtb1, lines);
+    const QRectF next = lineRect(s.rtb1, lines + 1);
+    QVERIFY2(last.bottom() <= bottom + 1, qPrintable(where));
+    QVERIFY2(top == 0 || last.bottom() >= bottom - 1, qPrintable(where));
+    QVERIFY2(next.isNull() || next.top() >= bottom - 1, qPrintable(where));
+    QVERIFY2(lineRect(s.rtb1, 1).top() >= top || top > 0, qPrintable(where));
+    QVERIFY2(s.rtb1->geometry().bottom() < s.rtb2->geometry().top(), qPrintable(where));
+    QVERIFY2(s.rtb2->geometry().bottom() < s.message->geometry().top(), qPrintable(where));
+    QVERIFY2(s.w->childAt(s.message->geometry().center()) == s.message, qPrintable(where));
+}
+
+void sendWheel(QWidget* target, Qt::KeyboardModifiers modifiers)
+{
+    const QPoint at(10, 10);
+    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(0, -600), QPoint(0, -600), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
 }
 
 }  // namespace
@@ -51,6 +87,10 @@ private Q_SLOTS:
     void revealGeometry_data();
     void revealGeometry();
     void revealShowsOneMoreLine();
+    void documentBoxKeepsItsView_data();
+    void documentBoxKeepsItsView();
+    void tallLinesRevealedByTheirHeight_data();
+    void tallLinesRevealedByTheirHeight();
     void inputLockedAfterTheEnd();
     void blinking();
     void reopening_data();
@@ -93,7 +133,10 @@ void TestSolverWindow::centredOnTheStartWindow()
     start->show();
     start->move(40, 30);
     QWidget* w = h.registry.load(WindowKind::Solver);
-    QVERIFY((w->frameGeometry().center() - start->frameGeometry().center()).manhattanLength() <= 2);
+    // The frame is there once the window is shown.
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QVERIFY((w->frameGeometry().center() - start->frameGeometry().center()).manhattanLength() <= 1);
 }
 
 void TestSolverWindow::openingShowsTheExpression()
@@ -243,11 +286,14 @@ void TestSolverWindow::revealGeometry_data()
     QTest::newRow("one help") << 0 << 1 << 807 << 1066;
     QTest::newRow("two steps, one help") << 2 << 1 << 1499 << 1758;
     QTest::newRow("14 helps, still below 3.71") << 0 << 14 << 5305 << 5564;
-    QTest::newRow("15 helps grow past 3.71") << 0 << 15 << 5651 << 5910;
-    QTest::newRow("16th help sets 3.72") << 0 << 16 << 5357 << 5910;
-    QTest::newRow("17th help keeps 3.72") << 0 << 17 << 5357 << 5910;
-    QTest::newRow("steps are not capped") << 16 << 0 << 5997 << 6256;
-    QTest::newRow("help after 15 steps") << 15 << 1 << 5357 << 5910;
+    // From the 16th line on the answer box stops above the message line (3.87 inch) and the
+    // document box 0.18 inch above it.
+    QTest::newRow("15 helps: 16 lines") << 0 << 15 << 5314 << 5573;
+    QTest::newRow("16 helps") << 0 << 16 << 5314 << 5573;
+    QTest::newRow("17 helps") << 0 << 17 << 5314 << 5573;
+    QTest::newRow("16 steps") << 16 << 0 << 5314 << 5573;
+    QTest::newRow("help after 15 steps") << 15 << 1 << 5314 << 5573;
+    QTest::newRow("23 steps, one help") << 23 << 1 << 5314 << 5573;
 }
 
 void TestSolverWindow::revealGeometry()
@@ -289,6 +335,86 @@ void TestSolverWindow::revealShowsOneMoreLine()
         if (shown <= steps.size())
             s.answer(steps[shown - 1]);
     }
+}
+
+void TestSolverWindow::documentBoxKeepsItsView_data()
+{
+    QTest::addColumn<QString>("action");
+    for (const char* action : {"wheel", "ctrl+wheel", "ctrl+end", "page down", "arrows down",
+                               "select to the end", "select all", "drag down", "end of lines"})
+        QTest::newRow(action) << QString::fromLatin1(action);
+}
+
+void TestSolverWindow::documentBoxKeepsItsView()
+{
+    QFETCH(QString, action);
+    QTemporaryDir dir;
+    Solver s;
+    // Long lines too, so that there is something to the right as well.
+    s.open(writeNumberedExercise(dir, 25));
+    s.answer(QStringLiteral("2"));
+    QWidget* view = s.rtb1->viewport();
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(5, 5));
+    s.rtb1->setCursorWidth(0);  // where the caret blinks is not what is compared
+    const QImage before = s.rtb1->grab().toImage();
+    if (action == QLatin1String("wheel") || action == QLatin1String("ctrl+wheel")) {
+        sendWheel(view, action.startsWith(QLatin1String("ctrl")) ? Qt::ControlModifier : Qt::NoModifier);
+    } else if (action == QLatin1String("ctrl+end")) {
+        QTest::keyClick(s.rtb1, Qt::Key_End, Qt::ControlModifier);
+    } else if (action == QLatin1String("page down")) {
+        QTest::keyClick(s.rtb1, Qt::Key_PageDown);
+    } else if (action == QLatin1String("arrows down")) {
+        for (int i = 0; i < 30; ++i)
+            QTest::keyClick(s.rtb1, Qt::Key_Down);
+    } else if (action == QLatin1String("end of lines")) {
+        for (int i = 0; i < 30; ++i) {
+            QTest::keyClick(s.rtb1, Qt::Key_End);
+            QTest::keyClick(s.rtb1, Qt::Key_Right);
+        }
+    } else if (action == QLatin1String("select to the end")) {
+        QTest::keyClick(s.rtb1, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+    } else if (action == QLatin1String("select all")) {
+        QTest::keyClick(s.rtb1, Qt::Key_A, Qt::ControlModifier);
+    } else if (action == QLatin1String("drag down")) {
+        QTest::mousePress(view, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseMove(view, QPoint(5, view->height() + 200));
+        QTest::qWait(300);  // the selection's own scrolling runs on a timer
+        QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(5, view->height() + 200));
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(s.rtb1->viewTop(), 0);
+    QCOMPARE(s.rtb1->horizontalScrollBar()->value(), 0);
+    const QImage after = s.rtb1->grab().toImage();
+    if (!action.startsWith(QLatin1String("select")) && action != QLatin1String("drag down"))
+        QCOMPARE(after, before);
+    checkShowsExactly(s, 2);
+    // The next step shows the next line, under the expression.
+    s.answer(QStringLiteral("3"));
+    QCOMPARE(s.message->text(), kRight);
+    QCOMPARE(s.rtb1->viewTop(), 0);
+    checkShowsExactly(s, 3);
+}
+
+void TestSolverWindow::tallLinesRevealedByTheirHeight_data()
+{
+    QTest::addColumn<int>("halfPoints");
+    QTest::newRow("12 pt") << 24;
+    QTest::newRow("20 pt") << 40;
+    QTest::newRow("28 pt") << 56;
+}
+
+void TestSolverWindow::tallLinesRevealedByTheirHeight()
+{
+    QFETCH(int, halfPoints);
+    QTemporaryDir dir;
+    Solver s;
+    s.open(writeNumberedExercise(dir, 12, halfPoints));
+    for (int line = 1; line <= 12; ++line) {
+        checkShowsExactly(s, line);
+        if (line < 12)
+            (line % 3 == 0) ? s.help() : s.answer(QString::number(line + 1));
+    }
+    QCOMPARE(s.message->text(), QStringLiteral("Hai finito con 0 errori e 3 aiuti "));
 }
 
 void TestSolverWindow::inputLockedAfterTheEnd()
@@ -406,6 +532,8 @@ void TestSolverWindow::longDocumentSolvedToItsEnd()
         s.answer(QString::number(line));
         if (line < 25)
             QCOMPARE(s.message->text(), kRight);
+        checkShowsExactly(s, line);
+        QCOMPARE(s.rtb1->viewTop() == 0, line <= 15);
     }
     QCOMPARE(s.message->text(), QStringLiteral("Hai finito con 0 errori e 0 aiuti "));
     QCOMPARE(s.w->session().counter(), qint16(25));
