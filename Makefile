@@ -35,15 +35,25 @@ sanitize:
 	@$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CTEST_ARGS="-LE e2e" \
 	  CMAKE_FLAGS="-DQUINTAVIA_SANITIZE=ON -DQUINTAVIA_BENCH=OFF"
 
-# The RTF reader under libFuzzer for FUZZ_SECONDS (default 60), starting from the seed corpus.
+# Every fuzz target (tools/fuzz_<name>.cpp) under libFuzzer for FUZZ_SECONDS (default 60) each. A
+# target starts from tests/data/<name>-corpus/ when that folder exists, else from the RTF corpus,
+# and uses tools/fuzz_<name>.dict (or, on the RTF corpus, the reader's) when there is one. A new target is one more word here.
+FUZZ_TARGETS ?= rtf_reader rtf_round_trip
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DQUINTAVIA_FUZZ=ON -DQUINTAVIA_SANITIZE=ON -DQUINTAVIA_BENCH=OFF >/dev/null
-	@cmake --build build-fuzz -j $(JOBS) --target fuzz_rtf_reader
-	@mkdir -p build-fuzz/corpus
-	@build-fuzz/tools/fuzz_rtf_reader build-fuzz/corpus tests/data/rtf-corpus \
-	  -dict=tools/fuzz_rtf_reader.dict -max_total_time=$(FUZZ_SECONDS)
+	@cmake --build build-fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@set -e; for t in $(FUZZ_TARGETS); do \
+	  seeds=tests/data/$$t-corpus; [ -d $$seeds ] || seeds=tests/data/rtf-corpus; \
+	  dict=tools/fuzz_$$t.dict; \
+	  [ -f $$dict ] || [ $$seeds != tests/data/rtf-corpus ] || dict=tools/fuzz_rtf_reader.dict; \
+	  if [ -f $$dict ]; then dict=-dict=$$dict; else dict=; fi; \
+	  mkdir -p build-fuzz/corpus-$$t; \
+	  echo "fuzz: $$t for $(FUZZ_SECONDS) s"; \
+	  build-fuzz/tools/fuzz_$$t build-fuzz/corpus-$$t $$seeds $$dict \
+	    -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1; \
+	done
 
 clean:
 	rm -rf $(BUILD_DIR)
