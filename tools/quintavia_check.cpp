@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -47,10 +48,28 @@ const char kHelp[] =
     "  --help       mostra questo aiuto\n"
     "  --version    mostra la versione\n";
 
+int outputErrno = 0;  // the first failed write to stdout
+
 void print(FILE* stream, const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) != size_t(bytes.size())
+        && stream == stdout && !outputErrno)
+        outputErrno = errno;
+}
+
+// Lines lost on a full disk must not pass for a success.
+bool outputWritten()
+{
+    if (std::fflush(stdout) != 0 && !outputErrno)
+        outputErrno = errno;
+    if (!outputErrno && !std::ferror(stdout))
+        return true;
+    QString cause = quintavia::fileErrorCause(outputErrno);
+    if (cause.isEmpty())
+        cause = QStringLiteral("l'uscita non è stata scritta per intero");
+    print(stderr, QStringLiteral("quintavia-check: errore di scrittura: %1\n").arg(cause));
+    return false;
 }
 
 }  // namespace
@@ -102,5 +121,5 @@ int main(int argc, char* argv[])
         for (const QString& line : lines)
             print(stdout, line + QLatin1Char('\n'));
     }
-    return status;
+    return outputWritten() ? status : 1;
 }

@@ -9,9 +9,51 @@
 #include <QSaveFile>
 #include <QTextBlock>
 
+#include <cerrno>
+#include <unistd.h>
+
 namespace quintavia {
 
+QString fileErrorCause(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT: return QStringLiteral("spazio esaurito sul disco");
+    case EIO: return QStringLiteral("errore di lettura/scrittura del dispositivo");
+    case EACCES:
+    case EPERM: return QStringLiteral("permesso negato");
+    case EROFS: return QStringLiteral("il disco è protetto dalla scrittura");
+    case ENOENT:
+    case ENOTDIR: return QStringLiteral("la cartella non esiste");
+    case EISDIR: return QStringLiteral("con quel nome c'è già una cartella");
+    case ENAMETOOLONG: return QStringLiteral("il nome è troppo lungo");
+    case EMFILE:
+    case ENFILE: return QStringLiteral("troppi file aperti");
+    default: return QString();
+    }
+}
+
 namespace {
+
+// Qt reports a failed call only as the system's text for its errno; find the errno back.
+int errnoOf(const QFileDevice& file)
+{
+    const QString said = file.errorString();
+    for (int error : {ENOSPC, EDQUOT, EIO, EACCES, EPERM, EROFS, ENOENT, ENOTDIR, EISDIR, ENAMETOOLONG,
+                      EMFILE, ENFILE}) {
+        if (said.endsWith(qt_error_string(error)))
+            return error;
+    }
+    return 0;
+}
+
+// "what failed: why", or "what failed" and `otherwise` when the cause is unknown.
+QString saveFailure(const QString& what, int error, const QString& otherwise)
+{
+    const QString cause = fileErrorCause(error);
+    return cause.isEmpty() ? QStringLiteral("%1: %2.").arg(what, otherwise)
+                           : QStringLiteral("%1: %2.").arg(what, cause);
+}
 
 rtf::ReadResult failure(const QString& reason)
 {
@@ -65,13 +107,34 @@ bool writeDocumentFile(const QString& path, const QTextDocument& document, QStri
     // complete, so a failed save leaves the old document as it was.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("Impossibile creare il file: controlla la cartella e i permessi."));
-    if (file.write(bytes) != bytes.size()) {
+        return fail(saveFailure(QStringLiteral("Impossibile creare il file"), errnoOf(file),
+                                QStringLiteral("controlla la cartella e i permessi")));
+    // A disk that fills up first takes part of the bytes without an error; writing the rest then
+    // fails with the cause.
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    if (written != bytes.size() || !file.flush()) {
+        const int error = errnoOf(file);
         file.cancelWriting();
-        return fail(QStringLiteral("Impossibile scrivere il file: il disco potrebbe essere pieno."));
+        return fail(saveFailure(QStringLiteral("Impossibile scrivere il file"), error,
+                                QStringLiteral("il disco potrebbe essere pieno")));
+    }
+    // QSaveFile ignores a failed sync and would put a file the disk may never hold in place of the
+    // old one: the bytes must be on the disk before the name moves.
+    if (::fsync(file.handle()) != 0 && errno != EINVAL) {
+        const int error = errno;
+        file.cancelWriting();
+        return fail(saveFailure(QStringLiteral("Impossibile scrivere il file sul disco"), error,
+                                QStringLiteral("errore del dispositivo")));
     }
     if (!file.commit())
-        return fail(QStringLiteral("Impossibile completare il salvataggio del file."));
+        return fail(saveFailure(QStringLiteral("Impossibile completare il salvataggio del file"),
+                                errnoOf(file), QStringLiteral("il file precedente è rimasto com'era")));
     return true;
 }
 

@@ -14,6 +14,10 @@ rtf::ReadResult readDocumentFile(const QString& path);
 // Saves atomically: an existing file is replaced only once the new one is completely written.
 bool writeDocumentFile(const QString& path, const QTextDocument& document, QString* error);
 
+// Why a file call failed with errno `error`, in Italian ("spazio esaurito sul disco"); empty for
+// an errno with no words of its own.
+QString fileErrorCause(int error);
+
 // The document's plain text as the program sees it: blocks joined with "\r\n", every character as
 // typed (no-break spaces, raised digits in line).
 QString plainText(const QTextDocument& document);

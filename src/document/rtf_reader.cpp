@@ -163,6 +163,7 @@ private:
     void put(char16_t unit);
     void putChecked(char16_t unit);
     void append(char16_t unit);
+    void refuse(const QString& reason);
     void lineBreak();
     void dropPendingHigh();
     void paragraphEnd();
@@ -211,6 +212,10 @@ private:
     std::vector<std::pair<RunKey, QTextCharFormat>> m_formats;
     bool m_pendingPar = false;
     int m_pendingCells = 0;
+    int m_lines = 1;
+    int m_lineLength = 0;
+    int m_characters = 0;
+    QString m_refusal;  // why the document is refused, found while reading
 };
 
 ReadResult failure(const QString& reason)
@@ -301,6 +306,8 @@ ReadResult Reader::run()
         }
     }
 
+    if (!m_refusal.isEmpty())
+        return failure(m_refusal);
     dropPendingHigh();
     // A final \par ends the last line rather than opening an empty one.
     m_pendingPar = false;
@@ -630,11 +637,29 @@ void Reader::append(char16_t unit)
         for (int i = 0; i < cells; ++i)
             append(u'\t');
     }
+    // Laying out a line costs more than its length; stop before the windows would stall.
+    if (++m_lineLength > kMaxLineLength) {
+        refuse(QStringLiteral("Il file ha una riga troppo lunga per un esercizio (più di %1 caratteri).")
+                   .arg(kMaxLineLength));
+        return;
+    }
+    if (++m_characters > kMaxCharacters) {
+        refuse(QStringLiteral("Il file contiene troppo testo per un esercizio (più di %1 caratteri).")
+                   .arg(kMaxCharacters));
+        return;
+    }
     const RunKey key = currentKey();
     if (!m_run.isEmpty() && !(key == m_runKey))
         flushRun();
     m_runKey = key;
     m_run.append(QChar(unit));
+}
+
+void Reader::refuse(const QString& reason)
+{
+    if (m_refusal.isEmpty())
+        m_refusal = reason;
+    m_finished = true;
 }
 
 // A high surrogate left waiting when its line ends stays on that line.
@@ -668,6 +693,12 @@ void Reader::materializeBreaks()
     m_pendingPar = false;
     m_pendingCells = 0;
     flushRun();
+    // Every line costs the document a block; past the limit the answer is known, stop reading.
+    if (++m_lines > kMaxLines) {
+        refuse(QStringLiteral("Il file ha troppe righe per un esercizio (più di %1).").arg(kMaxLines));
+        return;
+    }
+    m_lineLength = 0;
     m_cursor->insertBlock(QTextBlockFormat(), formatFor(currentKey()));
 }
 

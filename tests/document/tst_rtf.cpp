@@ -351,10 +351,11 @@ void TestRtf::badInputEndsInDocumentOrError_data()
     QTest::newRow("u out of range") << QByteArray("{\\rtf1 \\u99999999?x}") << u"x"_qs << QString();
     QTest::newRow("huge uc") << QByteArray("{\\rtf1 \\uc99999\\u233 abcdefghijklmnopqrstuvwxyz}")
                              << u"éqrstuvwxyz"_qs << QString();
-    QTest::newRow("binary junk") << head + QByteArray(1 << 20, '\xff') << QString() << QString();
-    QTest::newRow("many paragraphs") << head + QByteArray("\\par x").repeated(300000) << QString() << QString();
+    QTest::newRow("binary junk") << head + QByteArray(1 << 20, '\xff') << QString() << u"riga troppo lunga"_qs;
+    QTest::newRow("many paragraphs") << head + QByteArray("\\par x").repeated(300000) << QString()
+                                     << u"troppe righe"_qs;
     QTest::newRow("many format changes") << head + QByteArray("\\b x\\b0 y").repeated(200000) << QString()
-                                         << QString();
+                                         << u"riga troppo lunga"_qs;
     QTest::newRow("many fonts and colours")
         << head + "{\\fonttbl" + QByteArray("{\\f1 A;}").repeated(100000) + "}{\\colortbl"
                + QByteArray("\\red1;").repeated(100000) + "}x}"
