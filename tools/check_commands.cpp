@@ -118,7 +118,7 @@ int steps(const QString& expression, bool oneOperation, const QString& rtfPath, 
 {
     const ar::Line line = ar::plainLine(expression.toStdString());
     const ar::Steps steps = ar::generateSteps(
-        line, oneOperation ? ar::StepMode::OneOperation : ar::StepMode::School, kMaximumLines);
+        line, oneOperation ? ar::StepMode::OneOperation : ar::StepMode::School, rtf::kMaxLines);
     if (!steps.ok()) {
         printError(QString::fromStdString(located(steps.problem)));
         return 2;
@@ -135,6 +135,10 @@ int steps(const QString& expression, bool oneOperation, const QString& rtfPath, 
     }
     std::vector<ar::Line> lines{line};
     lines.insert(lines.end(), steps.lines.begin(), steps.lines.end());
+    if (const QString problem = exercise::documentLimitProblem(lines); !problem.isEmpty()) {
+        printError(rtfPath + QStringLiteral(": ") + problem);
+        return 2;
+    }
     QString error;
     if (!writeDocumentFile(rtfPath, *exercise::documentOfLines(lines), &error)) {
         printError(rtfPath + QStringLiteral(": ") + error);

@@ -3,7 +3,6 @@
 #include "editor/editor_window.h"
 
 #include "document/clipboard_text.h"
-#include "document/step_table.h"
 #include "editor/live_check.h"
 #include "exercise/messages.h"
 #include "exercise/step_generation.h"
@@ -218,7 +217,7 @@ void EditorWindow::generateSteps()
     if (!m_session.documentOpen())
         return;
     const exercise::StepsPlan plan
-        = exercise::planSteps(*m_box->document(), m_box->textCursor().position(), kMaximumLines);
+        = exercise::planSteps(*m_box->document(), m_box->textCursor().position());
     if (!plan.ok()) {
         m_registry.dialogs().warn(this, messages::warningTitle(), plan.problem);
         return;

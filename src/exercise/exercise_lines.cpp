@@ -3,6 +3,7 @@
 #include "exercise/exercise_lines.h"
 
 #include "document/char_format.h"
+#include "document/rtf_reader.h"
 
 #include <QTextCursor>
 
@@ -84,6 +85,23 @@ void insertLine(QTextCursor& cursor, const arithmetic::Line& line)
         cursor.insertText(run, line[start].raised ? exponent : ordinary);
         start = end;
     }
+}
+
+QString documentLimitProblem(const std::vector<arithmetic::Line>& lines)
+{
+    if (lines.size() > std::size_t(rtf::kMaxLines))
+        return QStringLiteral("troppe righe: %1, ma un esercizio ne tiene al massimo %2")
+            .arg(lines.size())
+            .arg(rtf::kMaxLines);
+    std::size_t characters = 0;
+    for (const arithmetic::Line& line : lines) {
+        if (line.size() > std::size_t(rtf::kMaxLineLength))
+            return QStringLiteral("una riga troppo lunga: più di %1 caratteri").arg(rtf::kMaxLineLength);
+        characters += line.size();
+    }
+    if (characters > std::size_t(rtf::kMaxCharacters))
+        return QStringLiteral("testo troppo lungo: più di %1 caratteri").arg(rtf::kMaxCharacters);
+    return {};
 }
 
 std::unique_ptr<QTextDocument> documentOfLines(const std::vector<arithmetic::Line>& lines)

@@ -4,6 +4,7 @@
 
 #include "arithmetic/steps.h"
 #include "document/char_format.h"
+#include "document/rtf_reader.h"
 #include "exercise/exercise_lines.h"
 
 #include <QTextBlock>
@@ -11,7 +12,7 @@
 
 namespace quintavia::exercise {
 
-StepsPlan planSteps(const QTextDocument& document, int caretPosition, int maxLines)
+StepsPlan planSteps(const QTextDocument& document, int caretPosition)
 {
     StepsPlan plan;
     const std::vector<LineSpan> spans = lineSpans(document);
@@ -24,12 +25,18 @@ StepsPlan planSteps(const QTextDocument& document, int caretPosition, int maxLin
     plan.expression = spans[std::size_t(index)];
     // The lines above the expression stay, so they count against the document's limit.
     const arithmetic::Steps steps
-        = arithmetic::generateSteps(lines[std::size_t(index)], arithmetic::StepMode::School, maxLines - index);
+        = arithmetic::generateSteps(lines[std::size_t(index)], arithmetic::StepMode::School, rtf::kMaxLines - index);
     if (!steps.ok()) {
         const QString message = QString::fromStdString(steps.problem.message);
         plan.problem = steps.problem.column > 0
                            ? QStringLiteral("Riga %1, colonna %2: %3").arg(index + 1).arg(steps.problem.column).arg(message)
                            : QStringLiteral("Riga %1: %2").arg(index + 1).arg(message);
+        return plan;
+    }
+    std::vector<arithmetic::Line> kept(lines.begin(), lines.begin() + index + 1);
+    kept.insert(kept.end(), steps.lines.begin(), steps.lines.end());
+    if (const QString problem = documentLimitProblem(kept); !problem.isEmpty()) {
+        plan.problem = QStringLiteral("Riga %1: %2").arg(index + 1).arg(problem);
         return plan;
     }
     plan.steps = steps.lines;
