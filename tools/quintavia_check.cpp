@@ -1,5 +1,6 @@
 // quintavia-check: prints the lines of exercise documents exactly as the solver reads them.
 #include "document/document_file.h"
+#include "worksheet_command.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -22,7 +23,8 @@ const char kHelp[] =
     "Stato di uscita: 0 se tutti i file sono stati letti, 1 se almeno uno non lo è stato,\n"
     "2 se mancano gli argomenti.\n"
     "\n"
-    "  --help    mostra questo aiuto\n";
+    "  --help    mostra questo aiuto\n"
+    "  --scheda  crea una scheda PDF da stampare (\"quintavia-check --scheda --help\")\n";
 
 void print(FILE* stream, const QString& text)
 {
@@ -34,6 +36,8 @@ void print(FILE* stream, const QString& text)
 
 int main(int argc, char* argv[])
 {
+    if (isWorksheetCommand(argc, argv))
+        return runWorksheetCommand(argc, argv);
     QCoreApplication app(argc, argv);
     QStringList files;
     bool onlyFiles = false;

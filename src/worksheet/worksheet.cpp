@@ -180,8 +180,10 @@ Placement drawExercise(Pen& pen, int number, const Exercise& exercise, bool key)
 
 Exercise fromDocument(const QString& name, const QTextDocument& document)
 {
-    Exercise exercise{name, {}, {}};
+    Exercise exercise{name, {}, {}, {}};
+    int number = 0;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        ++number;
         Line line;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
@@ -197,8 +199,10 @@ Exercise fromDocument(const QString& name, const QTextDocument& document)
             run.raiseTwips = raiseOf(format);
             line.append(run);
         }
-        if (!plainText(line).trimmed().isEmpty())
+        if (!plainText(line).trimmed().isEmpty()) {
             exercise.lines.append(line);
+            exercise.lineNumbers.append(number);
+        }
     }
     return exercise;
 }

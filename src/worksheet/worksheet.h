@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class QPagedPaintDevice;
 class QTextDocument;
 
@@ -28,11 +30,15 @@ struct LineWarning {
 struct Exercise {
     QString name;   // where it came from, shown in the key
     QList<Line> lines;  // the expression, then the steps; blank lines dropped
+    QList<int> lineNumbers;  // each line's number in the document, from 1
     // What a check of the chain found; the sheet is printed all the same.
     QList<LineWarning> warnings;
 
     int stepCount() const { return lines.isEmpty() ? 0 : int(lines.size()) - 1; }
 };
+
+// Looks over an exercise's chain before it is printed; the caller reports what it finds.
+using ChainCheck = std::function<QList<LineWarning>(const Exercise&)>;
 
 // An exercise as read from an exercise document: one line a block, each fragment one run.
 Exercise fromDocument(const QString& name, const QTextDocument& document);

@@ -84,6 +84,7 @@ void TestWorksheet::documentBecomesRuns()
 
     const Exercise exercise = fromDocument(QStringLiteral("a.rtf"), document);
     QCOMPARE(exercise.stepCount(), 1);
+    QCOMPARE(exercise.lineNumbers, QList<int>({1, 3}));
     QCOMPARE(plainText(exercise.lines.at(0)), QStringLiteral("52+1"));
     QCOMPARE(plainText(exercise.lines.at(1)), QStringLiteral("= 26"));
     QCOMPARE(exercise.lines.at(0).size(), 3);
