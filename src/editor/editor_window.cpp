@@ -10,13 +10,17 @@
 #include "shell/window_setup.h"
 #include "ui/editor_layout.h"
 #include "ui/window_builder.h"
+#include "worksheet/worksheet.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QPrinter>
 
 namespace quintavia {
 
@@ -61,6 +65,15 @@ EditorWindow::EditorWindow(WindowRegistry& registry)
     wire("Cmd_invio", &EditorWindow::onConfirmClicked);
     connect(m_box.data(), &RichTextBox::edited, this, [this] { m_session.changed(); });
 
+    // One action for Ctrl+P and the box's context menu, so both are enabled together.
+    m_printAction = new QAction(messages::printAction(), this);
+    m_printAction->setShortcut(QKeySequence::Print);
+    m_printAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_printAction);
+    connect(m_printAction, &QAction::triggered, this, &EditorWindow::onPrintTriggered);
+    m_box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_box.data(), &QWidget::customContextMenuRequested, this, &EditorWindow::showContextMenu);
+
     resetToIdle();
     ui::centreOn(this, registry.find(WindowKind::Start));
 }
@@ -89,6 +102,7 @@ void EditorWindow::applyState()
     m_box->setEnabled(open);
     m_colourButton->setEnabled(open);
     m_saveButton->setEnabled(open);
+    m_printAction->setEnabled(open);
 }
 
 bool EditorWindow::settleUnsavedWork()
@@ -105,6 +119,7 @@ void EditorWindow::onNewClicked()
     if (!play(Sound::Tick) || !settleUnsavedWork())
         return;
     m_session.started();
+    m_documentName.clear();
     m_recorder.reset();
     applyState();
     m_box->clearAll();
@@ -129,6 +144,7 @@ void EditorWindow::onOpenClicked()
         return;
     }
     m_session.opened();
+    m_documentName = QFileInfo(m_dialog.fileName()).completeBaseName();
     applyState();
     m_box->setFocus();
 }
@@ -161,6 +177,7 @@ bool EditorWindow::save()
         return false;
     }
     m_session.saved();
+    m_documentName = QFileInfo(target).completeBaseName();
     return true;
 }
 
@@ -201,6 +218,34 @@ void EditorWindow::onConfirmClicked()
         m_registry.dialogs().warn(this, messages::warningTitle(), messages::noMoreSteps());
         m_recorder.refused();
     }
+}
+
+void EditorWindow::showContextMenu(const QPoint& position)
+{
+    QMenu* menu = m_box->createStandardContextMenu(position);
+    menu->addSeparator();
+    menu->addAction(m_printAction);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(m_box->viewport()->mapToGlobal(position));
+}
+
+void EditorWindow::onPrintTriggered()
+{
+    if (!m_session.documentOpen())
+        return;
+    const QString title = m_documentName.isEmpty() ? messages::untitledExercise() : m_documentName;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    printer.setDocName(title);
+    const std::optional<PrintChoice> choice = m_registry.dialogs().choosePrinter(this, printer);
+    if (choice) {
+        const worksheet::Sheet sheet{title, {worksheet::fromDocument(title, *m_box->document())},
+                                     choice->withKey};
+        if (worksheet::render(printer, sheet).isEmpty())
+            m_registry.dialogs().warn(this, messages::warningTitle(), messages::cannotPrint());
+    }
+    m_box->setFocus();
 }
 
 }  // namespace quintavia

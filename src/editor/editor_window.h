@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QAction;
 class QFrame;
 
 namespace quintavia {
@@ -39,6 +40,8 @@ private:
     void onColourClicked();
     void onExitClicked();
     void onConfirmClicked();
+    void onPrintTriggered();
+    void showContextMenu(const QPoint& position);
 
     // The Salva action; true once the document is on disk.
     bool save();
@@ -60,6 +63,8 @@ private:
     QAbstractButton* m_saveButton = nullptr;
     QAbstractButton* m_colourButton = nullptr;
     Keypad* m_keypad = nullptr;  // owned by the frame
+    QAction* m_printAction = nullptr;
+    QString m_documentName;  // the open file's name for a printed heading; empty for a new one
     bool m_leaving = false;
 };
 
