@@ -62,7 +62,8 @@ struct Options {
     bool force = false;
 };
 
-// One exercise file to read, and its name within the folder it was found in (its sort key).
+// One exercise file to read, and the name the key shows: the path within the folder it was found
+// in (also the sort key), or the path as given.
 struct Source {
     QString path;
     QString name;
@@ -186,7 +187,7 @@ int runWorksheetCommand(int argc, char* argv[])
                 status = 1;
             }
         } else {
-            sources.append({input, QFileInfo(input).fileName()});
+            sources.append({input, input});
         }
         for (const Source& source : sources) {
             const rtf::ReadResult read = readDocumentFile(source.path);
@@ -195,7 +196,7 @@ int runWorksheetCommand(int argc, char* argv[])
                 status = 1;
                 continue;
             }
-            worksheet::Exercise exercise = worksheet::fromDocument(source.path, *read.document);
+            worksheet::Exercise exercise = worksheet::fromDocument(source.name, *read.document);
             exercise.warnings = checkChain(exercise);
             for (const worksheet::LineWarning& warning : exercise.warnings)
                 print(stderr, QStringLiteral("%1:%2: avviso: %3\n").arg(source.path).arg(warning.line).arg(warning.text));
