@@ -21,9 +21,9 @@ struct Run {
 };
 using Line = QList<Run>;
 
-// A message about one line of an exercise (line 1 is the expression).
+// A message about one line of an exercise.
 struct LineWarning {
-    int line = 0;
+    int line = 0;  // the line's number in the document (see Exercise::lineNumbers)
     QString text;
 };
 
