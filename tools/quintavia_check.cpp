@@ -3,6 +3,7 @@
 // quintavia-check: prints the lines of exercise documents exactly as the solver reads them.
 #include "check_commands.h"
 #include "document/document_file.h"
+#include "worksheet_command.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -45,6 +46,9 @@ const char kHelp[] =
     "    un'operazione per passaggio. Con --rtf li scrive in un esercizio che l'editor e la\n"
     "    risoluzione aprono; un file che esiste già è sostituito solo con --forza.\n"
     "\n"
+    "--scheda FILE|CARTELLA... --pdf USCITA.pdf [--soluzioni] [--forza]\n"
+    "    Crea una scheda PDF da stampare (\"quintavia-check --scheda --help\").\n"
+    "\n"
     "  --help       mostra questo aiuto\n"
     "  --version    mostra la versione\n";
 
@@ -76,6 +80,8 @@ bool outputWritten()
 
 int main(int argc, char* argv[])
 {
+    if (isWorksheetCommand(argc, argv))
+        return runWorksheetCommand(argc, argv);
     QCoreApplication app(argc, argv);
     if (const std::optional<int> status = quintavia::check::runArithmeticCommand(app.arguments().mid(1)))
         return *status;

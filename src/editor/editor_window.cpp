@@ -14,8 +14,10 @@
 #include "shell/window_setup.h"
 #include "ui/editor_layout.h"
 #include "ui/window_builder.h"
+#include "worksheet/worksheet.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -24,8 +26,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-
-#include <memory>
+#include <QPrinter>
 
 namespace quintavia {
 
@@ -76,6 +77,12 @@ EditorWindow::EditorWindow(WindowRegistry& registry)
     m_generate->setShortcutContext(Qt::WidgetShortcut);
     m_box->addAction(m_generate);
     connect(m_generate, &QAction::triggered, this, &EditorWindow::generateSteps);
+    // One action for Ctrl+P and the box's context menu, so both are enabled together.
+    m_printAction = new QAction(messages::printAction(), this);
+    m_printAction->setShortcut(QKeySequence::Print);
+    m_printAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_printAction);
+    connect(m_printAction, &QAction::triggered, this, &EditorWindow::onPrintTriggered);
     m_box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_box.data(), &QWidget::customContextMenuRequested, this, &EditorWindow::showContextMenu);
 
@@ -107,6 +114,7 @@ void EditorWindow::applyState()
     m_box->setEnabled(open);
     m_colourButton->setEnabled(open);
     m_saveButton->setEnabled(open);
+    m_printAction->setEnabled(open);
 }
 
 bool EditorWindow::settleUnsavedWork()
@@ -123,6 +131,7 @@ void EditorWindow::onNewClicked()
     if (!play(Sound::Tick) || !settleUnsavedWork())
         return;
     m_session.started();
+    m_documentName.clear();
     m_recorder.reset();
     applyState();
     m_box->clearAll();
@@ -147,6 +156,7 @@ void EditorWindow::onOpenClicked()
         return;
     }
     m_session.opened();
+    m_documentName = QFileInfo(m_dialog.fileName()).completeBaseName();
     applyState();
     m_box->setFocus();
 }
@@ -179,6 +189,7 @@ bool EditorWindow::save()
         return false;
     }
     m_session.saved();
+    m_documentName = QFileInfo(target).completeBaseName();
     return true;
 }
 
@@ -202,14 +213,6 @@ void EditorWindow::onExitClicked()
     if (QWidget* start = m_registry.load(WindowKind::Start))
         start->show();
     m_registry.unload(WindowKind::Editor);
-}
-
-void EditorWindow::showContextMenu(const QPoint& position)
-{
-    std::unique_ptr<QMenu> menu(m_box->createStandardContextMenu(position));
-    menu->addSeparator();
-    menu->addAction(m_generate);
-    menu->exec(m_box->viewport()->mapToGlobal(position));
 }
 
 void EditorWindow::generateSteps()
@@ -244,6 +247,35 @@ void EditorWindow::onConfirmClicked()
         m_registry.dialogs().warn(this, messages::warningTitle(), messages::noMoreSteps());
         m_recorder.refused();
     }
+}
+
+void EditorWindow::showContextMenu(const QPoint& position)
+{
+    QMenu* menu = m_box->createStandardContextMenu(position);
+    menu->addSeparator();
+    menu->addAction(m_generate);
+    menu->addAction(m_printAction);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(m_box->viewport()->mapToGlobal(position));
+}
+
+void EditorWindow::onPrintTriggered()
+{
+    if (!m_session.documentOpen())
+        return;
+    const QString title = m_documentName.isEmpty() ? messages::untitledExercise() : m_documentName;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    printer.setDocName(title);
+    const std::optional<PrintChoice> choice = m_registry.dialogs().choosePrinter(this, printer);
+    if (choice) {
+        const worksheet::Sheet sheet{title, {worksheet::fromDocument(title, *m_box->document())},
+                                     choice->withKey};
+        if (worksheet::render(printer, sheet).isEmpty())
+            m_registry.dialogs().warn(this, messages::warningTitle(), messages::cannotPrint());
+    }
+    m_box->setFocus();
 }
 
 }  // namespace quintavia

@@ -47,6 +47,8 @@ private:
     void onColourClicked();
     void onExitClicked();
     void onConfirmClicked();
+    void onPrintTriggered();
+    void showContextMenu(const QPoint& position);
 
     // The Salva action; true once the document is on disk.
     bool save();
@@ -58,7 +60,6 @@ private:
     // Plays a sound; false once the window is being left (a click queued behind this one may
     // have run Esci while the sound player processed pending events).
     bool play(Sound sound);
-    void showContextMenu(const QPoint& position);
 
     WindowRegistry& m_registry;
     CommonDialog m_dialog;
@@ -71,6 +72,8 @@ private:
     Keypad* m_keypad = nullptr;  // owned by the frame
     LiveCheck* m_liveCheck = nullptr;  // owned by the box
     QAction* m_generate = nullptr;
+    QAction* m_printAction = nullptr;
+    QString m_documentName;  // the open file's name for a printed heading; empty for a new one
     bool m_leaving = false;
 };
 

@@ -24,5 +24,8 @@ inline QString replaceFileQuestion() { return QStringLiteral("Il file \"%1\" esi
 inline QString cannotSaveFile() { return QStringLiteral("Non è stato possibile salvare il file \"%1\".\n%2"); }
 inline QString replaceFollowingLines() { return QStringLiteral("Sostituire le righe che seguono?"); }
 inline QString noMoreSteps() { return QStringLiteral("Non puoi aggiungere altri passaggi"); }
+inline QString printAction() { return QStringLiteral("Stampa…"); }
+inline QString untitledExercise() { return QStringLiteral("Esercizio"); }
+inline QString cannotPrint() { return QStringLiteral("Non è stato possibile stampare l'esercizio."); }
 
 }  // namespace quintavia::messages

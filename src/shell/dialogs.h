@@ -5,9 +5,15 @@
 #include <QString>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace quintavia {
+
+// What the print dialog chose beyond the printer's own settings.
+struct PrintChoice {
+    bool withKey = false;  // the solution key too, on pages of its own
+};
 
 // The platform's modal dialogs. The real implementation uses Qt's dialogs; tests script a fake.
 class Dialogs {
@@ -28,6 +34,10 @@ public:
     virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
     // A warning with the warning icon and OK only.
     virtual void warn(QWidget* parent, const QString& title, const QString& text) = 0;
+
+    // The system print dialog, which sets up `printer` (a printer or a PDF file) and offers the
+    // solution key; nothing when cancelled.
+    virtual std::optional<PrintChoice> choosePrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
 // Turns "description|pattern|description|pattern" into Qt's "description (pattern);;..." form.

@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt_dialogs.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStandardPaths>
+#include <QVBoxLayout>
 
 namespace quintavia {
 
@@ -69,6 +73,22 @@ bool QtDialogs::askYesNo(QWidget* parent, const QString& title, const QString& t
 void QtDialogs::warn(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+}
+
+std::optional<PrintChoice> QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    // The key is the teacher's, the sheet the class's: a tab of its own, off unless chosen.
+    auto* keyTab = new QWidget;
+    keyTab->setWindowTitle(QStringLiteral("Soluzioni"));
+    auto* withKey = new QCheckBox(QStringLiteral("Aggiungi le soluzioni su pagine a parte"), keyTab);
+    auto* layout = new QVBoxLayout(keyTab);
+    layout->addWidget(withKey);
+    layout->addStretch();
+    dialog.setOptionTabs({keyTab});
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return PrintChoice{withKey->isChecked()};
 }
 
 }  // namespace quintavia

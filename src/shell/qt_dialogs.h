@@ -15,6 +15,7 @@ public:
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& current) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
     void warn(QWidget* parent, const QString& title, const QString& text) override;
+    std::optional<PrintChoice> choosePrinter(QWidget* parent, QPrinter& printer) override;
 };
 
 }  // namespace quintavia

@@ -4,6 +4,7 @@
 #include "shell/dialogs.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QStringList>
 
 #include <deque>
@@ -16,7 +17,7 @@ namespace quintavia::test {
 class ScriptedDialogs final : public Dialogs {
 public:
     struct Shown {
-        QString kind;   // "open", "save", "color", "question", "warning"
+        QString kind;   // "open", "save", "color", "question", "warning", "print"
         QString title;  // message boxes: the title; file dialogs: the filter
         QString text;   // message boxes: the text; file dialogs: the proposed file name
     };
@@ -27,6 +28,11 @@ public:
     void answerColor(std::optional<QColor> color) { m_answers.push_back(Answer{"color", {}, color, false}); }
     void answerQuestion(bool yes) { m_answers.push_back(Answer{"question", {}, {}, yes}); }
     void answerWarning() { m_answers.push_back(Answer{"warning", {}, {}, false}); }
+    // Prints to the PDF file `pdf` (nothing: Cancel), with the key or without.
+    void answerPrint(std::optional<QString> pdf, bool withKey = false)
+    {
+        m_answers.push_back(Answer{"print", pdf, {}, withKey});
+    }
 
     std::optional<QString> openFile(QWidget*, const QString& filter, const QString& current) override
     {
@@ -48,6 +54,15 @@ public:
     void warn(QWidget*, const QString& title, const QString& text) override
     {
         take("warning", title, text);
+    }
+
+    std::optional<PrintChoice> choosePrinter(QWidget*, QPrinter& printer) override
+    {
+        if (!take("print", printer.docName(), QString()) || !m_last.path)
+            return std::nullopt;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*m_last.path);
+        return PrintChoice{m_last.yes};
     }
 
     bool allAnswered() const { return m_answers.empty(); }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "test_harness.h"
+#include "test_main.h"
 #include "ui/window_builder.h"
 
 #include <QTest>

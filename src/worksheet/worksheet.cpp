@@ -1,0 +1,240 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "worksheet/worksheet.h"
+
+#include "document/char_format.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextDocument>
+
+namespace quintavia::worksheet {
+
+namespace {
+
+// Sizes on paper, in millimetres and points. The expression is a little larger than on screen so
+// that a class can read it from a photocopy.
+constexpr qreal kTextPoints = 16;
+constexpr qreal kScale = kTextPoints / 12.0;  // documents are written at 12 pt
+constexpr qreal kHeadingPoints = 14;
+constexpr qreal kNamePoints = 8;
+constexpr qreal kHeadingHeight = 18;
+constexpr qreal kExpressionHeight = 12;
+constexpr qreal kRuleGap = 10;  // between ruled lines: room for a child's handwriting
+constexpr qreal kKeyLineHeight = 9;
+constexpr qreal kExerciseGap = 6;
+constexpr qreal kNumberWidth = 10;
+const QColor kRuleColour(150, 150, 150);
+
+QFont sheetFont(qreal points, bool bold = false)
+{
+    QFont font(QString::fromLatin1(kExerciseFontFamily));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Paints in millimetres from the top left of the printable area and turns pages.
+class Pen {
+public:
+    Pen(QPagedPaintDevice& device, QPainter& painter)
+        : m_device(device), m_painter(painter), m_unit(device.logicalDpiY() / 25.4),
+          m_width(device.width() / m_unit), m_height(device.height() / m_unit)
+    {
+    }
+
+    qreal width() const { return m_width; }
+    qreal height() const { return m_height; }
+    qreal y() const { return m_y; }
+    int page() const { return m_page; }
+    qreal room() const { return m_height - m_y; }
+
+    void newPage()
+    {
+        m_device.newPage();
+        ++m_page;
+        m_y = 0;
+    }
+    void advance(qreal mm) { m_y += mm; }
+    // Turns the page unless `mm` still fit or the page is still empty.
+    void makeRoom(qreal mm)
+    {
+        if (mm > room() && m_y > 0)
+            newPage();
+    }
+
+    // Draws `text` with its baseline `baseline` mm below the current line's top; returns the
+    // advance in mm.
+    qreal text(qreal x, qreal baseline, const QString& text, const QFont& font, const QColor& colour)
+    {
+        m_painter.setFont(font);
+        m_painter.setPen(colour);
+        m_painter.drawText(QPointF(x * m_unit, (m_y + baseline) * m_unit), text);
+        return advanceOf(text, font);
+    }
+    qreal advanceOf(const QString& text, const QFont& font) const
+    {
+        return QFontMetricsF(font, &m_device).horizontalAdvance(text) / m_unit;
+    }
+    void rule(qreal x1, qreal x2, qreal below, const QColor& colour)
+    {
+        m_painter.setPen(QPen(colour, 0.3 * m_unit));
+        const qreal y = (m_y + below) * m_unit;
+        m_painter.drawLine(QPointF(x1 * m_unit, y), QPointF(x2 * m_unit, y));
+    }
+
+private:
+    QPagedPaintDevice& m_device;
+    QPainter& m_painter;
+    qreal m_unit;  // device units in a millimetre
+    qreal m_width;
+    qreal m_height;
+    qreal m_y = 0;
+    int m_page = 0;
+};
+
+// Draws the runs of a line, raised runs smaller and higher as the document has them.
+void drawLine(Pen& pen, qreal x, qreal baseline, const Line& line)
+{
+    for (const Run& run : line) {
+        const QFont font = sheetFont(run.points * kScale);
+        const qreal raise = run.raiseTwips / 20.0 * kScale * 25.4 / 72.0;
+        x += pen.text(x, baseline - raise, run.text, font, run.colour);
+    }
+}
+
+void drawHeading(Pen& pen, const QString& title)
+{
+    const QFont bold = sheetFont(kHeadingPoints, true);
+    const QFont plain = sheetFont(kHeadingPoints);
+    const qreal baseline = 8;
+    // Right to left: the date's blank, "Data", the name's blank, "Nome", then the title in what is left.
+    const qreal dateBlank = 35;
+    const qreal nameBlank = 60;
+    const QString name = QStringLiteral("Nome");
+    const QString date = QStringLiteral("Data");
+    const qreal dateX = pen.width() - dateBlank - pen.advanceOf(date + QLatin1Char(' '), plain);
+    const qreal nameX = dateX - 6 - nameBlank - pen.advanceOf(name + QLatin1Char(' '), plain);
+    const qreal titleRoom = nameX - 6;
+    QString shown = title;
+    while (!shown.isEmpty() && pen.advanceOf(shown, bold) > titleRoom)
+        shown.chop(1);
+    if (shown.size() < title.size())
+        shown = shown.left(qMax(0, shown.size() - 1)) + QChar(0x2026);
+    pen.text(0, baseline, shown, bold, Qt::black);
+    qreal x = nameX + pen.text(nameX, baseline, name + QLatin1Char(' '), plain, Qt::black);
+    pen.rule(x, x + nameBlank, baseline + 0.5, Qt::black);
+    x = dateX + pen.text(dateX, baseline, date + QLatin1Char(' '), plain, Qt::black);
+    pen.rule(x, x + dateBlank, baseline + 0.5, Qt::black);
+    pen.advance(kHeadingHeight);
+}
+
+void drawKeyHeading(Pen& pen, const QString& title)
+{
+    const QString text = title.isEmpty() ? QStringLiteral("Soluzioni")
+                                         : QStringLiteral("Soluzioni: %1").arg(title);
+    pen.text(0, 8, text, sheetFont(kHeadingPoints, true), Qt::black);
+    pen.advance(kHeadingHeight);
+}
+
+// The exercise's number and expression on one row.
+void drawExpression(Pen& pen, int number, const Exercise& exercise)
+{
+    const qreal baseline = 9;
+    pen.text(0, baseline, QStringLiteral("%1.").arg(number), sheetFont(kTextPoints), Qt::black);
+    if (!exercise.lines.isEmpty())
+        drawLine(pen, kNumberWidth, baseline, exercise.lines.constFirst());
+}
+
+Placement drawExercise(Pen& pen, int number, const Exercise& exercise, bool key)
+{
+    const qreal rowHeight = key ? kKeyLineHeight : kRuleGap;
+    const int rows = exercise.stepCount();
+    pen.makeRoom(kExpressionHeight + rows * rowHeight);
+    Placement placed{pen.page(), pen.y(), 0, key};
+    drawExpression(pen, number, exercise);
+    if (key && !exercise.name.isEmpty()) {
+        const QFont small = sheetFont(kNamePoints);
+        const qreal x = pen.width() - pen.advanceOf(exercise.name, small);
+        pen.text(x, 4, exercise.name, small, Qt::darkGray);
+    }
+    pen.advance(kExpressionHeight);
+    for (int row = 1; row <= rows; ++row) {
+        pen.makeRoom(rowHeight);  // only an exercise taller than a page gets here short of room
+        if (key)
+            drawLine(pen, kNumberWidth, rowHeight - 2, exercise.lines.at(row));
+        else
+            pen.rule(kNumberWidth, pen.width(), rowHeight, kRuleColour);
+        pen.advance(rowHeight);
+    }
+    placed.bottom = pen.y();
+    if (pen.page() != placed.page)
+        placed.bottom = pen.height();
+    pen.advance(kExerciseGap);
+    return placed;
+}
+
+}  // namespace
+
+Exercise fromDocument(const QString& name, const QTextDocument& document)
+{
+    Exercise exercise{name, {}, {}, {}};
+    int number = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        ++number;
+        Line line;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.isValid())
+                continue;
+            const QTextCharFormat format = fragment.charFormat();
+            Run run;
+            run.text = fragment.text();
+            if (format.hasProperty(QTextFormat::ForegroundBrush))
+                run.colour = format.foreground().color();
+            if (format.fontPointSize() > 0)
+                run.points = format.fontPointSize();
+            run.raiseTwips = raiseOf(format);
+            line.append(run);
+        }
+        if (!plainText(line).trimmed().isEmpty()) {
+            exercise.lines.append(line);
+            exercise.lineNumbers.append(number);
+        }
+    }
+    return exercise;
+}
+
+QString plainText(const Line& line)
+{
+    QString text;
+    for (const Run& run : line)
+        text += run.text;
+    return text;
+}
+
+QList<Placement> render(QPagedPaintDevice& device, const Sheet& sheet)
+{
+    QList<Placement> placements;
+    QPainter painter(&device);
+    if (!painter.isActive())
+        return placements;
+    painter.setRenderHint(QPainter::Antialiasing);
+    Pen pen(device, painter);
+
+    drawHeading(pen, sheet.title);
+    for (qsizetype i = 0; i < sheet.exercises.size(); ++i)
+        placements.append(drawExercise(pen, int(i) + 1, sheet.exercises.at(i), false));
+
+    if (sheet.withKey) {
+        pen.newPage();
+        drawKeyHeading(pen, sheet.title);
+        for (qsizetype i = 0; i < sheet.exercises.size(); ++i)
+            placements.append(drawExercise(pen, int(i) + 1, sheet.exercises.at(i), true));
+    }
+    return placements;
+}
+
+}  // namespace quintavia::worksheet
