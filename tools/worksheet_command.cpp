@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheet_command.h"
 
+#include "arithmetic/chain_check.h"
+#include "exercise/exercise_lines.h"
+
 #include "document/document_file.h"
 #include "worksheet/worksheet.h"
 
@@ -108,11 +111,23 @@ QString titleFor(const QStringList& inputs)
     return names.join(QStringLiteral(", "));
 }
 
-// Where the arithmetic check of each chain plugs in; until it is linked, nothing is flagged. What
-// it finds goes to stderr as "FILE:LINE: avviso: ..." and the exercise is printed all the same.
-const worksheet::ChainCheck checkChain = [](const worksheet::Exercise&) {
-    return QList<worksheet::LineWarning>();
-};
+// The arithmetic check of an exercise's chain, as quintavia-check --verifica makes it. What it finds
+// goes to stderr as "FILE:LINE: avviso: ..." and the exercise is printed all the same, so that no
+// slip goes silently to the class.
+QList<worksheet::LineWarning> chainWarnings(const QTextDocument& document)
+{
+    QList<worksheet::LineWarning> warnings;
+    const auto verdicts = arithmetic::checkChain(exercise::linesOfDocument(document));
+    for (std::size_t i = 0; i < verdicts.size(); ++i) {
+        if (!verdicts[i].flagged())
+            continue;
+        QString text = QString::fromStdString(verdicts[i].message());
+        if (verdicts[i].status == arithmetic::LineVerdict::Status::Unreadable && verdicts[i].problem.column > 0)
+            text = QStringLiteral("colonna %1: %2").arg(verdicts[i].problem.column).arg(text);
+        warnings.append({int(i) + 1, text});
+    }
+    return warnings;
+}
 
 // Parses the command line; returns 0 to go on, or the exit status to stop with.
 int parse(const QStringList& arguments, Options& options)
@@ -200,7 +215,7 @@ int runWorksheetCommand(int argc, char* argv[])
                 continue;
             }
             worksheet::Exercise exercise = worksheet::fromDocument(source.name, *read.document);
-            exercise.warnings = checkChain(exercise);
+            exercise.warnings = chainWarnings(*read.document);
             for (const worksheet::LineWarning& warning : exercise.warnings)
                 print(stderr, QStringLiteral("%1:%2: avviso: %3\n").arg(source.path).arg(warning.line).arg(warning.text));
             sheet.exercises.append(exercise);

@@ -37,9 +37,6 @@ struct Exercise {
     int stepCount() const { return lines.isEmpty() ? 0 : int(lines.size()) - 1; }
 };
 
-// Looks over an exercise's chain before it is printed; the caller reports what it finds.
-using ChainCheck = std::function<QList<LineWarning>(const Exercise&)>;
-
 // An exercise as read from an exercise document: one line a block, each fragment one run.
 Exercise fromDocument(const QString& name, const QTextDocument& document);
 // The characters of a line as the document holds them (raised digits in line).

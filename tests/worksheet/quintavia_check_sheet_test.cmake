@@ -41,8 +41,9 @@ function(expect_in_order label text)
   endforeach()
 endfunction()
 
-# A folder, recursively and in name order; the unreadable file is named and left out.
-sheet(1 "^quintavia-check: esercizi/rotto.rtf: Il file non è in formato RTF.\n$"
+# A folder, recursively and in name order; the unreadable file is named and left out, and a line
+# the arithmetic cannot read is named with a warning.
+sheet(1 "^quintavia-check: esercizi/rotto.rtf: Il file non è in formato RTF.\nesercizi/sub/a.rtf:2: avviso: colonna 13: carattere sconosciuto «č»\n$"
       esercizi --pdf scheda.pdf --soluzioni)
 pdf_text(${WORK}/scheda.pdf text)
 expect_in_order("sheet" "${text}" "esercizi" "Nome" "Data" "1.53:52" "2.(32+4)·2-5" "3.10:23–1"
@@ -70,3 +71,9 @@ if(EXISTS ${WORK}/vuota.pdf)
 endif()
 sheet(2 "manca --pdf" esercizi)
 sheet(2 "opzione sconosciuta" esercizi --pdf x.pdf --colori)
+
+# A slip in the chain is printed all the same, with a warning naming its line.
+file(WRITE ${WORK}/sbaglio.rtf "{\\rtf1\\ansi (3 + 4) x 2\\par = 7 x 2\\par = 21\\par = 21}")
+sheet(0 "^sbaglio.rtf:3: avviso: vale 21, ma la riga 2 vale 14\n$" sbaglio.rtf --pdf sbaglio.pdf)
+pdf_text(${WORK}/sbaglio.pdf text)
+expect_in_order("slipped sheet" "${text}" "1.(3+4)x2")
