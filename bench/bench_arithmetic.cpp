@@ -22,7 +22,8 @@ const char kExpression[] = "{[(3^2 + 4) x 2 - 5] : 7 + 2^3 x (1,5 + 0,5)} : 3/4"
 // The expression, its school chain, and titles around it: 15 lines.
 std::vector<ar::Line> exerciseLines()
 {
-    std::vector<ar::Line> lines{ar::plainLine("Calcola il valore dell'espressione:"), ar::plainLine(kExpression)};
+    std::vector<ar::Line> lines{ar::plainLine("Calcola il valore dell'espressione:"),
+                                ar::plainLine(kExpression)};
     const ar::Steps steps = ar::generateSteps(lines.back(), ar::StepMode::OneOperation, 100);
     lines.insert(lines.end(), steps.lines.begin(), steps.lines.end());
     while (lines.size() < 15)
@@ -47,8 +48,8 @@ void readAndCheckFifteenLines(benchmark::State& state)
     const QByteArray bytes = quintavia::rtf::write(*quintavia::exercise::documentOfLines(exerciseLines()));
     for (auto _ : state) {
         const quintavia::rtf::ReadResult result = quintavia::rtf::read(bytes);
-        const std::vector<ar::LineVerdict> verdicts =
-            ar::checkChain(quintavia::exercise::linesOfDocument(*result.document));
+        const std::vector<ar::LineVerdict> verdicts
+            = ar::checkChain(quintavia::exercise::linesOfDocument(*result.document));
         benchmark::DoNotOptimize(verdicts.data());
     }
 }
@@ -71,8 +72,8 @@ void verifyThousandFiles(benchmark::State& state)
     folder.mkpath(QStringLiteral("."));
     QStringList paths;
     for (int i = 0; i < 1000; ++i) {
-        const std::string expression = "(" + std::to_string(i) + " + 3^2) x " + std::to_string(i % 7 + 2) + " - "
-            + std::to_string(i % 5) + "/4";
+        const std::string expression = "(" + std::to_string(i) + " + 3^2) x " + std::to_string(i % 7 + 2)
+                                       + " - " + std::to_string(i % 5) + "/4";
         std::vector<ar::Line> lines{ar::plainLine(expression)};
         const ar::Steps steps = ar::generateSteps(lines.front(), ar::StepMode::OneOperation, 100);
         lines.insert(lines.end(), steps.lines.begin(), steps.lines.end());
@@ -83,7 +84,8 @@ void verifyThousandFiles(benchmark::State& state)
         int right = 0;
         for (const QString& path : paths) {
             const quintavia::rtf::ReadResult result = quintavia::readDocumentFile(path);
-            right += !ar::firstFlagged(ar::checkChain(quintavia::exercise::linesOfDocument(*result.document)));
+            right
+                += !ar::firstFlagged(ar::checkChain(quintavia::exercise::linesOfDocument(*result.document)));
         }
         if (right != 1000)
             state.SkipWithError("not every exercise is right");
@@ -95,7 +97,10 @@ void verifyThousandFiles(benchmark::State& state)
 
 BENCHMARK(checkFifteenLines)->Unit(benchmark::kMicrosecond);
 BENCHMARK(readAndCheckFifteenLines)->Unit(benchmark::kMicrosecond);
-BENCHMARK(generateSteps)->Arg(int(ar::StepMode::School))->Arg(int(ar::StepMode::OneOperation))->Unit(benchmark::kMicrosecond);
+BENCHMARK(generateSteps)
+    ->Arg(int(ar::StepMode::School))
+    ->Arg(int(ar::StepMode::OneOperation))
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(verifyThousandFiles)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)

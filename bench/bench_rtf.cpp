@@ -13,8 +13,9 @@ namespace {
 // Steps with exponents, a colour and Italian letters, repeated up to the size asked for.
 QByteArray exerciseOfSize(qsizetype size)
 {
-    QByteArray out("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1040{\\fonttbl{\\f0\\fnil\\fcharset0 Comic "
-                   "Sans MS;}}\r\n{\\colortbl ;\\red255\\green0\\blue0;}\r\n\\viewkind4\\uc1\\pard\\f0\\fs24 ");
+    QByteArray out(
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1040{\\fonttbl{\\f0\\fnil\\fcharset0 Comic "
+        "Sans MS;}}\r\n{\\colortbl ;\\red255\\green0\\blue0;}\r\n\\viewkind4\\uc1\\pard\\f0\\fs24 ");
     const QByteArray lines[] = {
         "[(3\\up8\\b\\fs16 2\\up0\\b0\\fs24  + 4) \\'b7 2 - 5] : 7 = \\par\r\n",
         "\\cf1 = [(9 + 4) \\'b7 2 - 5] : 7 = \\cf0\\par\r\n",

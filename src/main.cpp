@@ -4,9 +4,9 @@
 #include "shell/qt_dialogs.h"
 #include "shell/qt_sound_output.h"
 #include "shell/sound_player.h"
-#include "start/start_window.h"
 #include "shell/window_registry.h"
 #include "solver/solver_window.h"
+#include "start/start_window.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -91,7 +91,8 @@ int verify(const QStringList& paths)
             ++unread;
             continue;
         }
-        const std::vector<ar::LineVerdict> verdicts = ar::checkChain(exercise::linesOfDocument(*result.document));
+        const std::vector<ar::LineVerdict> verdicts
+            = ar::checkChain(exercise::linesOfDocument(*result.document));
         bool flagged = false;
         const std::string name = path.toStdString();
         for (std::size_t i = 0; i < verdicts.size(); ++i) {
@@ -100,14 +101,14 @@ int verify(const QStringList& paths)
                 continue;
             flagged = true;
             const std::string text = verdict.status == ar::LineVerdict::Status::Unreadable
-                ? located(verdict.problem)
-                : verdict.message();
+                                         ? located(verdict.problem)
+                                         : verdict.message();
             print(stdout, name + ':' + std::to_string(i + 1) + ": " + text + '\n');
         }
         ++(flagged ? wrong : right);
     }
     std::string summary = counted(right + wrong, "esercizio", "esercizi") + ": "
-        + counted(right, "giusto", "giusti") + ", " + std::to_string(wrong) + " con errori";
+                          + counted(right, "giusto", "giusti") + ", " + std::to_string(wrong) + " con errori";
     if (unread > 0)
         summary += ", " + counted(unread, "file non letto", "file non letti");
     print(stdout, summary + '\n');

@@ -31,7 +31,8 @@ QList<QList<Run>> runsOf(const QTextDocument& document)
         QList<Run> line;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
-            const QRgb colour = format.foreground().style() != Qt::NoBrush ? format.foreground().color().rgb() : 0;
+            const QRgb colour
+                = format.foreground().style() != Qt::NoBrush ? format.foreground().color().rgb() : 0;
             const Run run{it.fragment().text(), colour, quintavia::raiseOf(format)};
             if (!line.isEmpty() && line.last().colour == run.colour && line.last().raise == run.raise)
                 line.last().text += run.text;

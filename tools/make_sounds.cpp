@@ -88,9 +88,9 @@ private:
 
 // Adds a tone made of harmonics 1..n (amplitude 1/n^tilt), leaving out any partial at or above
 // `ceiling` Hz so that nothing folds back below the Nyquist frequency.
-void addTone(Signal& out, double sampleRate, double start, double duration, double frequency,
-             double level, double tilt, double ceiling, const std::function<double(double)>& amp,
-             double vibratoDepth = 0, double vibratoRate = 0)
+void addTone(Signal& out, double sampleRate, double start, double duration, double frequency, double level,
+             double tilt, double ceiling, const std::function<double(double)>& amp, double vibratoDepth = 0,
+             double vibratoRate = 0)
 {
     const auto first = static_cast<std::size_t>(std::max(0.0, std::round(start * sampleRate)));
     double phase = 0;
@@ -188,8 +188,7 @@ Signal fanfare(std::size_t n, double rate)
 Signal click(std::size_t n, double rate)
 {
     Signal s(n, 0.0);
-    addStrike(s, rate, 0.0, 1250, 1.0, {{1.0, 1.0, 0.012}, {2.13, 0.45, 0.006}, {3.4, 0.2, 0.003}},
-              0.0015);
+    addStrike(s, rate, 0.0, 1250, 1.0, {{1.0, 1.0, 0.012}, {2.13, 0.45, 0.006}, {3.4, 0.2, 0.003}}, 0.0015);
     finish(s, rate, 0.45);
     return s;
 }
@@ -209,8 +208,8 @@ Signal buzz(std::size_t n, double rate)
             for (int h = 1; h * frequency < 1800; ++h)
                 sample += std::sin(h * phase) / std::pow(h, 1.6);
             // Two pulses: a short one and a longer one.
-            const double pulses = envelope(t, 0.20, 0.025, 0.0, 0.05)
-                                  + envelope(t - 0.24, length - 0.24, 0.025, 0.6, 0.12);
+            const double pulses
+                = envelope(t, 0.20, 0.025, 0.0, 0.05) + envelope(t - 0.24, length - 0.24, 0.025, 0.6, 0.12);
             s[i] += 0.5 * pulses * sample;
             phase += 2 * pi * frequency / rate;
         }
@@ -223,8 +222,8 @@ Signal buzz(std::size_t n, double rate)
 Signal chime(std::size_t n, double rate)
 {
     Signal s(n, 0.0);
-    const std::vector<Partial> bell = {
-        {1.0, 1.0, 0.22}, {2.0, 0.30, 0.10}, {3.0, 0.12, 0.05}, {4.16, 0.06, 0.03}};
+    const std::vector<Partial> bell
+        = {{1.0, 1.0, 0.22}, {2.0, 0.30, 0.10}, {3.0, 0.12, 0.05}, {4.16, 0.06, 0.03}};
     addStrike(s, rate, 0.00, C6, 0.8, bell, 0.003);
     addStrike(s, rate, 0.07, 1318.51, 0.8, bell, 0.003);
     addStrike(s, rate, 0.14, 1567.98, 1.0, bell, 0.003);
@@ -301,8 +300,8 @@ struct SoundFile {
     // 16, or 18 (a format block ending in a zero extension size) where the fixed total has two
     // bytes more than a 16-byte block leaves room for.
     int formatBytes;
-    bool factChunk;   // holds the sample count, between fmt and data
-    bool infoList;    // a LIST/INFO chunk of 44 bytes of contents naming the tool, at the very end
+    bool factChunk;  // holds the sample count, between fmt and data
+    bool infoList;   // a LIST/INFO chunk of 44 bytes of contents naming the tool, at the very end
     Signal (*make)(std::size_t, double);
 };
 
@@ -420,8 +419,8 @@ int main(int argc, char* argv[])
             ++failures;
             continue;
         }
-        std::printf("%s: %zu bytes, %d Hz, %zu samples\n", path.c_str(), image.size(),
-                    sound.sampleRate, sound.samples);
+        std::printf("%s: %zu bytes, %d Hz, %zu samples\n", path.c_str(), image.size(), sound.sampleRate,
+                    sound.samples);
     }
     return failures == 0 ? 0 : 1;
 }

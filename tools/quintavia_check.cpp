@@ -13,44 +13,44 @@
 
 namespace {
 
-const char kHelp[] =
-    "Uso: quintavia-check FILE...\n"
-    "  oppure: quintavia-check --valore ESPRESSIONE\n"
-    "  oppure: quintavia-check --verifica FILE|CARTELLA...\n"
-    "  oppure: quintavia-check --passaggi ESPRESSIONE [--fini] [--rtf FILE] [--forza]\n"
-    "\n"
-    "Legge ogni documento di esercizio (.rtf) come lo legge la finestra di risoluzione e ne\n"
-    "stampa le righe in UTF-8, una riga di uscita per ogni riga del documento: la prima è\n"
-    "l'espressione, le altre sono i passaggi. Con più file, ogni elenco è preceduto da\n"
-    "\"==> FILE <==\".\n"
-    "\n"
-    "Un file che non si può leggere o che non è un documento RTF valido è segnalato su\n"
-    "stderr come \"quintavia-check: FILE: motivo\".\n"
-    "\n"
-    "Stato di uscita: 0 se tutti i file sono stati letti, 1 se almeno uno non lo è stato,\n"
-    "2 se mancano gli argomenti.\n"
-    "\n"
-    "--valore ESPRESSIONE\n"
-    "    Stampa il valore esatto dell'espressione: un intero, un decimale con la virgola o una\n"
-    "    frazione ridotta. Nell'espressione \"^\" seguito da cifre indica cifre in apice (3^2).\n"
-    "    Un errore va su stderr come \"quintavia-check: colonna N: motivo\", stato 2.\n"
-    "\n"
-    "--verifica FILE|CARTELLA...\n"
-    "    Dà un valore a ogni riga di ogni esercizio (nelle cartelle, ogni .rtf anche nelle\n"
-    "    sottocartelle) e segnala come \"FILE:RIGA: motivo\" ogni riga che vale diversamente\n"
-    "    dalla riga con valore precedente o che non si può leggere; alla fine un riepilogo.\n"
-    "    Stato 0 se è tutto giusto, 1 se c'è una riga segnalata, 2 se un file non si legge.\n"
-    "\n"
-    "--passaggi ESPRESSIONE [--fini] [--rtf FILE] [--forza]\n"
-    "    Stampa l'espressione e i passaggi che la risolvono nell'ordine di scuola; con --fini\n"
-    "    un'operazione per passaggio. Con --rtf li scrive in un esercizio che l'editor e la\n"
-    "    risoluzione aprono; un file che esiste già è sostituito solo con --forza.\n"
-    "\n"
-    "--scheda FILE|CARTELLA... --pdf USCITA.pdf [--soluzioni] [--forza]\n"
-    "    Crea una scheda PDF da stampare (\"quintavia-check --scheda --help\").\n"
-    "\n"
-    "  --help       mostra questo aiuto\n"
-    "  --version    mostra la versione\n";
+const char kHelp[]
+    = "Uso: quintavia-check FILE...\n"
+      "  oppure: quintavia-check --valore ESPRESSIONE\n"
+      "  oppure: quintavia-check --verifica FILE|CARTELLA...\n"
+      "  oppure: quintavia-check --passaggi ESPRESSIONE [--fini] [--rtf FILE] [--forza]\n"
+      "\n"
+      "Legge ogni documento di esercizio (.rtf) come lo legge la finestra di risoluzione e ne\n"
+      "stampa le righe in UTF-8, una riga di uscita per ogni riga del documento: la prima è\n"
+      "l'espressione, le altre sono i passaggi. Con più file, ogni elenco è preceduto da\n"
+      "\"==> FILE <==\".\n"
+      "\n"
+      "Un file che non si può leggere o che non è un documento RTF valido è segnalato su\n"
+      "stderr come \"quintavia-check: FILE: motivo\".\n"
+      "\n"
+      "Stato di uscita: 0 se tutti i file sono stati letti, 1 se almeno uno non lo è stato,\n"
+      "2 se mancano gli argomenti.\n"
+      "\n"
+      "--valore ESPRESSIONE\n"
+      "    Stampa il valore esatto dell'espressione: un intero, un decimale con la virgola o una\n"
+      "    frazione ridotta. Nell'espressione \"^\" seguito da cifre indica cifre in apice (3^2).\n"
+      "    Un errore va su stderr come \"quintavia-check: colonna N: motivo\", stato 2.\n"
+      "\n"
+      "--verifica FILE|CARTELLA...\n"
+      "    Dà un valore a ogni riga di ogni esercizio (nelle cartelle, ogni .rtf anche nelle\n"
+      "    sottocartelle) e segnala come \"FILE:RIGA: motivo\" ogni riga che vale diversamente\n"
+      "    dalla riga con valore precedente o che non si può leggere; alla fine un riepilogo.\n"
+      "    Stato 0 se è tutto giusto, 1 se c'è una riga segnalata, 2 se un file non si legge.\n"
+      "\n"
+      "--passaggi ESPRESSIONE [--fini] [--rtf FILE] [--forza]\n"
+      "    Stampa l'espressione e i passaggi che la risolvono nell'ordine di scuola; con --fini\n"
+      "    un'operazione per passaggio. Con --rtf li scrive in un esercizio che l'editor e la\n"
+      "    risoluzione aprono; un file che esiste già è sostituito solo con --forza.\n"
+      "\n"
+      "--scheda FILE|CARTELLA... --pdf USCITA.pdf [--soluzioni] [--forza]\n"
+      "    Crea una scheda PDF da stampare (\"quintavia-check --scheda --help\").\n"
+      "\n"
+      "  --help       mostra questo aiuto\n"
+      "  --version    mostra la versione\n";
 
 int outputErrno = 0;  // the first failed write to stdout
 
@@ -120,7 +120,8 @@ int main(int argc, char* argv[])
             continue;
         }
         if (files.size() > 1) {
-            print(stdout, QStringLiteral("%1==> %2 <==\n").arg(firstBlock ? QString() : QStringLiteral("\n"), path));
+            print(stdout,
+                  QStringLiteral("%1==> %2 <==\n").arg(firstBlock ? QString() : QStringLiteral("\n"), path));
             firstBlock = false;
         }
         const QStringList lines = quintavia::plainText(*result.document).split(QLatin1String("\r\n"));

@@ -25,23 +25,23 @@ namespace {
 
 using namespace quintavia;
 
-const char kHelp[] =
-    "Uso: quintavia-check --scheda FILE|CARTELLA... --pdf USCITA.pdf [--soluzioni] [--forza]\n"
-    "\n"
-    "Crea una scheda da stampare (PDF, A4) con gli esercizi dei file .rtf indicati; di una\n"
-    "cartella prende tutti i file .rtf, anche nelle sottocartelle, in ordine di nome. Ogni\n"
-    "esercizio è numerato, con la sua espressione e tante righe vuote quanti sono i passaggi.\n"
-    "\n"
-    "  --pdf USCITA.pdf  il file da creare\n"
-    "  --soluzioni       aggiunge, su pagine a parte, ogni esercizio con tutti i passaggi\n"
-    "  --forza           sostituisce USCITA.pdf se esiste già\n"
-    "  --help            mostra questo aiuto\n"
-    "\n"
-    "Un file che non si può leggere è segnalato su stderr e lasciato fuori; gli altri sono\n"
-    "stampati lo stesso.\n"
-    "\n"
-    "Stato di uscita: 0 se tutti gli esercizi sono nella scheda, 1 se qualcuno manca o se la\n"
-    "scheda non è stata scritta, 2 se il comando è sbagliato.\n";
+const char kHelp[]
+    = "Uso: quintavia-check --scheda FILE|CARTELLA... --pdf USCITA.pdf [--soluzioni] [--forza]\n"
+      "\n"
+      "Crea una scheda da stampare (PDF, A4) con gli esercizi dei file .rtf indicati; di una\n"
+      "cartella prende tutti i file .rtf, anche nelle sottocartelle, in ordine di nome. Ogni\n"
+      "esercizio è numerato, con la sua espressione e tante righe vuote quanti sono i passaggi.\n"
+      "\n"
+      "  --pdf USCITA.pdf  il file da creare\n"
+      "  --soluzioni       aggiunge, su pagine a parte, ogni esercizio con tutti i passaggi\n"
+      "  --forza           sostituisce USCITA.pdf se esiste già\n"
+      "  --help            mostra questo aiuto\n"
+      "\n"
+      "Un file che non si può leggere è segnalato su stderr e lasciato fuori; gli altri sono\n"
+      "stampati lo stesso.\n"
+      "\n"
+      "Stato di uscita: 0 se tutti gli esercizi sono nella scheda, 1 se qualcuno manca o se la\n"
+      "scheda non è stata scritta, 2 se il comando è sbagliato.\n";
 
 void print(FILE* stream, const QString& text)
 {
@@ -56,7 +56,10 @@ void quietQt(QtMsgType type, const QMessageLogContext&, const QString& message)
         print(stderr, message + QLatin1Char('\n'));
 }
 
-void complain(const QString& text) { print(stderr, QStringLiteral("quintavia-check: ") + text + QLatin1Char('\n')); }
+void complain(const QString& text)
+{
+    print(stderr, QStringLiteral("quintavia-check: ") + text + QLatin1Char('\n'));
+}
 
 struct Options {
     QStringList inputs;
@@ -122,7 +125,8 @@ QList<worksheet::LineWarning> chainWarnings(const QTextDocument& document)
         if (!verdicts[i].flagged())
             continue;
         QString text = QString::fromStdString(verdicts[i].message());
-        if (verdicts[i].status == arithmetic::LineVerdict::Status::Unreadable && verdicts[i].problem.column > 0)
+        if (verdicts[i].status == arithmetic::LineVerdict::Status::Unreadable
+            && verdicts[i].problem.column > 0)
             text = QStringLiteral("colonna %1: %2").arg(verdicts[i].problem.column).arg(text);
         warnings.append({int(i) + 1, text});
     }
@@ -217,7 +221,10 @@ int runWorksheetCommand(int argc, char* argv[])
             worksheet::Exercise exercise = worksheet::fromDocument(source.name, *read.document);
             exercise.warnings = chainWarnings(*read.document);
             for (const worksheet::LineWarning& warning : exercise.warnings)
-                print(stderr, QStringLiteral("%1:%2: avviso: %3\n").arg(source.path).arg(warning.line).arg(warning.text));
+                print(stderr, QStringLiteral("%1:%2: avviso: %3\n")
+                                  .arg(source.path)
+                                  .arg(warning.line)
+                                  .arg(warning.text));
             sheet.exercises.append(exercise);
         }
     }

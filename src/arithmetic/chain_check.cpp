@@ -9,7 +9,7 @@ std::string LineVerdict::message() const
     switch (status) {
     case Status::Slip:
         return "vale " + value.written() + ", ma la riga " + std::to_string(previousLine) + " vale "
-            + previousValue.written();
+               + previousValue.written();
     case Status::Unreadable: return problem.message;
     default: return {};
     }
@@ -32,7 +32,7 @@ std::vector<LineVerdict> checkChain(const std::vector<Line>& lines)
             break;
         case Reading::Kind::Valued:
             verdict.status = previousLine == 0 || reading.value == previous ? LineVerdict::Status::Right
-                                                                              : LineVerdict::Status::Slip;
+                                                                            : LineVerdict::Status::Slip;
             if (verdict.status == LineVerdict::Status::Slip) {
                 verdict.previousLine = previousLine;
                 verdict.previousValue = previous;

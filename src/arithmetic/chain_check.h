@@ -19,7 +19,7 @@ struct LineVerdict {
         Unreadable,  // it cannot be read or evaluated: see problem
     };
     Status status = Status::Text;
-    Value value;         // Right and Slip
+    Value value;           // Right and Slip
     int previousLine = 0;  // Slip: the line (from 1) it was compared with
     Value previousValue;   // Slip
     Problem problem;       // Unreadable

@@ -6,7 +6,10 @@ namespace quintavia::arithmetic {
 
 namespace {
 
-bool isDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+bool isDigit(char32_t c)
+{
+    return c >= U'0' && c <= U'9';
+}
 
 // Decodes one UTF-8 sequence at `i`, advancing it; anything malformed is U+FFFD for one byte.
 char32_t decode(std::string_view s, std::size_t& i)

@@ -18,7 +18,10 @@ namespace quintavia::arithmetic::detail {
 inline constexpr std::size_t kMaxDigits = 10000;
 
 Value makeValue(const mpq_class& q);
-inline const mpq_class& rationalOf(const Value& value) { return value.rep().q; }
+inline const mpq_class& rationalOf(const Value& value)
+{
+    return value.rep().q;
+}
 
 // Decimal digits of |z|: exact at the limit, at most one too many elsewhere.
 std::size_t digitsOf(const mpz_class& z);

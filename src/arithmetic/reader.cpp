@@ -19,8 +19,9 @@ Reading readLine(const Line& line)
         for (std::size_t i = 1; i < parsed.members.size(); ++i) {
             const mpq_class other = evaluate(*parsed.members[i]);
             if (other != first)
-                throw Failure{Problem{parsed.equalsColumns[i - 1],
-                                      "dopo l'uguale vale " + written(other) + ", ma prima vale " + written(first)}};
+                throw Failure{
+                    Problem{parsed.equalsColumns[i - 1],
+                            "dopo l'uguale vale " + written(other) + ", ma prima vale " + written(first)}};
         }
         reading.kind = Reading::Kind::Valued;
         reading.value = makeValue(first);

@@ -13,7 +13,10 @@ namespace {
 // A chain whose lines together would pass this many characters is refused.
 constexpr std::size_t kMaxChainCharacters = 4'000'000;
 
-std::u32string wide(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
+std::u32string wide(const std::string& ascii)
+{
+    return {ascii.begin(), ascii.end()};
+}
 
 NodePtr numberNode(const mpq_class& value, int column)
 {
@@ -28,7 +31,7 @@ NodePtr numberNode(const mpq_class& value, int column)
 bool isIntegerNumber(const Node& node)
 {
     return node.kind == Node::Kind::Number && node.value.get_den() == 1
-        && node.text.find(U',') == std::u32string::npos;
+           && node.text.find(U',') == std::u32string::npos;
 }
 
 // Replaces a node by one of its own children; the child is taken out first, because replacing the
@@ -103,8 +106,14 @@ bool holds(const Node& node, bool (*test)(const Node&))
     return false;
 }
 
-bool isPower(const Node& node) { return node.kind == Node::Kind::Power; }
-bool isProduct(const Node& node) { return node.kind == Node::Kind::Chain && node.level >= Node::Product; }
+bool isPower(const Node& node)
+{
+    return node.kind == Node::Kind::Power;
+}
+bool isProduct(const Node& node)
+{
+    return node.kind == Node::Kind::Chain && node.level >= Node::Product;
+}
 
 // Replaces every node that passes `test` (and nothing inside one) by its value.
 void computeEvery(NodePtr& node, bool (*test)(const Node&))
@@ -140,9 +149,9 @@ NodePtr* firstPower(NodePtr& node)
 // The chain's first operation done: its first two operands become one number.
 void computeFirst(Node& chain)
 {
-    chain.children[0] = numberNode(apply(chain.ops[0], chain.children[0]->value, chain.children[1]->value,
-                                         chain.opColumns[0]),
-                                   chain.children[0]->column);
+    chain.children[0] = numberNode(
+        apply(chain.ops[0], chain.children[0]->value, chain.children[1]->value, chain.opColumns[0]),
+        chain.children[0]->column);
     chain.children.erase(chain.children.begin() + 1);
     chain.ops.erase(chain.ops.begin());
     chain.opColumns.erase(chain.opColumns.begin());
@@ -193,7 +202,7 @@ void render(const Node& node, Place place, Line& out)
         const bool negative = node.text.front() == U'-';
         const bool fraction = node.text.find(U'/') != std::u32string::npos;
         const bool brackets = (negative && (place.afterOperation || place.beforeExponent))
-            || (fraction && (place.afterFractionBar || place.beforeExponent));
+                              || (fraction && (place.afterFractionBar || place.beforeExponent));
         if (brackets)
             put(U'(');
         for (char32_t c : node.text)
@@ -284,7 +293,8 @@ Steps generateSteps(const Line& expression, StepMode mode, int maxLines)
             steps.lines.push_back(std::move(line));
         }
         if (count + 1 > maxLines)
-            return failure(0, "troppi passaggi: " + std::to_string(count) + ", ma il documento ne tiene al massimo "
+            return failure(0, "troppi passaggi: " + std::to_string(count)
+                                  + ", ma il documento ne tiene al massimo "
                                   + std::to_string(std::max(0, maxLines - 1)));
     } catch (const Failure& f) {
         return failure(f.problem.column, f.problem.message);

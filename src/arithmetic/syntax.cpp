@@ -9,25 +9,44 @@ namespace quintavia::arithmetic::detail {
 
 namespace {
 
-bool isDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
-bool isBlank(char32_t c) { return c == U' ' || c == U'\t' || c == 0x00A0 || c == 0x202F; }
+bool isDigit(char32_t c)
+{
+    return c >= U'0' && c <= U'9';
+}
+bool isBlank(char32_t c)
+{
+    return c == U' ' || c == U'\t' || c == 0x00A0 || c == 0x202F;
+}
 
 // Every sign the notation accepts, mapped to the one the keypad types.
 char32_t operationOf(char32_t c)
 {
     switch (c) {
     case U'+': return U'+';
-    case U'-': case 0x2212: case 0x2013: return U'-';
-    case U'x': case U'X': case 0x00D7: case U'*': return U'x';
-    case 0x00B7: case 0x22C5: return 0x00B7;
-    case U':': case 0x00F7: return U':';
+    case U'-':
+    case 0x2212:
+    case 0x2013: return U'-';
+    case U'x':
+    case U'X':
+    case 0x00D7:
+    case U'*': return U'x';
+    case 0x00B7:
+    case 0x22C5: return 0x00B7;
+    case U':':
+    case 0x00F7: return U':';
     case U'/': return U'/';
     default: return 0;
     }
 }
 
-bool isOpening(char32_t c) { return c == U'(' || c == U'[' || c == U'{'; }
-bool isClosing(char32_t c) { return c == U')' || c == U']' || c == U'}'; }
+bool isOpening(char32_t c)
+{
+    return c == U'(' || c == U'[' || c == U'{';
+}
+bool isClosing(char32_t c)
+{
+    return c == U')' || c == U']' || c == U'}';
+}
 
 [[noreturn]] void fail(int column, std::string message)
 {
@@ -348,8 +367,8 @@ mpq_class power(const mpq_class& base, const std::u32string& exponentText, int c
         const double mantissa = mpz_get_d_2exp(&twos, z.get_mpz_t());
         return std::log10(std::fabs(mantissa)) + double(twos) * std::log10(2.0);
     };
-    const double digitsEstimate =
-        double(exponent) * std::max(log10Of(base.get_num()), log10Of(base.get_den()));
+    const double digitsEstimate
+        = double(exponent) * std::max(log10Of(base.get_num()), log10Of(base.get_den()));
     if (digitsEstimate > double(kMaxDigits) + 1)
         fail(column, "numero troppo grande");
     mpq_class result;

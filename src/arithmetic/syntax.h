@@ -28,18 +28,18 @@ struct Node {
 
     Kind kind = Kind::Number;
     int column = 0;
-    mpq_class value;                  // Number
-    std::u32string text;              // Number: as written; Power: the exponent's digits
-    char32_t symbol = 0;              // Group: opening bracket; Sign: '+' or '-'
-    int level = 0;                    // Chain
-    std::vector<char32_t> ops;        // Chain: the sign between child i and i + 1, normalised
-    std::vector<int> opColumns;       // Chain
+    mpq_class value;             // Number
+    std::u32string text;         // Number: as written; Power: the exponent's digits
+    char32_t symbol = 0;         // Group: opening bracket; Sign: '+' or '-'
+    int level = 0;               // Chain
+    std::vector<char32_t> ops;   // Chain: the sign between child i and i + 1, normalised
+    std::vector<int> opColumns;  // Chain
     std::vector<std::unique_ptr<Node>> children;
 };
 using NodePtr = std::unique_ptr<Node>;
 
 struct ParsedLine {
-    std::vector<NodePtr> members;   // empty when the line is text
+    std::vector<NodePtr> members;    // empty when the line is text
     std::vector<int> equalsColumns;  // the "=" before member i + 1
 };
 

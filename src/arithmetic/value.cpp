@@ -4,10 +4,10 @@
 
 namespace quintavia::arithmetic {
 
-Value::Value() : m_rep(std::make_unique<Rep>()) {}
-Value::Value(long integer) : m_rep(std::make_unique<Rep>(Rep{mpq_class(integer)})) {}
-Value::Value(const Value& other) : m_rep(std::make_unique<Rep>(*other.m_rep)) {}
-Value::Value(Value&& other) noexcept : m_rep(std::move(other.m_rep)) {}
+Value::Value() : m_rep(std::make_unique<Rep>()) { }
+Value::Value(long integer) : m_rep(std::make_unique<Rep>(Rep{mpq_class(integer)})) { }
+Value::Value(const Value& other) : m_rep(std::make_unique<Rep>(*other.m_rep)) { }
+Value::Value(Value&& other) noexcept : m_rep(std::move(other.m_rep)) { }
 Value::~Value() = default;
 
 Value& Value::operator=(const Value& other)
@@ -27,10 +27,22 @@ Value& Value::operator=(Value&& other) noexcept
     return *this;
 }
 
-bool Value::operator==(const Value& other) const { return m_rep->q == other.m_rep->q; }
-bool Value::isInteger() const { return m_rep->q.get_den() == 1; }
-int Value::sign() const { return sgn(m_rep->q); }
-std::string Value::written() const { return detail::written(m_rep->q); }
+bool Value::operator==(const Value& other) const
+{
+    return m_rep->q == other.m_rep->q;
+}
+bool Value::isInteger() const
+{
+    return m_rep->q.get_den() == 1;
+}
+int Value::sign() const
+{
+    return sgn(m_rep->q);
+}
+std::string Value::written() const
+{
+    return detail::written(m_rep->q);
+}
 
 namespace detail {
 

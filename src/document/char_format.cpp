@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/char_format.h"
 
-
 namespace quintavia {
 
 void setRaise(QTextCharFormat& format, int twips)

@@ -39,8 +39,8 @@ namespace {
 int errnoOf(const QFileDevice& file)
 {
     const QString said = file.errorString();
-    for (int error : {ENOSPC, EDQUOT, EIO, EACCES, EPERM, EROFS, ENOENT, ENOTDIR, EISDIR, ENAMETOOLONG,
-                      EMFILE, ENFILE}) {
+    for (int error :
+         {ENOSPC, EDQUOT, EIO, EACCES, EPERM, EROFS, ENOENT, ENOTDIR, EISDIR, ENAMETOOLONG, EMFILE, ENFILE}) {
         if (said.endsWith(qt_error_string(error)))
             return error;
     }

@@ -4,7 +4,6 @@
 
 #include "document/char_format.h"
 #include "document/rtf_codepages.h"
-#include "document/char_format.h"
 
 #include <QHash>
 #include <QTextBlockFormat>
@@ -39,8 +38,8 @@ struct CharState {
     int halfPoints = kDefaultHalfPoints;
     bool bold = false;
     int color = 0;
-    int raise = 0;                // from \up / \dn, in twips
-    std::int8_t superSub = 0;     // +1 after \super, -1 after \sub
+    int raise = 0;             // from \up / \dn, in twips
+    std::int8_t superSub = 0;  // +1 after \super, -1 after \sub
     bool hidden = false;
 };
 
@@ -62,15 +61,45 @@ struct RunKey {
 
 struct FontEntry {
     QString name;
-    int codePage = 0;  // 0: the document's code page
+    int codePage = 0;     // 0: the document's code page
     bool symbol = false;  // Symbol character set: bytes are signs and Greek letters
     bool named = false;
 };
 
 enum class Kw : std::uint8_t {
-    Ansi, Mac, Pc, Pca, AnsiCpg, Deff, FontTbl, ColorTbl, F, FCharset, Cpg, Red, Green, Blue,
-    Fs, B, Cf, Up, Dn, Super, Sub, NoSuperSub, Plain, Par, Line, Char, Cell, Row, Uc, U, Bin,
-    SkipDest, V,
+    Ansi,
+    Mac,
+    Pc,
+    Pca,
+    AnsiCpg,
+    Deff,
+    FontTbl,
+    ColorTbl,
+    F,
+    FCharset,
+    Cpg,
+    Red,
+    Green,
+    Blue,
+    Fs,
+    B,
+    Cf,
+    Up,
+    Dn,
+    Super,
+    Sub,
+    NoSuperSub,
+    Plain,
+    Par,
+    Line,
+    Char,
+    Cell,
+    Row,
+    Uc,
+    U,
+    Bin,
+    SkipDest,
+    V,
 };
 
 struct Keyword {
@@ -82,39 +111,144 @@ const std::unordered_map<std::string_view, Keyword>& keywords()
 {
     static const std::unordered_map<std::string_view, Keyword> table = [] {
         std::unordered_map<std::string_view, Keyword> t{
-            {"ansi", {Kw::Ansi}}, {"mac", {Kw::Mac}}, {"pc", {Kw::Pc}}, {"pca", {Kw::Pca}},
-            {"ansicpg", {Kw::AnsiCpg}}, {"deff", {Kw::Deff}}, {"fonttbl", {Kw::FontTbl}},
-            {"colortbl", {Kw::ColorTbl}}, {"f", {Kw::F}}, {"fcharset", {Kw::FCharset}},
-            {"cpg", {Kw::Cpg}}, {"red", {Kw::Red}}, {"green", {Kw::Green}}, {"blue", {Kw::Blue}},
-            {"fs", {Kw::Fs}}, {"b", {Kw::B}}, {"cf", {Kw::Cf}}, {"up", {Kw::Up}}, {"dn", {Kw::Dn}},
-            {"super", {Kw::Super}}, {"sub", {Kw::Sub}}, {"nosupersub", {Kw::NoSuperSub}},
-            {"plain", {Kw::Plain}}, {"par", {Kw::Par}}, {"sect", {Kw::Par}}, {"page", {Kw::Par}},
-            {"line", {Kw::Line}}, {"cell", {Kw::Cell}}, {"nestcell", {Kw::Cell}},
-            {"row", {Kw::Row}}, {"nestrow", {Kw::Row}}, {"uc", {Kw::Uc}}, {"u", {Kw::U}},
-            {"bin", {Kw::Bin}}, {"v", {Kw::V}},
-            {"tab", {Kw::Char, u'\t'}}, {"emdash", {Kw::Char, u'\u2014'}},
-            {"endash", {Kw::Char, u'\u2013'}}, {"bullet", {Kw::Char, u'\u2022'}},
-            {"lquote", {Kw::Char, u'\u2018'}}, {"rquote", {Kw::Char, u'\u2019'}},
-            {"ldblquote", {Kw::Char, u'\u201C'}}, {"rdblquote", {Kw::Char, u'\u201D'}},
-            {"emspace", {Kw::Char, u'\u2003'}}, {"enspace", {Kw::Char, u'\u2002'}},
-            {"qmspace", {Kw::Char, u'\u2005'}}, {"zwj", {Kw::Char, u'\u200D'}},
-            {"zwnj", {Kw::Char, u'\u200C'}}, {"ltrmark", {Kw::Char, u'\u200E'}},
+            {"ansi", {Kw::Ansi}},
+            {"mac", {Kw::Mac}},
+            {"pc", {Kw::Pc}},
+            {"pca", {Kw::Pca}},
+            {"ansicpg", {Kw::AnsiCpg}},
+            {"deff", {Kw::Deff}},
+            {"fonttbl", {Kw::FontTbl}},
+            {"colortbl", {Kw::ColorTbl}},
+            {"f", {Kw::F}},
+            {"fcharset", {Kw::FCharset}},
+            {"cpg", {Kw::Cpg}},
+            {"red", {Kw::Red}},
+            {"green", {Kw::Green}},
+            {"blue", {Kw::Blue}},
+            {"fs", {Kw::Fs}},
+            {"b", {Kw::B}},
+            {"cf", {Kw::Cf}},
+            {"up", {Kw::Up}},
+            {"dn", {Kw::Dn}},
+            {"super", {Kw::Super}},
+            {"sub", {Kw::Sub}},
+            {"nosupersub", {Kw::NoSuperSub}},
+            {"plain", {Kw::Plain}},
+            {"par", {Kw::Par}},
+            {"sect", {Kw::Par}},
+            {"page", {Kw::Par}},
+            {"line", {Kw::Line}},
+            {"cell", {Kw::Cell}},
+            {"nestcell", {Kw::Cell}},
+            {"row", {Kw::Row}},
+            {"nestrow", {Kw::Row}},
+            {"uc", {Kw::Uc}},
+            {"u", {Kw::U}},
+            {"bin", {Kw::Bin}},
+            {"v", {Kw::V}},
+            {"tab", {Kw::Char, u'\t'}},
+            {"emdash", {Kw::Char, u'\u2014'}},
+            {"endash", {Kw::Char, u'\u2013'}},
+            {"bullet", {Kw::Char, u'\u2022'}},
+            {"lquote", {Kw::Char, u'\u2018'}},
+            {"rquote", {Kw::Char, u'\u2019'}},
+            {"ldblquote", {Kw::Char, u'\u201C'}},
+            {"rdblquote", {Kw::Char, u'\u201D'}},
+            {"emspace", {Kw::Char, u'\u2003'}},
+            {"enspace", {Kw::Char, u'\u2002'}},
+            {"qmspace", {Kw::Char, u'\u2005'}},
+            {"zwj", {Kw::Char, u'\u200D'}},
+            {"zwnj", {Kw::Char, u'\u200C'}},
+            {"ltrmark", {Kw::Char, u'\u200E'}},
             {"rtlmark", {Kw::Char, u'\u200F'}},
         };
         // Groups whose text is not part of what the reader sees.
-        for (std::string_view name :
-             {"stylesheet", "info", "pict", "object", "objdata", "header", "headerl", "headerr",
-              "headerf", "footer", "footerl", "footerr", "footerf", "footnote", "fldinst",
-              "listtable", "listoverridetable", "listtext", "pntext", "pntxta", "pntxtb", "pn",
-              "rsidtbl", "revtbl", "filetbl", "xe", "tc", "tcn", "annotation", "atnid",
-              "atnauthor", "atndate", "atnref", "atntime", "ftnsep", "ftnsepc", "ftncn",
-              "aftnsep", "aftnsepc", "aftncn", "shp", "shpinst", "sp", "sn", "sv", "nonshppict",
-              "do", "template", "comment", "author", "operator", "title", "subject", "keywords",
-              "doccomm", "company", "manager", "category", "creatim", "revtim", "printim",
-              "buptim", "fchars", "lchars", "pgdsctbl", "private", "datafield", "formfield",
-              "themedata", "colorschememapping", "latentstyles", "datastore", "xmlnstbl",
-              "generator", "userprops", "docvar", "fontemb", "fontfile", "falt", "panose",
-              "bkmkstart", "bkmkend", "mmathPr", "listpicture", "background", "protusertbl"}) {
+        for (std::string_view name : {"stylesheet",
+                                      "info",
+                                      "pict",
+                                      "object",
+                                      "objdata",
+                                      "header",
+                                      "headerl",
+                                      "headerr",
+                                      "headerf",
+                                      "footer",
+                                      "footerl",
+                                      "footerr",
+                                      "footerf",
+                                      "footnote",
+                                      "fldinst",
+                                      "listtable",
+                                      "listoverridetable",
+                                      "listtext",
+                                      "pntext",
+                                      "pntxta",
+                                      "pntxtb",
+                                      "pn",
+                                      "rsidtbl",
+                                      "revtbl",
+                                      "filetbl",
+                                      "xe",
+                                      "tc",
+                                      "tcn",
+                                      "annotation",
+                                      "atnid",
+                                      "atnauthor",
+                                      "atndate",
+                                      "atnref",
+                                      "atntime",
+                                      "ftnsep",
+                                      "ftnsepc",
+                                      "ftncn",
+                                      "aftnsep",
+                                      "aftnsepc",
+                                      "aftncn",
+                                      "shp",
+                                      "shpinst",
+                                      "sp",
+                                      "sn",
+                                      "sv",
+                                      "nonshppict",
+                                      "do",
+                                      "template",
+                                      "comment",
+                                      "author",
+                                      "operator",
+                                      "title",
+                                      "subject",
+                                      "keywords",
+                                      "doccomm",
+                                      "company",
+                                      "manager",
+                                      "category",
+                                      "creatim",
+                                      "revtim",
+                                      "printim",
+                                      "buptim",
+                                      "fchars",
+                                      "lchars",
+                                      "pgdsctbl",
+                                      "private",
+                                      "datafield",
+                                      "formfield",
+                                      "themedata",
+                                      "colorschememapping",
+                                      "latentstyles",
+                                      "datastore",
+                                      "xmlnstbl",
+                                      "generator",
+                                      "userprops",
+                                      "docvar",
+                                      "fontemb",
+                                      "fontfile",
+                                      "falt",
+                                      "panose",
+                                      "bkmkstart",
+                                      "bkmkend",
+                                      "mmathPr",
+                                      "listpicture",
+                                      "background",
+                                      "protusertbl"}) {
             t.emplace(name, Keyword{Kw::SkipDest});
         }
         return t;
@@ -150,7 +284,7 @@ int clampInt(std::int64_t value, int low, int high)
 
 class Reader {
 public:
-    explicit Reader(QByteArrayView input) : m_in(input) {}
+    explicit Reader(QByteArrayView input) : m_in(input) { }
     ReadResult run();
 
 private:
@@ -234,8 +368,8 @@ ReadResult Reader::run()
     qsizetype start = 0;
     if (m_in.size() >= 3 && m_in.first(3) == QByteArrayView("\xEF\xBB\xBF"))
         start = 3;
-    while (start < m_in.size() && (m_in[start] == ' ' || m_in[start] == '\t' || m_in[start] == '\r'
-                                   || m_in[start] == '\n'))
+    while (start < m_in.size()
+           && (m_in[start] == ' ' || m_in[start] == '\t' || m_in[start] == '\r' || m_in[start] == '\n'))
         ++start;
     if (!m_in.sliced(start).startsWith(QByteArrayView("{\\rtf")))
         return failure(QStringLiteral("Il file non è in formato RTF."));
@@ -298,8 +432,8 @@ ReadResult Reader::run()
                 consumeSkip();
                 continue;
             }
-            controlWord(std::string_view(m_in.data() + wordStart, size_t(wordLength)),
-                        hasParameter, parameter);
+            controlWord(std::string_view(m_in.data() + wordStart, size_t(wordLength)), hasParameter,
+                        parameter);
         } else {
             ++m_pos;
             byte(static_cast<unsigned char>(c));
@@ -376,15 +510,9 @@ void Reader::controlSymbol(char symbol)
     switch (symbol) {
     case '\\':
     case '{':
-    case '}':
-        put(char16_t(symbol));
-        break;
-    case '~':
-        put(u'\u00A0');
-        break;
-    case '_':
-        put(u'\u2011');
-        break;
+    case '}': put(char16_t(symbol)); break;
+    case '~': put(u'\u00A0'); break;
+    case '_': put(u'\u2011'); break;
     case '-':  // optional hyphen: only a hint for breaking lines
         break;
     case '*':
@@ -397,11 +525,8 @@ void Reader::controlSymbol(char symbol)
         if (top().dest == Dest::Body)
             paragraphEnd();
         break;
-    case '\t':
-        put(u'\t');
-        break;
-    default:
-        break;
+    case '\t': put(u'\t'); break;
+    default: break;
     }
 }
 
@@ -468,12 +593,19 @@ void Reader::controlWord(std::string_view word, bool hasParameter, std::int64_t 
             m_tableFont = INT32_MIN;
         }
         break;
-    case Kw::Red: m_red = clampInt(value, 0, 255); m_colorSet = true; break;
-    case Kw::Green: m_green = clampInt(value, 0, 255); m_colorSet = true; break;
-    case Kw::Blue: m_blue = clampInt(value, 0, 255); m_colorSet = true; break;
-    case Kw::Fs:
-        chars.halfPoints = value > 0 ? std::min(value, kMaxHalfPoints) : kDefaultHalfPoints;
+    case Kw::Red:
+        m_red = clampInt(value, 0, 255);
+        m_colorSet = true;
         break;
+    case Kw::Green:
+        m_green = clampInt(value, 0, 255);
+        m_colorSet = true;
+        break;
+    case Kw::Blue:
+        m_blue = clampInt(value, 0, 255);
+        m_colorSet = true;
+        break;
+    case Kw::Fs: chars.halfPoints = value > 0 ? std::min(value, kMaxHalfPoints) : kDefaultHalfPoints; break;
     case Kw::B: chars.bold = on; break;
     case Kw::Cf: chars.color = value; break;
     case Kw::Up:
@@ -575,8 +707,7 @@ void Reader::put(char16_t unit)
 {
     const Group& group = top();
     switch (group.dest) {
-    case Dest::Skip:
-        return;
+    case Dest::Skip: return;
     case Dest::FontTable:
         if (unit == u';')
             commitFontName();
@@ -588,8 +719,7 @@ void Reader::put(char16_t unit)
         if (unit == u';')
             commitColor();
         return;
-    case Dest::Body:
-        break;
+    case Dest::Body: break;
     }
     if (group.chars.hidden)
         return;
@@ -732,9 +862,8 @@ QTextCharFormat Reader::formatFor(const RunKey& key)
     }
     QTextCharFormat format;
     const auto font = m_fonts.constFind(key.font);
-    const QString family = font != m_fonts.cend() && font->named
-                               ? font->name
-                               : QString::fromLatin1(kExerciseFontFamily);
+    const QString family
+        = font != m_fonts.cend() && font->named ? font->name : QString::fromLatin1(kExerciseFontFamily);
     format.setFontFamilies({family});
     format.setFontPointSize(key.halfPoints / 2.0);
     format.setFontWeight(key.bold ? QFont::Bold : QFont::Normal);

@@ -13,8 +13,8 @@ namespace quintavia::rtf {
 inline constexpr qsizetype kMaxFileSize = 16 * 1024 * 1024;
 // Documents with more lines are refused: an exercise has a few, and each costs memory and time.
 inline constexpr int kMaxLines = 10000;
-inline constexpr int kMaxLineLength = 10000;    // characters in one line
-inline constexpr int kMaxCharacters = 200000;   // characters in the whole document
+inline constexpr int kMaxLineLength = 10000;   // characters in one line
+inline constexpr int kMaxCharacters = 200000;  // characters in the whole document
 
 struct ReadResult {
     std::unique_ptr<QTextDocument> document;  // null on failure

@@ -4,7 +4,6 @@
 
 #include "document/char_format.h"
 #include "document/rtf_codepages.h"
-#include "document/char_format.h"
 
 #include <QColor>
 #include <QFont>
@@ -51,8 +50,8 @@ QString familyOf(const QTextCharFormat& format)
 {
     const QStringList families = format.fontFamilies().toStringList();
     // Formats made with setFontFamily() carry only the older single-family property.
-    QString family = families.isEmpty() ? format.property(QTextFormat::FontFamily).toString()
-                                        : families.first();
+    QString family
+        = families.isEmpty() ? format.property(QTextFormat::FontFamily).toString() : families.first();
     family.remove(QLatin1Char(';'));
     return family.isEmpty() ? QString::fromLatin1(kExerciseFontFamily) : family;
 }

@@ -6,14 +6,14 @@
 #include "editor/live_check.h"
 #include "exercise/messages.h"
 #include "exercise/step_generation.h"
-#include "widgets/keypad.h"
-#include "widgets/rich_text_box.h"
 #include "shell/dialogs.h"
 #include "shell/sound_player.h"
 #include "shell/window_registry.h"
 #include "shell/window_setup.h"
 #include "ui/editor_layout.h"
 #include "ui/window_builder.h"
+#include "widgets/keypad.h"
+#include "widgets/rich_text_box.h"
 #include "worksheet/worksheet.h"
 
 #include <QAbstractButton>
@@ -21,7 +21,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QAction>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -32,7 +31,10 @@ namespace quintavia {
 
 namespace {
 
-QString nativeName(const QString& path) { return QDir::toNativeSeparators(path); }
+QString nativeName(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 }  // namespace
 
@@ -41,15 +43,14 @@ QWidget* createEditorWindow(WindowRegistry& registry)
     return new EditorWindow(registry);
 }
 
-EditorWindow::EditorWindow(WindowRegistry& registry)
-    : m_registry(registry), m_dialog(registry.dialogs())
+EditorWindow::EditorWindow(WindowRegistry& registry) : m_registry(registry), m_dialog(registry.dialogs())
 {
     prepareWindow(this);
 
-    const ui::Controls controls = ui::buildWindow(
-        this, ui::editorLayout(), [](const ui::ControlSpec&, QWidget* parent) -> QWidget* {
-            return new RichTextBox(parent);
-        });
+    const ui::Controls controls
+        = ui::buildWindow(this, ui::editorLayout(), [](const ui::ControlSpec&, QWidget* parent) -> QWidget* {
+              return new RichTextBox(parent);
+          });
     m_box = controls.get<RichTextBox>(QStringLiteral("RichTextBox1"));
     m_frame = controls.get<QFrame>(QStringLiteral("Frame1"));
     m_saveButton = controls.get<QAbstractButton>(QStringLiteral("cmdSalva"));
@@ -151,8 +152,7 @@ void EditorWindow::onOpenClicked()
         // The next save must not propose the file that could not be read.
         m_dialog.setFileName(previousName);
         m_registry.dialogs().warn(this, messages::warningTitle(),
-                                  messages::cannotOpenFile()
-                                      .arg(nativeName(failed), reason));
+                                  messages::cannotOpenFile().arg(nativeName(failed), reason));
         return;
     }
     m_session.opened();
@@ -176,16 +176,14 @@ bool EditorWindow::save()
     const QString target = exerciseFileName(chosen);
     // The dialog asked about the name as typed; a completed name needs its own question.
     if (target != chosen && QFileInfo::exists(target)
-        && !m_registry.dialogs().askYesNo(
-            this, messages::warningTitle(),
-            messages::replaceFileQuestion().arg(nativeName(target))))
+        && !m_registry.dialogs().askYesNo(this, messages::warningTitle(),
+                                          messages::replaceFileQuestion().arg(nativeName(target))))
         return false;
     m_dialog.setFileName(target);
     QString reason;
     if (!m_box->saveFile(target, &reason)) {
         m_registry.dialogs().warn(this, messages::warningTitle(),
-                                  messages::cannotSaveFile()
-                                      .arg(nativeName(target), reason));
+                                  messages::cannotSaveFile().arg(nativeName(target), reason));
         return false;
     }
     m_session.saved();
@@ -219,8 +217,7 @@ void EditorWindow::generateSteps()
 {
     if (!m_session.documentOpen())
         return;
-    const exercise::StepsPlan plan
-        = exercise::planSteps(*m_box->document(), m_box->textCursor().position());
+    const exercise::StepsPlan plan = exercise::planSteps(*m_box->document(), m_box->textCursor().position());
     if (!plan.ok()) {
         m_registry.dialogs().warn(this, messages::warningTitle(), plan.problem);
         return;
@@ -234,8 +231,8 @@ void EditorWindow::generateSteps()
 
 void EditorWindow::onConfirmClicked()
 {
-    const ConfirmDecision decision =
-        m_recorder.press(passThroughClipboard(m_box->text(), ClipboardAfter::Clear));
+    const ConfirmDecision decision
+        = m_recorder.press(passThroughClipboard(m_box->text(), ClipboardAfter::Clear));
     m_box->setEnabled(true);
     m_box->setFocus();
     if (decision == ConfirmDecision::LineBreak) {
@@ -270,8 +267,8 @@ void EditorWindow::onPrintTriggered()
     printer.setDocName(title);
     const std::optional<PrintChoice> choice = m_registry.dialogs().choosePrinter(this, printer);
     if (choice) {
-        const worksheet::Sheet sheet{title, {worksheet::fromDocument(title, *m_box->document())},
-                                     choice->withKey};
+        const worksheet::Sheet sheet{
+            title, {worksheet::fromDocument(title, *m_box->document())}, choice->withKey};
         if (worksheet::render(printer, sheet).isEmpty())
             m_registry.dialogs().warn(this, messages::warningTitle(), messages::cannotPrint());
     }

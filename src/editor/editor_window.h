@@ -69,7 +69,7 @@ private:
     QFrame* m_frame = nullptr;
     QAbstractButton* m_saveButton = nullptr;
     QAbstractButton* m_colourButton = nullptr;
-    Keypad* m_keypad = nullptr;  // owned by the frame
+    Keypad* m_keypad = nullptr;        // owned by the frame
     LiveCheck* m_liveCheck = nullptr;  // owned by the box
     QAction* m_generate = nullptr;
     QAction* m_printAction = nullptr;

@@ -18,7 +18,8 @@ std::vector<LineSpan> lineSpans(const QTextDocument& document)
         const QString text = block.text();
         int start = 0;
         for (int i = 0; i <= text.size(); ++i) {
-            if (i == text.size() || text.at(i) == QChar::LineSeparator || text.at(i) == QChar::ParagraphSeparator) {
+            if (i == text.size() || text.at(i) == QChar::LineSeparator
+                || text.at(i) == QChar::ParagraphSeparator) {
                 spans.push_back({block.position() + start, i - start});
                 start = i + 1;
             }

@@ -14,10 +14,16 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
 // A count as the message shows it: a blank, then the digits.
-QString count(int n) { return QLatin1Char(' ') + QString::number(n); }
+QString count(int n)
+{
+    return QLatin1Char(' ') + QString::number(n);
+}
 }  // namespace
 
-QString SolverSession::rightMessage() { return messages::rightStep(); }
+QString SolverSession::rightMessage()
+{
+    return messages::rightStep();
+}
 
 QString SolverSession::wrongMessage()
 {

@@ -24,13 +24,15 @@ StepsPlan planSteps(const QTextDocument& document, int caretPosition)
     }
     plan.expression = spans[std::size_t(index)];
     // The lines above the expression stay, so they count against the document's limit.
-    const arithmetic::Steps steps
-        = arithmetic::generateSteps(lines[std::size_t(index)], arithmetic::StepMode::School, rtf::kMaxLines - index);
+    const arithmetic::Steps steps = arithmetic::generateSteps(
+        lines[std::size_t(index)], arithmetic::StepMode::School, rtf::kMaxLines - index);
     if (!steps.ok()) {
         const QString message = QString::fromStdString(steps.problem.message);
-        plan.problem = steps.problem.column > 0
-                           ? QStringLiteral("Riga %1, colonna %2: %3").arg(index + 1).arg(steps.problem.column).arg(message)
-                           : QStringLiteral("Riga %1: %2").arg(index + 1).arg(message);
+        plan.problem = steps.problem.column > 0 ? QStringLiteral("Riga %1, colonna %2: %3")
+                                                      .arg(index + 1)
+                                                      .arg(steps.problem.column)
+                                                      .arg(message)
+                                                : QStringLiteral("Riga %1: %2").arg(index + 1).arg(message);
         return plan;
     }
     std::vector<arithmetic::Line> kept(lines.begin(), lines.begin() + index + 1);

@@ -14,10 +14,10 @@ namespace quintavia::exercise {
 // What "Genera i passaggi" would do to a document: the steps of the line under the caret, and
 // the lines after it that they would replace.
 struct StepsPlan {
-    QString problem;             // "Riga 2: manca una parentesi chiusa"; empty when the plan is good
+    QString problem;  // "Riga 2: manca una parentesi chiusa"; empty when the plan is good
     std::vector<arithmetic::Line> steps;
-    LineSpan expression;         // the line under the caret
-    int followingEnd = -1;       // end of the last line after it; -1 when none follows
+    LineSpan expression;    // the line under the caret
+    int followingEnd = -1;  // end of the last line after it; -1 when none follows
     bool ok() const { return problem.isEmpty(); }
     bool replacesLines() const { return followingEnd >= 0; }
 };

@@ -18,16 +18,15 @@ char32_t canonical(char32_t c)
     case U'x':
     case U'X':
     case U'*':
-    case U'\u00D7':  // ×
-    case U'\u22C5':  // ⋅
+    case U'\u00D7':        // ×
+    case U'\u22C5':        // ⋅
         return U'\u00B7';  // ·
-    case U'\u2212':  // −
-    case U'\u2013':  // –
+    case U'\u2212':        // −
+    case U'\u2013':        // –
         return U'-';
     case U'\u00F7':  // ÷
         return U':';
-    default:
-        return c;
+    default: return c;
     }
 }
 

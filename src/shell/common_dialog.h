@@ -14,7 +14,7 @@ class Dialogs;
 // name and the last colour from one use to the next, and forgets them when the window goes.
 class CommonDialog {
 public:
-    explicit CommonDialog(Dialogs& dialogs) : m_dialogs(dialogs) {}
+    explicit CommonDialog(Dialogs& dialogs) : m_dialogs(dialogs) { }
 
     // Each returns true when the user confirmed; fileName() / color() then hold the choice.
     // A cancelled dialog leaves them as they were.

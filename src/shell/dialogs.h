@@ -22,11 +22,11 @@ public:
 
     // `filter` is in the "description|pattern" notation, e.g. "file .rtf (Rich Text Format)|*.rtf".
     // Each returns the chosen path, or nothing when the dialog is cancelled.
-    virtual std::optional<QString> openFile(QWidget* parent, const QString& filter,
-                                            const QString& current) = 0;
+    virtual std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& current)
+        = 0;
     // Asks before an existing file is overwritten.
-    virtual std::optional<QString> saveFile(QWidget* parent, const QString& filter,
-                                            const QString& current) = 0;
+    virtual std::optional<QString> saveFile(QWidget* parent, const QString& filter, const QString& current)
+        = 0;
     // Opens on `current`; returns nothing when cancelled.
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& current) = 0;
 

@@ -21,8 +21,7 @@ std::optional<QString> runFileDialog(QWidget* parent, const QString& filter, con
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilter(toQtFilter(filter));
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (!current.isEmpty()) {
@@ -42,14 +41,12 @@ std::optional<QString> runFileDialog(QWidget* parent, const QString& filter, con
 
 }  // namespace
 
-std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& filter,
-                                           const QString& current)
+std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& filter, const QString& current)
 {
     return runFileDialog(parent, filter, current, QFileDialog::AcceptOpen);
 }
 
-std::optional<QString> QtDialogs::saveFile(QWidget* parent, const QString& filter,
-                                           const QString& current)
+std::optional<QString> QtDialogs::saveFile(QWidget* parent, const QString& filter, const QString& current)
 {
     // QFileDialog asks before overwriting an existing file unless told otherwise.
     return runFileDialog(parent, filter, current, QFileDialog::AcceptSave);
@@ -65,8 +62,7 @@ std::optional<QColor> QtDialogs::chooseColor(QWidget* parent, const QColor& curr
 
 bool QtDialogs::askYesNo(QWidget* parent, const QString& title, const QString& text)
 {
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes)
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
            == QMessageBox::Yes;
 }
 

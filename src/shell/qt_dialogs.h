@@ -8,10 +8,8 @@ namespace quintavia {
 // The dialogs as Qt draws them (in Italian once the program has loaded Qt's translation).
 class QtDialogs final : public Dialogs {
 public:
-    std::optional<QString> openFile(QWidget* parent, const QString& filter,
-                                    const QString& current) override;
-    std::optional<QString> saveFile(QWidget* parent, const QString& filter,
-                                    const QString& current) override;
+    std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& current) override;
+    std::optional<QString> saveFile(QWidget* parent, const QString& filter, const QString& current) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& current) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
     void warn(QWidget* parent, const QString& title, const QString& text) override;

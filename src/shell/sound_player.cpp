@@ -10,7 +10,7 @@
 
 namespace quintavia {
 
-SoundPlayer::SoundPlayer(SoundOutput& output) : m_output(output) {}
+SoundPlayer::SoundPlayer(SoundOutput& output) : m_output(output) { }
 
 QByteArray SoundPlayer::resource(int number)
 {

@@ -14,8 +14,8 @@ enum class Sound {
     Buzz = 103,     // a wrong step
     Chime = 104,    // a right step, a recorded step, the end after many helps
     Unused105 = 105,
-    Whoosh = 106,   // a working window or the about window opens
-    Tick = 107,     // every other command button
+    Whoosh = 106,  // a working window or the about window opens
+    Tick = 107,    // every other command button
     Unused108 = 108,
 };
 inline constexpr int kFirstSound = 101;

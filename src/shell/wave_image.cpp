@@ -60,7 +60,8 @@ namespace {
 // One sample in -1 .. 1 written in the device's format, machine byte order.
 void writeSample(char* out, double value, PcmFormat::Sample format)
 {
-    const auto scaled = [value](double full) { return std::lround(std::clamp(value * full, -full - 1, full)); };
+    const auto scaled
+        = [value](double full) { return std::lround(std::clamp(value * full, -full - 1, full)); };
     switch (format) {
     case PcmFormat::Sample::UInt8: {
         const quint8 v = static_cast<quint8>(scaled(127) + 128);
@@ -96,7 +97,8 @@ QByteArray convertSamples(QByteArrayView unsignedMono8, int sampleRate, const Pc
         // 128 is silence; 127 either side is full scale, as our sounds are made.
         return (static_cast<quint8>(unsignedMono8[qBound<qsizetype>(0, i, in - 1)]) - 128) / 127.0;
     };
-    const qsizetype frames = in == 0 ? 0 : qMax<qsizetype>(1, std::llround(double(in) * to.sampleRate / sampleRate));
+    const qsizetype frames
+        = in == 0 ? 0 : qMax<qsizetype>(1, std::llround(double(in) * to.sampleRate / sampleRate));
     const int frameBytes = to.channels * to.bytesPerSample();
     QByteArray out(frames * frameBytes, Qt::Uninitialized);
     for (qsizetype f = 0; f < frames; ++f) {

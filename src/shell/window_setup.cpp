@@ -110,8 +110,7 @@ bool removeCloseCommand(QWidget* window)
 
 bool closeCommandRemoved(const QWidget* window)
 {
-    return window
-           && window->findChild<CloseGuard*>(QLatin1String(kGuardName), Qt::FindDirectChildrenOnly);
+    return window && window->findChild<CloseGuard*>(QLatin1String(kGuardName), Qt::FindDirectChildrenOnly);
 }
 
 void prepareWindow(QWidget* window)

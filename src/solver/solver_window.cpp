@@ -5,29 +5,29 @@
 #include "document/clipboard_text.h"
 #include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
-#include "widgets/keypad.h"
-#include "widgets/rich_text_box.h"
 #include "shell/dialogs.h"
 #include "shell/sound_player.h"
 #include "shell/window_registry.h"
 #include "shell/window_setup.h"
 #include "ui/solver_layout.h"
 #include "ui/window_builder.h"
+#include "widgets/keypad.h"
+#include "widgets/rich_text_box.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
-#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
-#include <QtMath>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextFrame>
 #include <QTimer>
 #include <QToolButton>
+#include <QtMath>
 
 namespace quintavia {
 
@@ -87,8 +87,7 @@ QWidget* createSolverWindow(WindowRegistry& registry)
     return new SolverWindow(registry);
 }
 
-SolverWindow::SolverWindow(WindowRegistry& registry)
-    : m_registry(registry), m_dialog(registry.dialogs())
+SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_dialog(registry.dialogs())
 {
     prepareWindow(this);
 

@@ -1,12 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "shell/common_dialog.h"
 #include "exercise/solver_session.h"
+#include "shell/common_dialog.h"
 
 #include <QColor>
 #include <QWidget>
-
 
 class QFrame;
 class QLabel;

@@ -3,9 +3,9 @@
 #include "start/info_window.h"
 
 #include "shell/sound_player.h"
-#include "start/start_window.h"
 #include "shell/window_registry.h"
 #include "shell/window_setup.h"
+#include "start/start_window.h"
 #include "ui/info_layout.h"
 #include "ui/window_builder.h"
 

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "start/start_window.h"
 
-#include "start/info_window.h"
 #include "shell/sound_player.h"
 #include "shell/sound_switch.h"
 #include "shell/window_registry.h"
 #include "shell/window_setup.h"
+#include "start/info_window.h"
 #include "ui/start_layout.h"
 #include "ui/window_builder.h"
 
@@ -66,12 +66,8 @@ protected:
     {
         switch (event->type()) {
         case QEvent::Enter:
-        case QEvent::MouseMove:
-            static_cast<QWidget*>(watched)->setFocus(Qt::MouseFocusReason);
-            break;
-        case QEvent::MouseButtonPress:
-            closeInfo();
-            break;
+        case QEvent::MouseMove: static_cast<QWidget*>(watched)->setFocus(Qt::MouseFocusReason); break;
+        case QEvent::MouseButtonPress: closeInfo(); break;
         default: break;
         }
         return QWidget::eventFilter(watched, event);
@@ -84,8 +80,7 @@ protected:
     }
 
 private:
-    template <typename Handler>
-    void onClick(const char* name, Handler handler)
+    template <typename Handler> void onClick(const char* name, Handler handler)
     {
         if (auto* button = m_controls.get<QToolButton>(QLatin1String(name)))
             connect(button, &QToolButton::clicked, this, handler);

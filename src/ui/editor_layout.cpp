@@ -49,7 +49,8 @@ std::vector<ControlSpec> makeControls()
     frame.tabIndex = 5;
     controls.push_back(frame);
 
-    for (const ControlSpec& key : keypadControls(KeypadWindow::Editor, kFirstKeyRowTop, kInvioTabIndex, kInvioFontPoints))
+    for (const ControlSpec& key :
+         keypadControls(KeypadWindow::Editor, kFirstKeyRowTop, kInvioTabIndex, kInvioFontPoints))
         controls.push_back(key);
 
     // The live check's status line, in the free strip under the document box; not in the tab order.

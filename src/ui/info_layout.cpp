@@ -9,9 +9,17 @@ namespace quintavia::ui {
 namespace {
 
 constexpr auto kControls = std::to_array<ControlSpec>({
-    {.name = "cmdOK", .kind = ControlKind::Button, .left = 2820, .top = 2700, .width = 1395,
-     .height = 555, .tabIndex = 0, .picture = ":/pictures/ok_button.svg", .pictureWidth = 113,
-     .pictureHeight = 33, .accessibleName = "OK"},
+    {.name = "cmdOK",
+     .kind = ControlKind::Button,
+     .left = 2820,
+     .top = 2700,
+     .width = 1395,
+     .height = 555,
+     .tabIndex = 0,
+     .picture = ":/pictures/ok_button.svg",
+     .pictureWidth = 113,
+     .pictureHeight = 33,
+     .accessibleName = "OK"},
 });
 
 constexpr WindowSpec kInfo{
@@ -27,6 +35,9 @@ constexpr WindowSpec kInfo{
 
 }  // namespace
 
-const WindowSpec& infoLayout() { return kInfo; }
+const WindowSpec& infoLayout()
+{
+    return kInfo;
+}
 
 }  // namespace quintavia::ui

@@ -12,9 +12,9 @@
 
 namespace quintavia::ui {
 
-using widgets::twipsToPixels;
 using widgets::inchesToPixels;
 using widgets::pixelsToInches;
+using widgets::twipsToPixels;
 
 struct Rgb {
     int r = 0, g = 0, b = 0;
@@ -39,31 +39,31 @@ struct FontSpec {
 struct ControlSpec {
     const char* name;  // objectName, UTF-8 (e.g. "Cmd_più")
     ControlKind kind;
-    const char* caption = "";  // UTF-8, exact (blanks count)
+    const char* caption = "";                      // UTF-8, exact (blanks count)
     int left = 0, top = 0, width = 0, height = 0;  // twips, from the container's top-left
     std::optional<Rgb> background = std::nullopt;
     std::optional<Rgb> text = std::nullopt;
     FontSpec font = {};
-    int tabIndex = -1;          // -1: not in the tab order
-    const char* parent = "";    // "": the window's client area; otherwise the frame's name
-    const char* picture = "";   // resource path of an SVG, or ""
+    int tabIndex = -1;                // -1: not in the tab order
+    const char* parent = "";          // "": the window's client area; otherwise the frame's name
+    const char* picture = "";         // resource path of an SVG, or ""
     const char* pictureChecked = "";  // CheckBox only
-    int pictureWidth = 32;      // pixels
+    int pictureWidth = 32;            // pixels
     int pictureHeight = 32;
-    bool centred = false;       // Label: centre the text
-    bool onTop = false;         // stays above its overlapping siblings
-    bool handCursor = true;     // buttons and check boxes show the pointing hand
+    bool centred = false;             // Label: centre the text
+    bool onTop = false;               // stays above its overlapping siblings
+    bool handCursor = true;           // buttons and check boxes show the pointing hand
     const char* accessibleName = "";  // what a screen reader says; "" uses the caption
 };
 
 struct WindowSpec {
-    const char* name;     // objectName of the window class
-    const char* caption;  // title bar
+    const char* name;                       // objectName of the window class
+    const char* caption;                    // title bar
     int clientWidth = 0, clientHeight = 0;  // twips
     std::optional<Rgb> background = std::nullopt;
     const char* backgroundPicture = "";  // SVG drawn at its own size from the top-left corner
     int backgroundPictureWidth = 0, backgroundPictureHeight = 0;  // pixels
-    const char* icon = "";               // SVG
+    const char* icon = "";                                        // SVG
     FontSpec font = {12};
     std::span<const ControlSpec> controls = {};
 };

@@ -9,8 +9,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <QScreen>
 #include <QPixmapCache>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QSvgWidget>
 #include <QToolButton>
@@ -22,12 +22,14 @@ namespace quintavia::ui {
 
 namespace {
 
-QString utf8(const char* text) { return QString::fromUtf8(text ? text : ""); }
+QString utf8(const char* text)
+{
+    return QString::fromUtf8(text ? text : "");
+}
 
 QRect pixelRect(const ControlSpec& c)
 {
-    return {twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
-            twipsToPixels(c.height)};
+    return {twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width), twipsToPixels(c.height)};
 }
 
 QFont fontFor(const FontSpec& wanted, const QFont& base)
@@ -41,7 +43,10 @@ QFont fontFor(const FontSpec& wanted, const QFont& base)
     return font;
 }
 
-QString rgbCss(const Rgb& c) { return QStringLiteral("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b); }
+QString rgbCss(const Rgb& c)
+{
+    return QStringLiteral("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b);
+}
 
 // A face filled with the background colour, a raised edge that sinks when pressed, and a focus
 // mark that can always be seen.
@@ -52,12 +57,11 @@ QString buttonStyle(const ControlSpec& c)
     const QString light = face.lighter(150).name();
     const QString dark = face.darker(170).name();
     const QString text = c.text ? rgbCss(*c.text) : QStringLiteral("black");
-    return QStringLiteral(
-               "QToolButton { background-color: %1; color: %4; border: 2px solid;"
-               " border-color: %2 %3 %3 %2; padding: 0px; }"
-               "QToolButton:checked, QToolButton:pressed { border-color: %3 %2 %2 %3; }"
-               "QToolButton:disabled { color: #808080; }"
-               "QToolButton:focus { outline: none; border: 2px dashed black; }")
+    return QStringLiteral("QToolButton { background-color: %1; color: %4; border: 2px solid;"
+                          " border-color: %2 %3 %3 %2; padding: 0px; }"
+                          "QToolButton:checked, QToolButton:pressed { border-color: %3 %2 %2 %3; }"
+                          "QToolButton:disabled { color: #808080; }"
+                          "QToolButton:focus { outline: none; border: 2px dashed black; }")
         .arg(rgbCss(bg), light, dark, text);
 }
 
@@ -305,7 +309,10 @@ Controls buildWindow(QWidget* window, const WindowSpec& layout, const RichTextFa
         case ControlKind::CheckBox: w = makeButton(c, parent); break;
         case ControlKind::Label: w = makeLabel(c, parent); break;
         case ControlKind::Frame: w = makeFrame(c, parent); break;
-        case ControlKind::Image: w = makeImage(c, parent); images.push_back(w); break;
+        case ControlKind::Image:
+            w = makeImage(c, parent);
+            images.push_back(w);
+            break;
         case ControlKind::RichTextBox:
             w = makeRichText ? makeRichText(c, parent) : new QWidget(parent);
             if (c.background) {

@@ -17,8 +17,7 @@ namespace quintavia::ui {
 class Controls {
 public:
     QWidget* widget(const QString& name) const { return m_byName.value(name); }
-    template <typename T>
-    T* get(const QString& name) const { return qobject_cast<T*>(widget(name)); }
+    template <typename T> T* get(const QString& name) const { return qobject_cast<T*>(widget(name)); }
     void add(const QString& name, QWidget* w) { m_byName.insert(name, w); }
     const QHash<QString, QWidget*>& all() const { return m_byName; }
 

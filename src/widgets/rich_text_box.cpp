@@ -9,8 +9,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPaintEvent>
-#include <QScrollBar>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>

@@ -6,8 +6,17 @@
 namespace quintavia::widgets {
 
 // Layouts are written in twips (1440 to the inch), as designed; the screen has 96 pixels an inch.
-constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
-inline int inchesToPixels(double inches) { return qRound(inches * 96.0); }
-inline double pixelsToInches(int pixels) { return pixels / 96.0; }
+constexpr int twipsToPixels(int twips)
+{
+    return (twips + 7) / 15;
+}
+inline int inchesToPixels(double inches)
+{
+    return qRound(inches * 96.0);
+}
+inline double pixelsToInches(int pixels)
+{
+    return pixels / 96.0;
+}
 
 }  // namespace quintavia::widgets

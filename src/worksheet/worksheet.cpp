@@ -40,8 +40,11 @@ QFont sheetFont(qreal points, bool bold = false)
 class Pen {
 public:
     Pen(QPagedPaintDevice& device, QPainter& painter)
-        : m_device(device), m_painter(painter), m_unit(device.logicalDpiY() / 25.4),
-          m_width(device.width() / m_unit), m_height(device.height() / m_unit)
+        : m_device(device),
+          m_painter(painter),
+          m_unit(device.logicalDpiY() / 25.4),
+          m_width(device.width() / m_unit),
+          m_height(device.height() / m_unit)
     {
     }
 
@@ -133,8 +136,8 @@ void drawHeading(Pen& pen, const QString& title)
 
 void drawKeyHeading(Pen& pen, const QString& title)
 {
-    const QString text = title.isEmpty() ? QStringLiteral("Soluzioni")
-                                         : QStringLiteral("Soluzioni: %1").arg(title);
+    const QString text
+        = title.isEmpty() ? QStringLiteral("Soluzioni") : QStringLiteral("Soluzioni: %1").arg(title);
     pen.text(0, 8, text, sheetFont(kHeadingPoints, true), Qt::black);
     pen.advance(kHeadingHeight);
 }

@@ -16,8 +16,8 @@ namespace quintavia::worksheet {
 struct Run {
     QString text;
     QColor colour = Qt::black;
-    qreal points = 12;  // size in the document; the sheet scales it
-    int raiseTwips = 0; // above the baseline; negative lowers
+    qreal points = 12;   // size in the document; the sheet scales it
+    int raiseTwips = 0;  // above the baseline; negative lowers
 };
 using Line = QList<Run>;
 
@@ -28,8 +28,8 @@ struct LineWarning {
 };
 
 struct Exercise {
-    QString name;   // where it came from, shown in the key
-    QList<Line> lines;  // the expression, then the steps; blank lines dropped
+    QString name;            // where it came from, shown in the key
+    QList<Line> lines;       // the expression, then the steps; blank lines dropped
     QList<int> lineNumbers;  // each line's number in the document, from 1
     // What a check of the chain found; the sheet is printed all the same.
     QList<LineWarning> warnings;

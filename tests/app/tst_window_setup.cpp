@@ -87,16 +87,20 @@ void TestWindowSetup::enterPressesTheFocusedButton_data()
     QTest::addColumn<bool>("keypadEnter");
     QTest::addColumn<QList<int>>("sounds");
     QTest::addColumn<WindowKind>("shown");  // the window the click leaves on screen
-    QTest::newRow("start, Info") << WindowKind::Start << "cmdInfo" << false << QList<int>{106} << WindowKind::Info;
-    QTest::newRow("start, Risoluzione, keypad") << WindowKind::Start << "cmdQuintavia" << true << QList<int>{106}
-                                                << WindowKind::Solver;
-    QTest::newRow("start, sound switch: Space only") << WindowKind::Start << "Check1" << false << QList<int>{}
-                                                     << WindowKind::Start;
-    QTest::newRow("solver, Esci") << WindowKind::Solver << "Cmd_esci" << false << QList<int>{107} << WindowKind::Start;
-    QTest::newRow("editor, Nuova, keypad") << WindowKind::Editor << "cmdNuovo" << true << QList<int>{107}
-                                           << WindowKind::Editor;
-    QTest::newRow("editor, Esci") << WindowKind::Editor << "Cmd_esci" << false << QList<int>{107} << WindowKind::Start;
-    QTest::newRow("about, OK") << WindowKind::Info << "cmdOK" << false << QList<int>{107} << WindowKind::Start;
+    QTest::newRow("start, Info") << WindowKind::Start << "cmdInfo" << false << QList<int>{106}
+                                 << WindowKind::Info;
+    QTest::newRow("start, Risoluzione, keypad")
+        << WindowKind::Start << "cmdQuintavia" << true << QList<int>{106} << WindowKind::Solver;
+    QTest::newRow("start, sound switch: Space only")
+        << WindowKind::Start << "Check1" << false << QList<int>{} << WindowKind::Start;
+    QTest::newRow("solver, Esci") << WindowKind::Solver << "Cmd_esci" << false << QList<int>{107}
+                                  << WindowKind::Start;
+    QTest::newRow("editor, Nuova, keypad")
+        << WindowKind::Editor << "cmdNuovo" << true << QList<int>{107} << WindowKind::Editor;
+    QTest::newRow("editor, Esci") << WindowKind::Editor << "Cmd_esci" << false << QList<int>{107}
+                                  << WindowKind::Start;
+    QTest::newRow("about, OK") << WindowKind::Info << "cmdOK" << false << QList<int>{107}
+                               << WindowKind::Start;
 }
 
 void TestWindowSetup::enterPressesTheFocusedButton()

@@ -7,8 +7,7 @@
 
 namespace quintavia::testing {
 
-template <typename Draw>
-std::string randomNumber(Draw& draw)
+template <typename Draw> std::string randomNumber(Draw& draw)
 {
     switch (draw(6)) {
     case 0: return std::to_string(draw(10)) + ',' + std::to_string(1 + draw(99));
@@ -18,8 +17,7 @@ std::string randomNumber(Draw& draw)
     }
 }
 
-template <typename Draw>
-std::string randomExpression(Draw& draw, int depth = 0)
+template <typename Draw> std::string randomExpression(Draw& draw, int depth = 0)
 {
     static const char* const kOperations[] = {" + ", " - ", " x ", " · ", " : ", "/", "-", "+"};
     static const char kOpen[] = "([{";

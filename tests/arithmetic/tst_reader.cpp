@@ -17,7 +17,9 @@ QString valueText(const Reading& reading)
     switch (reading.kind) {
     case Reading::Kind::Valued: return QString::fromStdString(reading.value.written());
     case Reading::Kind::Faulty:
-        return QStringLiteral("%1: %2").arg(reading.problem.column).arg(QString::fromStdString(reading.problem.message));
+        return QStringLiteral("%1: %2")
+            .arg(reading.problem.column)
+            .arg(QString::fromStdString(reading.problem.message));
     case Reading::Kind::Text: break;
     }
     return QStringLiteral("testo");
@@ -38,48 +40,90 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("value");
-        QTest::newRow("integer") << "42" << "42";
-        QTest::newRow("decimal comma") << "3,25" << "3,25";
-        QTest::newRow("leading zeros are decimal") << "0177 + 09" << "186";
-        QTest::newRow("zeros after the comma") << "0,0625" << "0,0625";
-        QTest::newRow("thousands point") << "1.000" << "1000";
-        QTest::newRow("thousands and decimals") << "1.234.567,5" << "1234567,5";
-        QTest::newRow("blanks and tabs ignored") << " 3 +\t4 " << "7";
-        QTest::newRow("sum and difference left to right") << "10 - 4 + 3" << "9";
-        QTest::newRow("product before sum") << "2 + 3 x 4" << "14";
-        QTest::newRow("every multiplication sign") << "2 x 3 X 2 · 2 × 2 ⋅ 2 * 2" << "192";
-        QTest::newRow("division signs") << "100 : 5 ÷ 2" << "10";
-        QTest::newRow("minus signs of word processors") << "10 − 3 – 2" << "5";
-        QTest::newRow("division left to right") << "24 : 4 : 2" << "3";
-        QTest::newRow("fraction bar tighter than division") << "6 : 2/3" << "9";
-        QTest::newRow("fraction bar looser than power") << "3/4^2" << "0,1875";
-        QTest::newRow("fraction bars left to right") << "1/2/3" << "1/6";
-        QTest::newRow("power") << "3^2" << "9";
-        QTest::newRow("power of several digits") << "2^10" << "1024";
-        QTest::newRow("sign before power") << "-2^2" << "-4";
-        QTest::newRow("power of bracket") << "(-2)^2" << "4";
-        QTest::newRow("power of decimal") << "2,5^2" << "6,25";
-        QTest::newRow("power of fraction") << "(2/3)^2" << "4/9";
-        QTest::newRow("power zero") << "7^0" << "1";
-        QTest::newRow("zero to a power") << "0^5" << "0";
-        QTest::newRow("one to a huge power") << "1^99999999999" << "1";
-        QTest::newRow("minus one to a huge odd power") << "(-1)^99999999999" << "-1";
-        QTest::newRow("round brackets") << "(3 + 4) x 2" << "14";
-        QTest::newRow("three kinds nested") << "{[(1 + 2) x 3] - 4} : 5" << "1";
-        QTest::newRow("kinds in any order") << "[{(2)}] + ({[3]})" << "5";
-        QTest::newRow("sign opens the line") << "-3 + 5" << "2";
-        QTest::newRow("plus sign opens the line") << "+3" << "3";
-        QTest::newRow("sign after bracket") << "(-3 + 1) x 2" << "-4";
-        QTest::newRow("sign after multiplication") << "3 x -2" << "-6";
-        QTest::newRow("sign after minus") << "3 - -2" << "5";
-        QTest::newRow("sign after equals") << "= -4 + 1" << "-3";
-        QTest::newRow("leading equals") << "= 5 + 2" << "7";
-        QTest::newRow("trailing equals") << "3 + 4 =" << "7";
-        QTest::newRow("two members agree") << "3 + 4 = 7" << "7";
-        QTest::newRow("three members agree") << "= 2 x 3 = 6 = 12 : 2" << "6";
-        QTest::newRow("exact, not floating") << "0,1 + 0,2 - 0,3" << "0";
-        QTest::newRow("thirds add up") << "1/3 + 1/3 + 1/3" << "1";
-        QTest::newRow("no-break space is a blank") << "3\u00a0+\u00a04" << "7";
+        QTest::newRow("integer") << "42"
+                                 << "42";
+        QTest::newRow("decimal comma") << "3,25"
+                                       << "3,25";
+        QTest::newRow("leading zeros are decimal") << "0177 + 09"
+                                                   << "186";
+        QTest::newRow("zeros after the comma") << "0,0625"
+                                               << "0,0625";
+        QTest::newRow("thousands point") << "1.000"
+                                         << "1000";
+        QTest::newRow("thousands and decimals") << "1.234.567,5"
+                                                << "1234567,5";
+        QTest::newRow("blanks and tabs ignored") << " 3 +\t4 "
+                                                 << "7";
+        QTest::newRow("sum and difference left to right") << "10 - 4 + 3"
+                                                          << "9";
+        QTest::newRow("product before sum") << "2 + 3 x 4"
+                                            << "14";
+        QTest::newRow("every multiplication sign") << "2 x 3 X 2 · 2 × 2 ⋅ 2 * 2"
+                                                   << "192";
+        QTest::newRow("division signs") << "100 : 5 ÷ 2"
+                                        << "10";
+        QTest::newRow("minus signs of word processors") << "10 − 3 – 2"
+                                                        << "5";
+        QTest::newRow("division left to right") << "24 : 4 : 2"
+                                                << "3";
+        QTest::newRow("fraction bar tighter than division") << "6 : 2/3"
+                                                            << "9";
+        QTest::newRow("fraction bar looser than power") << "3/4^2"
+                                                        << "0,1875";
+        QTest::newRow("fraction bars left to right") << "1/2/3"
+                                                     << "1/6";
+        QTest::newRow("power") << "3^2"
+                               << "9";
+        QTest::newRow("power of several digits") << "2^10"
+                                                 << "1024";
+        QTest::newRow("sign before power") << "-2^2"
+                                           << "-4";
+        QTest::newRow("power of bracket") << "(-2)^2"
+                                          << "4";
+        QTest::newRow("power of decimal") << "2,5^2"
+                                          << "6,25";
+        QTest::newRow("power of fraction") << "(2/3)^2"
+                                           << "4/9";
+        QTest::newRow("power zero") << "7^0"
+                                    << "1";
+        QTest::newRow("zero to a power") << "0^5"
+                                         << "0";
+        QTest::newRow("one to a huge power") << "1^99999999999"
+                                             << "1";
+        QTest::newRow("minus one to a huge odd power") << "(-1)^99999999999"
+                                                       << "-1";
+        QTest::newRow("round brackets") << "(3 + 4) x 2"
+                                        << "14";
+        QTest::newRow("three kinds nested") << "{[(1 + 2) x 3] - 4} : 5"
+                                            << "1";
+        QTest::newRow("kinds in any order") << "[{(2)}] + ({[3]})"
+                                            << "5";
+        QTest::newRow("sign opens the line") << "-3 + 5"
+                                             << "2";
+        QTest::newRow("plus sign opens the line") << "+3"
+                                                  << "3";
+        QTest::newRow("sign after bracket") << "(-3 + 1) x 2"
+                                            << "-4";
+        QTest::newRow("sign after multiplication") << "3 x -2"
+                                                   << "-6";
+        QTest::newRow("sign after minus") << "3 - -2"
+                                          << "5";
+        QTest::newRow("sign after equals") << "= -4 + 1"
+                                           << "-3";
+        QTest::newRow("leading equals") << "= 5 + 2"
+                                        << "7";
+        QTest::newRow("trailing equals") << "3 + 4 ="
+                                         << "7";
+        QTest::newRow("two members agree") << "3 + 4 = 7"
+                                           << "7";
+        QTest::newRow("three members agree") << "= 2 x 3 = 6 = 12 : 2"
+                                             << "6";
+        QTest::newRow("exact, not floating") << "0,1 + 0,2 - 0,3"
+                                             << "0";
+        QTest::newRow("thirds add up") << "1/3 + 1/3 + 1/3"
+                                       << "1";
+        QTest::newRow("no-break space is a blank") << "3\u00a0+\u00a04"
+                                                   << "7";
     }
     void values()
     {
@@ -92,38 +136,70 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("unknown character") << "3 + a" << "5: carattere sconosciuto «a»";
-        QTest::newRow("unknown character after digits") << "3a" << "2: carattere sconosciuto «a»";
-        QTest::newRow("missing number at the end") << "3 +" << "4: manca un numero";
-        QTest::newRow("missing number between signs") << "3 + x 2" << "5: manca un numero";
-        QTest::newRow("two signs at the start") << "--3" << "2: manca un numero";
-        QTest::newRow("empty brackets") << "2 x ()" << "6: manca un numero";
-        QTest::newRow("empty member") << "3 == 3" << "4: manca un numero";
-        QTest::newRow("missing closing bracket") << "(3 + 4 x 2" << "11: manca una parentesi chiusa";
-        QTest::newRow("missing closing bracket before equals") << "(3 = 3" << "4: manca una parentesi chiusa";
-        QTest::newRow("wrong closing bracket") << "[(3 + 4] x 2" << "8: parentesi sbagliata: «]» chiude «(»";
-        QTest::newRow("closing bracket without opening") << "3 + 4)" << "6: parentesi chiusa senza quella aperta";
-        QTest::newRow("missing operation before bracket") << "3 (4)" << "3: manca un segno di operazione";
-        QTest::newRow("missing operation after bracket") << "(3) 4" << "5: manca un segno di operazione";
-        QTest::newRow("point not before three digits") << "1.00" << "2: punto fuori posto";
-        QTest::newRow("point before four digits") << "1.0000" << "2: punto fuori posto";
-        QTest::newRow("point after decimals") << "1,5.000" << "4: punto fuori posto";
-        QTest::newRow("lone point") << ".5" << "1: punto fuori posto";
-        QTest::newRow("comma without digit") << "3, + 1" << "2: manca una cifra dopo la virgola";
-        QTest::newRow("second comma") << "3,5,1" << "4: virgola fuori posto";
-        QTest::newRow("lone comma") << "3 + ,5" << "5: virgola fuori posto";
-        QTest::newRow("exponent without base") << "^2 + 3" << "1: esponente fuori posto";
-        QTest::newRow("exponent after sign") << "3 x ^2" << "5: esponente fuori posto";
-        QTest::newRow("division by zero") << "5 : (2 - 2)" << "3: divisione per zero";
-        QTest::newRow("fraction over zero") << "3/0" << "2: divisione per zero";
-        QTest::newRow("zero to zero") << "0^0 + 1" << "2: zero elevato a zero non ha valore";
-        QTest::newRow("bracket zero to zero") << "(1 - 1)^0" << "8: zero elevato a zero non ha valore";
-        QTest::newRow("huge power") << "9^99999999" << "2: numero troppo grande";
-        QTest::newRow("huge power of fraction") << "(1/3)^99999" << "6: numero troppo grande";
-        QTest::newRow("exponent of many digits") << "2^1234567890123" << "2: numero troppo grande";
-        QTest::newRow("power just too big") << "10^10000" << "3: numero troppo grande";
-        QTest::newRow("product too big") << "10^9999 x 10^9999" << "8: numero troppo grande";
-        QTest::newRow("members differ") << "3 + 4 = 8" << "7: dopo l'uguale vale 8, ma prima vale 7";
+        QTest::newRow("unknown character") << "3 + a"
+                                           << "5: carattere sconosciuto «a»";
+        QTest::newRow("unknown character after digits") << "3a"
+                                                        << "2: carattere sconosciuto «a»";
+        QTest::newRow("missing number at the end") << "3 +"
+                                                   << "4: manca un numero";
+        QTest::newRow("missing number between signs") << "3 + x 2"
+                                                      << "5: manca un numero";
+        QTest::newRow("two signs at the start") << "--3"
+                                                << "2: manca un numero";
+        QTest::newRow("empty brackets") << "2 x ()"
+                                        << "6: manca un numero";
+        QTest::newRow("empty member") << "3 == 3"
+                                      << "4: manca un numero";
+        QTest::newRow("missing closing bracket") << "(3 + 4 x 2"
+                                                 << "11: manca una parentesi chiusa";
+        QTest::newRow("missing closing bracket before equals") << "(3 = 3"
+                                                               << "4: manca una parentesi chiusa";
+        QTest::newRow("wrong closing bracket") << "[(3 + 4] x 2"
+                                               << "8: parentesi sbagliata: «]» chiude «(»";
+        QTest::newRow("closing bracket without opening") << "3 + 4)"
+                                                         << "6: parentesi chiusa senza quella aperta";
+        QTest::newRow("missing operation before bracket") << "3 (4)"
+                                                          << "3: manca un segno di operazione";
+        QTest::newRow("missing operation after bracket") << "(3) 4"
+                                                         << "5: manca un segno di operazione";
+        QTest::newRow("point not before three digits") << "1.00"
+                                                       << "2: punto fuori posto";
+        QTest::newRow("point before four digits") << "1.0000"
+                                                  << "2: punto fuori posto";
+        QTest::newRow("point after decimals") << "1,5.000"
+                                              << "4: punto fuori posto";
+        QTest::newRow("lone point") << ".5"
+                                    << "1: punto fuori posto";
+        QTest::newRow("comma without digit") << "3, + 1"
+                                             << "2: manca una cifra dopo la virgola";
+        QTest::newRow("second comma") << "3,5,1"
+                                      << "4: virgola fuori posto";
+        QTest::newRow("lone comma") << "3 + ,5"
+                                    << "5: virgola fuori posto";
+        QTest::newRow("exponent without base") << "^2 + 3"
+                                               << "1: esponente fuori posto";
+        QTest::newRow("exponent after sign") << "3 x ^2"
+                                             << "5: esponente fuori posto";
+        QTest::newRow("division by zero") << "5 : (2 - 2)"
+                                          << "3: divisione per zero";
+        QTest::newRow("fraction over zero") << "3/0"
+                                            << "2: divisione per zero";
+        QTest::newRow("zero to zero") << "0^0 + 1"
+                                      << "2: zero elevato a zero non ha valore";
+        QTest::newRow("bracket zero to zero") << "(1 - 1)^0"
+                                              << "8: zero elevato a zero non ha valore";
+        QTest::newRow("huge power") << "9^99999999"
+                                    << "2: numero troppo grande";
+        QTest::newRow("huge power of fraction") << "(1/3)^99999"
+                                                << "6: numero troppo grande";
+        QTest::newRow("exponent of many digits") << "2^1234567890123"
+                                                 << "2: numero troppo grande";
+        QTest::newRow("power just too big") << "10^10000"
+                                            << "3: numero troppo grande";
+        QTest::newRow("product too big") << "10^9999 x 10^9999"
+                                         << "8: numero troppo grande";
+        QTest::newRow("members differ") << "3 + 4 = 8"
+                                        << "7: dopo l'uguale vale 8, ma prima vale 7";
     }
     void problems()
     {
@@ -164,7 +240,8 @@ private Q_SLOTS:
         QTest::newRow("raised two is an exponent") << Line{{U'3', false}, {U'2', true}} << "9";
         QTest::newRow("ordinary two is a digit") << Line{{U'3', false}, {U'2', false}} << "32";
         QTest::newRow("raised blank ignored") << Line{{U'3', false}, {U' ', true}, {U'2', true}} << "9";
-        QTest::newRow("raised sign refused") << Line{{U'3', false}, {U'+', true}} << "2: in apice vanno solo cifre";
+        QTest::newRow("raised sign refused")
+            << Line{{U'3', false}, {U'+', true}} << "2: in apice vanno solo cifre";
     }
     void raisedFlags()
     {
@@ -177,19 +254,32 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("written");
-        QTest::newRow("negative integer") << "0 - 3" << "-3";
-        QTest::newRow("zero") << "-0" << "0";
-        QTest::newRow("half") << "1 : 2" << "0,5";
-        QTest::newRow("negative half") << "-1 : 2" << "-0,5";
-        QTest::newRow("trailing zero dropped") << "2,50" << "2,5";
-        QTest::newRow("six decimals") << "1 : 64" << "0,015625";
-        QTest::newRow("seven decimals become a fraction") << "1 : 128" << "1/128";
-        QTest::newRow("millionth") << "1 : 1000000" << "0,000001";
-        QTest::newRow("ten-millionth") << "1 : 10000000" << "1/10000000";
-        QTest::newRow("thirds") << "7 : 3" << "7/3";
-        QTest::newRow("negative fraction reduced") << "-4 : 6" << "-2/3";
-        QTest::newRow("whole fraction") << "6/3" << "2";
-        QTest::newRow("big integer") << "123456789012345678901234567890 x 10" << "1234567890123456789012345678900";
+        QTest::newRow("negative integer") << "0 - 3"
+                                          << "-3";
+        QTest::newRow("zero") << "-0"
+                              << "0";
+        QTest::newRow("half") << "1 : 2"
+                              << "0,5";
+        QTest::newRow("negative half") << "-1 : 2"
+                                       << "-0,5";
+        QTest::newRow("trailing zero dropped") << "2,50"
+                                               << "2,5";
+        QTest::newRow("six decimals") << "1 : 64"
+                                      << "0,015625";
+        QTest::newRow("seven decimals become a fraction") << "1 : 128"
+                                                          << "1/128";
+        QTest::newRow("millionth") << "1 : 1000000"
+                                   << "0,000001";
+        QTest::newRow("ten-millionth") << "1 : 10000000"
+                                       << "1/10000000";
+        QTest::newRow("thirds") << "7 : 3"
+                                << "7/3";
+        QTest::newRow("negative fraction reduced") << "-4 : 6"
+                                                   << "-2/3";
+        QTest::newRow("whole fraction") << "6/3"
+                                        << "2";
+        QTest::newRow("big integer") << "123456789012345678901234567890 x 10"
+                                     << "1234567890123456789012345678900";
     }
     void writing()
     {
@@ -207,7 +297,8 @@ private Q_SLOTS:
             << QString(4000, QLatin1Char('(')) + QLatin1Char('1') + QString(4000, QLatin1Char(')'))
             << "101: troppe parentesi una dentro l'altra";
         QTest::newRow("long sum") << QStringLiteral("1+").repeated(4999) + QLatin1Char('1') << "5000";
-        QTest::newRow("too long") << QStringLiteral("1+").repeated(12500) + QLatin1Char('1') << "1: riga troppo lunga";
+        QTest::newRow("too long") << QStringLiteral("1+").repeated(12500) + QLatin1Char('1')
+                                  << "1: riga troppo lunga";
         QTest::newRow("tower of powers") << QStringLiteral("((9^99)^99)^99") << "10: numero troppo grande";
     }
     void hostileLines()
@@ -248,10 +339,13 @@ private Q_SLOTS:
         QStringList found;
         for (std::size_t i = 0; i < verdicts.size(); ++i) {
             if (verdicts[i].status == LineVerdict::Status::Unreadable)
-                found << QStringLiteral("%1: %2: %3").arg(i + 1).arg(verdicts[i].problem.column)
+                found << QStringLiteral("%1: %2: %3")
+                             .arg(i + 1)
+                             .arg(verdicts[i].problem.column)
                              .arg(QString::fromStdString(verdicts[i].message()));
             else if (verdicts[i].flagged())
-                found << QStringLiteral("%1: %2").arg(i + 1).arg(QString::fromStdString(verdicts[i].message()));
+                found << QStringLiteral("%1: %2").arg(i + 1).arg(
+                    QString::fromStdString(verdicts[i].message()));
         }
         QCOMPARE(found, flags);
         QCOMPARE(firstFlagged(verdicts).has_value(), !flags.isEmpty());

@@ -16,7 +16,9 @@ QStringList chainOf(const QString& expression, StepMode mode, int maxLines = 100
 {
     const Steps steps = generateSteps(plainLine(expression.toStdString()), mode, maxLines);
     if (!steps.ok())
-        return {QStringLiteral("%1: %2").arg(steps.problem.column).arg(QString::fromStdString(steps.problem.message))};
+        return {QStringLiteral("%1: %2")
+                    .arg(steps.problem.column)
+                    .arg(QString::fromStdString(steps.problem.message))};
     QStringList lines;
     for (const Line& line : steps.lines)
         lines << QString::fromStdString(plainText(line));
@@ -31,8 +33,9 @@ QString chainFault(const std::string& expression, StepMode mode)
     const Steps steps = generateSteps(first, mode, 100000);
     if (reading.kind != Reading::Kind::Valued)
         return steps.ok() || steps.problem.message != reading.problem.message
-            ? QStringLiteral("problem not reported: %1").arg(QString::fromStdString(reading.problem.message))
-            : QString();
+                   ? QStringLiteral("problem not reported: %1")
+                         .arg(QString::fromStdString(reading.problem.message))
+                   : QString();
     if (!steps.ok())
         return QStringLiteral("refused: ") + QString::fromStdString(steps.problem.message);
     std::vector<Line> lines{first};
@@ -41,7 +44,9 @@ QString chainFault(const std::string& expression, StepMode mode)
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const QString text = QString::fromStdString(plainText(lines[i]));
         if (verdicts[i].status != LineVerdict::Status::Right)
-            return QStringLiteral("line %1 (%2): %3").arg(i + 1).arg(text, QString::fromStdString(verdicts[i].message()));
+            return QStringLiteral("line %1 (%2): %3")
+                .arg(i + 1)
+                .arg(text, QString::fromStdString(verdicts[i].message()));
         if (!text.startsWith(QLatin1String("= ")) || lines[i] == lines[i - 1])
             return QStringLiteral("line %1 is no step: %2").arg(i + 1).arg(text);
     }
@@ -68,7 +73,8 @@ private Q_SLOTS:
             << "(3^2 + 4) x 2 - 5" << QStringList{"= (9 + 4) x 2 - 5", "= 13 x 2 - 5", "= 26 - 5", "= 21"}
             << QStringList{"= (9 + 4) x 2 - 5", "= 13 x 2 - 5", "= 26 - 5", "= 21"};
         QTest::newRow("three kinds of brackets")
-            << "{[(1+2) x 3] - 4} : 5" << QStringList{"= {[3 x 3] - 4} : 5", "= {9 - 4} : 5", "= 5 : 5", "= 1"}
+            << "{[(1+2) x 3] - 4} : 5"
+            << QStringList{"= {[3 x 3] - 4} : 5", "= {9 - 4} : 5", "= 5 : 5", "= 1"}
             << QStringList{"= {[3 x 3] - 4} : 5", "= {9 - 4} : 5", "= 5 : 5", "= 1"};
         QTest::newRow("every innermost group in one step")
             << "(2^2 + 1) x (3 + 4)" << QStringList{"= (4 + 1) x 7", "= 5 x 7", "= 35"}
@@ -94,16 +100,16 @@ private Q_SLOTS:
             << "1/(4/6)" << QStringList{"= 1/(2/3)", "= 1,5"} << QStringList{"= 1/(2/3)", "= 1,5"};
         QTest::newRow("leading negative result drops its brackets")
             << "(1 - 4) x 2" << QStringList{"= -3 x 2", "= -6"} << QStringList{"= -3 x 2", "= -6"};
-        QTest::newRow("decimals")
-            << "2,5 x 4 - 1,25" << QStringList{"= 10 - 1,25", "= 8,75"} << QStringList{"= 10 - 1,25", "= 8,75"};
-        QTest::newRow("fractions")
-            << "1/2 + 2/3 x 3/4" << QStringList{"= 1/2 + 0,5", "= 1"} << QStringList{"= 1/2 + 0,5", "= 1"};
+        QTest::newRow("decimals") << "2,5 x 4 - 1,25" << QStringList{"= 10 - 1,25", "= 8,75"}
+                                  << QStringList{"= 10 - 1,25", "= 8,75"};
+        QTest::newRow("fractions") << "1/2 + 2/3 x 3/4" << QStringList{"= 1/2 + 0,5", "= 1"}
+                                   << QStringList{"= 1/2 + 0,5", "= 1"};
         QTest::newRow("reduced fraction result")
             << "(1 + 1/3) : 2" << QStringList{"= 4/3 : 2", "= 2/3"} << QStringList{"= 4/3 : 2", "= 2/3"};
         QTest::newRow("thousands point and middle dot kept as typed")
             << "1.000 · 2 + 3" << QStringList{"= 2000 + 3", "= 2003"} << QStringList{"= 2000 + 3", "= 2003"};
-        QTest::newRow("signs the keypad types")
-            << "6 × 2 ÷ 3 − 1" << QStringList{"= 4 - 1", "= 3"} << QStringList{"= 12 : 3 - 1", "= 4 - 1", "= 3"};
+        QTest::newRow("signs the keypad types") << "6 × 2 ÷ 3 − 1" << QStringList{"= 4 - 1", "= 3"}
+                                                << QStringList{"= 12 : 3 - 1", "= 4 - 1", "= 3"};
         QTest::newRow("sign before a power")
             << "-(2 + 3)^2" << QStringList{"= -5^2", "= -25"} << QStringList{"= -5^2", "= -25"};
         QTest::newRow("fraction bar done last")
@@ -125,11 +131,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("maxLines");
         QTest::addColumn<QString>("problem");
         QTest::newRow("text") << "Calcola:" << 100 << "0: la riga non contiene un'espressione";
-        QTest::newRow("two members") << "3 + 4 = 7" << 100 << "7: scrivi solo l'espressione, senza altri membri";
+        QTest::newRow("two members") << "3 + 4 = 7" << 100
+                                     << "7: scrivi solo l'espressione, senza altri membri";
         QTest::newRow("unreadable") << "(3 + 4" << 100 << "7: manca una parentesi chiusa";
         QTest::newRow("division by zero") << "3 : (2 - 2)" << 100 << "3: divisione per zero";
-        QTest::newRow("too many steps") << "(1 + 2) x 3 + 4" << 3
-                                        << "0: troppi passaggi: 3, ma il documento ne tiene al massimo 2";
+        QTest::newRow("too many steps")
+            << "(1 + 2) x 3 + 4" << 3 << "0: troppi passaggi: 3, ma il documento ne tiene al massimo 2";
         QTest::newRow("too long") << QStringLiteral("1+").repeated(1000) + QLatin1Char('1') << 100000
                                   << "0: espressione troppo lunga (più di 2000 caratteri)";
     }
@@ -170,7 +177,8 @@ private Q_SLOTS:
         for (int i = 0; i < 1500; ++i) {
             const std::string expression = quintavia::testing::randomExpression(draw);
             const QString fault = chainFault(expression, StepMode(mode));
-            QVERIFY2(fault.isEmpty(), qPrintable(QString::fromStdString(expression) + QLatin1String(": ") + fault));
+            QVERIFY2(fault.isEmpty(),
+                     qPrintable(QString::fromStdString(expression) + QLatin1String(": ") + fault));
         }
     }
 };

@@ -18,8 +18,8 @@ namespace {
 
 // One run of text for building documents; "\n" in the text starts a new block.
 struct Run {
-    Run(const QString& text = {}, qreal size = 12, bool bold = false, int raise = 0,
-        const QColor& color = {}, const QString& family = QStringLiteral("Comic Sans MS"))
+    Run(const QString& text = {}, qreal size = 12, bool bold = false, int raise = 0, const QColor& color = {},
+        const QString& family = QStringLiteral("Comic Sans MS"))
         : text(text), size(size), bold(bold), raise(raise), color(color), family(family)
     {
     }
@@ -65,9 +65,8 @@ QStringList describe(const QTextDocument& document)
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat f = it.fragment().charFormat();
-            const QString color = f.foreground().style() == Qt::NoBrush
-                                      ? QStringLiteral("-")
-                                      : f.foreground().color().name();
+            const QString color
+                = f.foreground().style() == Qt::NoBrush ? QStringLiteral("-") : f.foreground().color().name();
             for (const QChar c : it.fragment().text()) {
                 out << QStringLiteral("%1 %2pt %3 raise%4 %5 %6")
                            .arg(c)
@@ -137,22 +136,25 @@ void TestRtf::readsEachProducer_data()
 
     const QStringList richEdit{u"(32 + 4) · 2 - 5"_qs, u"= (9 + 4) · 2 - 5"_qs, u"= 13 · 2 - 5"_qs,
                                u"= 26 - 5"_qs, u"= 21"_qs};
-    QTest::newRow("rich-edit exponent") << "richedit.rtf" << richEdit << 0 << 2 << 8.0 << true
-                                        << 85 << "#0000ff" << "Comic Sans MS";
-    QTest::newRow("rich-edit base after exponent") << "richedit.rtf" << richEdit << 0 << 3 << 12.0
-                                                   << false << 0 << "#0000ff" << "Comic Sans MS";
-    QTest::newRow("rich-edit old colour table")
-        << "richedit_old.rtf" << QStringList{"53:52", "= 51", "= 5"} << 1 << 3 << 8.0 << false << 85
-        << "#008000" << "Comic Sans MS";
+    QTest::newRow("rich-edit exponent")
+        << "richedit.rtf" << richEdit << 0 << 2 << 8.0 << true << 85 << "#0000ff"
+        << "Comic Sans MS";
+    QTest::newRow("rich-edit base after exponent")
+        << "richedit.rtf" << richEdit << 0 << 3 << 12.0 << false << 0 << "#0000ff"
+        << "Comic Sans MS";
+    QTest::newRow("rich-edit old colour table") << "richedit_old.rtf" << QStringList{"53:52", "= 51", "= 5"}
+                                                << 1 << 3 << 8.0 << false << 85 << "#008000"
+                                                << "Comic Sans MS";
     const QStringList libre{u"[(23 è é ù · 4)]"_qs, u"= x2 + 1"_qs};
-    QTest::newRow("LibreOffice super") << "libreoffice.rtf" << libre << 0 << 3 << 8.0 << true << 85
-                                       << "" << "Comic Sans MS";
-    QTest::newRow("LibreOffice colour") << "libreoffice.rtf" << libre << 0 << 13 << 12.0 << false
-                                        << 0 << "#ff0000" << "Comic Sans MS";
-    QTest::newRow("LibreOffice sub") << "libreoffice.rtf" << libre << 1 << 3 << 12.0 << false << -85
-                                     << "" << "Comic Sans MS";
-    const QStringList pandoc{u"Espressione: 3 · 4 − 22 ≤ 10 \U0001F600"_qs,
-                             u"Vedi le regole e la nota."_qs, u"doppio è fine"_qs};
+    QTest::newRow("LibreOffice super") << "libreoffice.rtf" << libre << 0 << 3 << 8.0 << true << 85 << ""
+                                       << "Comic Sans MS";
+    QTest::newRow("LibreOffice colour")
+        << "libreoffice.rtf" << libre << 0 << 13 << 12.0 << false << 0 << "#ff0000"
+        << "Comic Sans MS";
+    QTest::newRow("LibreOffice sub") << "libreoffice.rtf" << libre << 1 << 3 << 12.0 << false << -85 << ""
+                                     << "Comic Sans MS";
+    const QStringList pandoc{u"Espressione: 3 · 4 − 22 ≤ 10 \U0001F600"_qs, u"Vedi le regole e la nota."_qs,
+                             u"doppio è fine"_qs};
     QTest::newRow("pandoc") << "pandoc.rtf" << pandoc << 0 << 22 << 12.0 << false << 85 << ""
                             << "Helvetica";
     const QStringList word{u"10 : 23 – 1"_qs, u"= 10 : 8 – 1č"_qs, u"a\tb"_qs, u"fine"_qs};
@@ -211,8 +213,8 @@ void TestRtf::readsText_data()
     QTest::newRow("symbol font empty byte") << QByteArray("{\\f5\\'80}") << u"\uFFFD"_qs;
     QTest::newRow("ansicpg") << QByteArray("{\\rtf1\\ansi\\ansicpg1250 \\'e8}") << u"č"_qs;
     QTest::newRow("pc 437") << QByteArray("{\\rtf1\\pc \\'82}") << u"é"_qs;
-    QTest::newRow("code page after a character") << QByteArray("{\\rtf1 \\'e8\\ansi\\ansicpg1251 \\'e8}")
-                                                 << u"èи"_qs;
+    QTest::newRow("code page after a character")
+        << QByteArray("{\\rtf1 \\'e8\\ansi\\ansicpg1251 \\'e8}") << u"èи"_qs;
     QTest::newRow("unknown code page") << QByteArray("{\\rtf1\\ansi\\ansicpg9999 \\'e8}") << u"è"_qs;
     QTest::newRow("par before line end") << QByteArray("A\\par\r\nB") << u"A\r\nB"_qs;
     QTest::newRow("par after line end") << QByteArray("A\r\n\\par B") << u"A\r\nB"_qs;
@@ -234,19 +236,19 @@ void TestRtf::readsText_data()
     QTest::newRow("negative u") << QByteArray("\\u-3913?") << u"\uF0B7"_qs;
     QTest::newRow("surrogate pair") << QByteArray("\\u-10179?\\u-8704?") << u"\U0001F600"_qs;
     QTest::newRow("lone surrogate") << QByteArray("\\u55357?x") << u"\uFFFDx"_qs;
-    QTest::newRow("lone surrogate before par") << QByteArray("a\\u55357?\\par b\\u55357?")
-                                               << u"a\uFFFD\r\nb\uFFFD"_qs;
+    QTest::newRow("lone surrogate before par")
+        << QByteArray("a\\u55357?\\par b\\u55357?") << u"a\uFFFD\r\nb\uFFFD"_qs;
     QTest::newRow("control characters dropped") << QByteArray("a\\u0?\\u13?\\u7?b") << u"ab"_qs;
     QTest::newRow("special symbols") << QByteArray("a\\~b\\-c\\_d\\tab e") << u"a\u00A0bc\u2011d\te"_qs;
     QTest::newRow("escapes") << QByteArray("\\{\\}\\\\") << u"{}\\"_qs;
     QTest::newRow("quotes and dashes") << QByteArray("\\lquote\\rquote\\emdash\\endash") << u"‘’—–"_qs;
     QTest::newRow("field result only")
         << QByteArray("{\\field{\\*\\fldinst{ HYPERLINK \"x\"}}{\\fldrslt abc}}") << u"abc"_qs;
-    QTest::newRow("skipped groups")
-        << QByteArray("{\\*\\unknown zz}{\\header H}{\\footer F}{\\footnote N}{\\pict 0102}"
-                      "{\\object{\\*\\objdata 01}{\\result R}}{\\stylesheet{S;}}{\\info{\\title T}}"
-                      "{\\listtext 1.}{\\pntext 2.}{\\*\\listtable{\\list X}}x")
-        << u"x"_qs;
+    QTest::newRow("skipped groups") << QByteArray(
+        "{\\*\\unknown zz}{\\header H}{\\footer F}{\\footnote N}{\\pict 0102}"
+        "{\\object{\\*\\objdata 01}{\\result R}}{\\stylesheet{S;}}{\\info{\\title T}}"
+        "{\\listtext 1.}{\\pntext 2.}{\\*\\listtable{\\list X}}x")
+                                    << u"x"_qs;
     QTest::newRow("star only after brace") << QByteArray("a\\*b") << u"ab"_qs;
     QTest::newRow("bin skips raw bytes") << QByteArray("\\bin4 {{}\\x") << u"x"_qs;
     QTest::newRow("bin in picture") << QByteArray("{\\pict\\bin3 }}}}y") << u"y"_qs;
@@ -285,21 +287,24 @@ void TestRtf::readsFormats_data()
     QTest::newRow("sub") << QByteArray("\\sub x") << 0 << 12.0 << false << -85 << "";
     QTest::newRow("explicit raise wins") << QByteArray("\\super\\up4 x") << 0 << 12.0 << false << 40 << "";
     QTest::newRow("nosupersub") << QByteArray("\\super x\\nosupersub y") << 1 << 12.0 << false << 0 << "";
-    QTest::newRow("group restores") << QByteArray("{\\b\\fs16\\up8\\cf1 2}3") << 1 << 12.0 << false << 0 << "";
-    QTest::newRow("plain resets") << QByteArray("\\b\\fs16\\up8\\cf1\\plain x") << 0 << 12.0 << false << 0 << "";
+    QTest::newRow("group restores") << QByteArray("{\\b\\fs16\\up8\\cf1 2}3") << 1 << 12.0 << false << 0
+                                    << "";
+    QTest::newRow("plain resets") << QByteArray("\\b\\fs16\\up8\\cf1\\plain x") << 0 << 12.0 << false << 0
+                                  << "";
     QTest::newRow("no fs is 12 pt") << QByteArray("x") << 0 << 12.0 << false << 0 << "";
     QTest::newRow("odd half-points") << QByteArray("\\fs25 x") << 0 << 12.5 << false << 0 << "";
     QTest::newRow("size clamped") << QByteArray("\\fs99999999999999999 x") << 0 << 1638.0 << false << 0 << "";
     QTest::newRow("fs0") << QByteArray("\\fs0 x") << 0 << 12.0 << false << 0 << "";
     QTest::newRow("b0") << QByteArray("\\b\\b0 x") << 0 << 12.0 << false << 0 << "";
     QTest::newRow("b1") << QByteArray("\\b1 x") << 0 << 12.0 << true << 0 << "";
-    QTest::newRow("colour after empty entry") << QByteArray("\\cf2 x") << 0 << 12.0 << false << 0 << "#0000ff";
+    QTest::newRow("colour after empty entry")
+        << QByteArray("\\cf2 x") << 0 << 12.0 << false << 0 << "#0000ff";
     QTest::newRow("cf0") << QByteArray("\\cf1\\cf0 x") << 0 << 12.0 << false << 0 << "";
     QTest::newRow("cf past the table") << QByteArray("\\cf9 x") << 0 << 12.0 << false << 0 << "";
     QTest::newRow("cf without a table") << QByteArray("{\\rtf1 \\cf1 x}") << 0 << 12.0 << false << 0 << "";
     QTest::newRow("table without empty entry")
-        << QByteArray("{\\rtf1{\\colortbl\\red1\\green2\\blue3;\\red4\\green5\\blue6;}\\cf1 x}") << 0
-        << 12.0 << false << 0 << "#040506";
+        << QByteArray("{\\rtf1{\\colortbl\\red1\\green2\\blue3;\\red4\\green5\\blue6;}\\cf1 x}") << 0 << 12.0
+        << false << 0 << "#040506";
     QTest::newRow("last colour without semicolon")
         << QByteArray("{\\rtf1{\\colortbl;\\red1\\green2\\blue3}\\cf1 x}") << 0 << 12.0 << false << 0
         << "#010203";
@@ -334,9 +339,12 @@ void TestRtf::badInputEndsInDocumentOrError_data()
     QTest::newRow("empty") << QByteArray() << QString() << u"vuoto"_qs;
     QTest::newRow("plain text") << QByteArray("3+4\r\n= 7") << QString() << u"non è in formato RTF"_qs;
     QTest::newRow("html") << QByteArray("<html>{\\rtf1 x}") << QString() << u"non è in formato RTF"_qs;
-    QTest::newRow("rtf later in the file") << QByteArray("x{\\rtf1 x}") << QString() << u"non è in formato RTF"_qs;
-    QTest::newRow("BOM and blanks first") << QByteArray("\xEF\xBB\xBF \r\n{\\rtf1 x}") << u"x"_qs << QString();
-    QTest::newRow("over 16 MiB") << head + QByteArray(16 * 1024 * 1024, 'x') << QString() << u"troppo grande"_qs;
+    QTest::newRow("rtf later in the file")
+        << QByteArray("x{\\rtf1 x}") << QString() << u"non è in formato RTF"_qs;
+    QTest::newRow("BOM and blanks first")
+        << QByteArray("\xEF\xBB\xBF \r\n{\\rtf1 x}") << u"x"_qs << QString();
+    QTest::newRow("over 16 MiB") << head + QByteArray(16 * 1024 * 1024, 'x') << QString()
+                                 << u"troppo grande"_qs;
     QTest::newRow("nesting too deep") << head + QByteArray(200000, '{') << QString() << u"annidati"_qs;
     QTest::newRow("deep but allowed")
         << head + QByteArray(900, '{') + "x" + QByteArray(900, '}') + "}" << u"x"_qs << QString();
@@ -346,16 +354,19 @@ void TestRtf::badInputEndsInDocumentOrError_data()
     QTest::newRow("bad hex") << QByteArray("{\\rtf1 a\\'zzb}") << u"azzb"_qs << QString();
     QTest::newRow("bin past the end") << QByteArray("{\\rtf1 x\\bin99999999999 abc") << u"x"_qs << QString();
     QTest::newRow("negative bin") << QByteArray("{\\rtf1 \\bin-5 x}") << u"x"_qs << QString();
-    QTest::newRow("long control word") << head + "\\" + QByteArray(100000, 'a') + " x}" << u"x"_qs << QString();
-    QTest::newRow("long parameter") << head + "\\fs" + QByteArray(100000, '9') + " x}" << u"x"_qs << QString();
+    QTest::newRow("long control word")
+        << head + "\\" + QByteArray(100000, 'a') + " x}" << u"x"_qs << QString();
+    QTest::newRow("long parameter") << head + "\\fs" + QByteArray(100000, '9') + " x}" << u"x"_qs
+                                    << QString();
     QTest::newRow("u out of range") << QByteArray("{\\rtf1 \\u99999999?x}") << u"x"_qs << QString();
     QTest::newRow("huge uc") << QByteArray("{\\rtf1 \\uc99999\\u233 abcdefghijklmnopqrstuvwxyz}")
                              << u"éqrstuvwxyz"_qs << QString();
-    QTest::newRow("binary junk") << head + QByteArray(1 << 20, '\xff') << QString() << u"riga troppo lunga"_qs;
+    QTest::newRow("binary junk") << head + QByteArray(1 << 20, '\xff') << QString()
+                                 << u"riga troppo lunga"_qs;
     QTest::newRow("many paragraphs") << head + QByteArray("\\par x").repeated(300000) << QString()
                                      << u"troppe righe"_qs;
-    QTest::newRow("many format changes") << head + QByteArray("\\b x\\b0 y").repeated(200000) << QString()
-                                         << u"riga troppo lunga"_qs;
+    QTest::newRow("many format changes")
+        << head + QByteArray("\\b x\\b0 y").repeated(200000) << QString() << u"riga troppo lunga"_qs;
     QTest::newRow("many fonts and colours")
         << head + "{\\fonttbl" + QByteArray("{\\f1 A;}").repeated(100000) + "}{\\colortbl"
                + QByteArray("\\red1;").repeated(100000) + "}x}"
@@ -386,13 +397,17 @@ void TestRtf::roundTripKeepsTextAndFormats_data()
     QTest::addColumn<QList<Run>>("runs");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("exponent 85 exact") << QList<Run>{{u"(3"_qs}, exponent(u"2"_qs), {u" + 4)"_qs}}
-                                       << u"(32 + 4)"_qs;
-    QTest::newRow("other raises") << QList<Run>{{u"a"_qs, 12, false, -85}, {u"b"_qs, 12, false, 60},
-                                               {u"c"_qs, 10, false, 200}, {u"d"_qs, 12, false, -30}}
+    QTest::newRow("exponent 85 exact")
+        << QList<Run>{{u"(3"_qs}, exponent(u"2"_qs), {u" + 4)"_qs}} << u"(32 + 4)"_qs;
+    QTest::newRow("other raises") << QList<Run>{{u"a"_qs, 12, false, -85},
+                                                {u"b"_qs, 12, false, 60},
+                                                {u"c"_qs, 10, false, 200},
+                                                {u"d"_qs, 12, false, -30}}
                                   << u"abcd"_qs;
-    QTest::newRow("colours") << QList<Run>{{u"r"_qs, 12, false, 0, Qt::red}, {u"b"_qs, 8, true, 85, Qt::blue},
-                                          {u"n"_qs}, {u"r"_qs, 12, false, 0, Qt::red}}
+    QTest::newRow("colours") << QList<Run>{{u"r"_qs, 12, false, 0, Qt::red},
+                                           {u"b"_qs, 8, true, 85, Qt::blue},
+                                           {u"n"_qs},
+                                           {u"r"_qs, 12, false, 0, Qt::red}}
                              << u"rbnr"_qs;
     QTest::newRow("sizes and bold") << QList<Run>{{u"a"_qs, 8}, {u"b"_qs, 10.5, true}, {u"c"_qs, 36}}
                                     << u"abc"_qs;
@@ -401,14 +416,14 @@ void TestRtf::roundTripKeepsTextAndFormats_data()
     QTest::newRow("empty middle line") << QList<Run>{{u"A\n\nB"_qs}} << u"A\r\n\r\nB"_qs;
     QTest::newRow("empty document") << QList<Run>{} << u""_qs;
     QTest::newRow("two empty lines") << QList<Run>{{u"\n"_qs}} << u"\r\n"_qs;
-    QTest::newRow("exponent ends a line") << QList<Run>{{u"3"_qs}, exponent(u"2\n"_qs), {u"= 9"_qs}}
-                                          << u"32\r\n= 9"_qs;
-    QTest::newRow("cp1252 and escapes") << QList<Run>{{u"è é ù · € {a} \\b\\"_qs}}
-                                        << u"è é ù · € {a} \\b\\"_qs;
+    QTest::newRow("exponent ends a line")
+        << QList<Run>{{u"3"_qs}, exponent(u"2\n"_qs), {u"= 9"_qs}} << u"32\r\n= 9"_qs;
+    QTest::newRow("cp1252 and escapes")
+        << QList<Run>{{u"è é ù · € {a} \\b\\"_qs}} << u"è é ù · € {a} \\b\\"_qs;
     QTest::newRow("outside cp1252") << QList<Run>{{u"α − ≤ č \U0001F600 \uFFFF"_qs}}
                                     << u"α − ≤ č \U0001F600 \uFFFF"_qs;
-    QTest::newRow("tab and no-break") << QList<Run>{{u"a\tb\u00A0c\u2011d\u00ADe"_qs}}
-                                      << u"a\tb\u00A0c\u2011d\u00ADe"_qs;
+    QTest::newRow("tab and no-break")
+        << QList<Run>{{u"a\tb\u00A0c\u2011d\u00ADe"_qs}} << u"a\tb\u00A0c\u2011d\u00ADe"_qs;
     QTest::newRow("spaces kept") << QList<Run>{{u"  x  "_qs}, exponent(u" "_qs), {u" \n "_qs}}
                                  << u"  x    \r\n "_qs;
     QTest::newRow("other font") << QList<Run>{{u"x"_qs, 12, false, 0, QColor(), u"Arial"_qs}, {u"y"_qs}}
@@ -435,13 +450,16 @@ void TestRtf::writesRichEditStyle_data()
     QTest::addColumn<QStringList>("contains");
     QTest::addColumn<QStringList>("lacks");
 
-    const QString header = u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1040{\\fonttbl{\\f0\\fnil\\fcharset0 Comic Sans MS;}}"_qs;
+    const QString header
+        = u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1040{\\fonttbl{\\f0\\fnil\\fcharset0 Comic Sans MS;}}"_qs;
     QTest::newRow("plain exercise") << QList<Run>{{u"3+4\n= 7"_qs}}
-                                    << QStringList{header, u"\\viewkind4\\uc1\\pard\\f0\\fs24 3+4\\par"_qs, u"= 7\\par"_qs}
+                                    << QStringList{header, u"\\viewkind4\\uc1\\pard\\f0\\fs24 3+4\\par"_qs,
+                                                   u"= 7\\par"_qs}
                                     << QStringList{u"colortbl"_qs, u"\\up"_qs, u"\\b"_qs};
     QTest::newRow("exponent and colour")
         << QList<Run>{{u"3"_qs, 12, false, 0, Qt::red}, {u"2"_qs, 8, true, 85, Qt::red}, {u"+1"_qs}}
-        << QStringList{u"{\\colortbl ;\\red255\\green0\\blue0;}"_qs, u"\\cf1 3\\fs16\\b\\up8 2\\fs24\\b0\\cf0\\up0 +1"_qs}
+        << QStringList{u"{\\colortbl ;\\red255\\green0\\blue0;}"_qs,
+                       u"\\cf1 3\\fs16\\b\\up8 2\\fs24\\b0\\cf0\\up0 +1"_qs}
         << QStringList{};
     QTest::newRow("lowered") << QList<Run>{{u"x"_qs, 12, false, -85}, {u"y"_qs, 12, false, -40}}
                              << QStringList{u"\\dn8 x\\dn4 y"_qs} << QStringList{};

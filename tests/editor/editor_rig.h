@@ -3,10 +3,10 @@
 #pragma once
 // What the editor tests share: the real window on the test harness, and short ways to press its
 // buttons and read its document box.
-#include "widgets/rich_text_box.h"
 #include "editor/editor_window.h"
 #include "shell/window_registry.h"
 #include "test_harness.h"
+#include "widgets/rich_text_box.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -32,8 +32,7 @@ struct EditorRig {
         QCoreApplication::processEvents();
     }
 
-    template <typename T = QWidget>
-    T* get(const char* name) const
+    template <typename T = QWidget> T* get(const char* name) const
     {
         return w->findChild<T*>(QString::fromUtf8(name));
     }

@@ -24,7 +24,10 @@ private Q_SLOTS:
 
 namespace {
 
-QLabel* status(const EditorRig& r) { return r.get<QLabel>("lblVerifica"); }
+QLabel* status(const EditorRig& r)
+{
+    return r.get<QLabel>("lblVerifica");
+}
 
 // Each line typed on the keyboard, Enter between them.
 void writeChain(EditorRig& r, const QStringList& lines)
@@ -44,10 +47,10 @@ void TestEditorArithmetic::liveCheckReportsTheFirstProblem_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("underlinedLine");  // from 0; -1: nothing underlined
     QTest::newRow("a right chain") << QStringList{"3 + 4 x 2", "= 3 + 8", "= 11"} << "" << -1;
-    QTest::newRow("a slip in line 3") << QStringList{"(3 + 4) x 2", "= 7 x 2", "= 21"}
-                                      << "Riga 3: vale 21, ma la riga 2 vale 14" << 2;
-    QTest::newRow("a missing bracket") << QStringList{"3 x 4", "= (3 x 4", "= 12"}
-                                       << "Riga 2: manca una parentesi chiusa" << 1;
+    QTest::newRow("a slip in line 3")
+        << QStringList{"(3 + 4) x 2", "= 7 x 2", "= 21"} << "Riga 3: vale 21, ma la riga 2 vale 14" << 2;
+    QTest::newRow("a missing bracket")
+        << QStringList{"3 x 4", "= (3 x 4", "= 12"} << "Riga 2: manca una parentesi chiusa" << 1;
     QTest::newRow("a title is skipped") << QStringList{"Calcola:", "2 + 2", "= 4"} << "" << -1;
 }
 
@@ -105,10 +108,10 @@ void TestEditorArithmetic::generatedStepsFollowTheExpression_data()
     QTest::addColumn<bool>("asked");
     QTest::newRow("nothing follows") << QStringList{"(2 + 3) x 4"} << 0 << true
                                      << "(2 + 3) x 4\r\n= 5 x 4\r\n= 20" << false;
-    QTest::newRow("old steps replaced") << QStringList{"2 x 3 + 1", "= 9"} << 0 << true
-                                        << "2 x 3 + 1\r\n= 6 + 1\r\n= 7" << true;
-    QTest::newRow("old steps kept on No") << QStringList{"2 x 3 + 1", "= 9"} << 0 << false
-                                          << "2 x 3 + 1\r\n= 9" << true;
+    QTest::newRow("old steps replaced")
+        << QStringList{"2 x 3 + 1", "= 9"} << 0 << true << "2 x 3 + 1\r\n= 6 + 1\r\n= 7" << true;
+    QTest::newRow("old steps kept on No")
+        << QStringList{"2 x 3 + 1", "= 9"} << 0 << false << "2 x 3 + 1\r\n= 9" << true;
     QTest::newRow("a title stays above") << QStringList{"Calcola:", "10 : 2 - 1"} << 1 << true
                                          << "Calcola:\r\n10 : 2 - 1\r\n= 5 - 1\r\n= 4" << false;
 }

@@ -39,8 +39,8 @@ QList<Glyph> glyphs(const QTextDocument& document)
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat f = fragment.charFormat();
-            const QColor colour = f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color()
-                                                                              : QColor(Qt::black);
+            const QColor colour
+                = f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color() : QColor(Qt::black);
             for (const QChar c : fragment.text())
                 result.append({c, colour, f.fontPointSize(), f.fontWeight() == QFont::Bold, raiseOf(f)});
         }
@@ -66,15 +66,35 @@ void TestEditorFile::savedFileReadsBackTheSame_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("formats");  // distinct character formats written
-    QTest::newRow("exponents and brackets")
-        << QStringList{"Cmd_graffa_aperta", "Cmd_quadra_aperta", "Cmd_tonda_aperta", "Cmd_2", "Cmd_cubo",
-                       "Cmd_più", "Cmd_1", "Cmd_tonda_chiusa", "Cmd_per", "Cmd_3", "cmd_prima", "cmd_alla0",
-                       "Cmd_quadra_chiusa", "Cmd_diviso", "Cmd_5", "Cmd_graffa_chiusa", "invio",
-                       "Cmd_4", "cmd_puntino", "Cmd_7", "Cmd_virgola", "Cmd_5", "cmd_slash", "Cmd_2"}
-        << QString::fromUtf8("{[(23+1)x310]:5}\r\n4·7,5/2") << 2;
+    QTest::newRow("exponents and brackets") << QStringList{"Cmd_graffa_aperta",
+                                                           "Cmd_quadra_aperta",
+                                                           "Cmd_tonda_aperta",
+                                                           "Cmd_2",
+                                                           "Cmd_cubo",
+                                                           "Cmd_più",
+                                                           "Cmd_1",
+                                                           "Cmd_tonda_chiusa",
+                                                           "Cmd_per",
+                                                           "Cmd_3",
+                                                           "cmd_prima",
+                                                           "cmd_alla0",
+                                                           "Cmd_quadra_chiusa",
+                                                           "Cmd_diviso",
+                                                           "Cmd_5",
+                                                           "Cmd_graffa_chiusa",
+                                                           "invio",
+                                                           "Cmd_4",
+                                                           "cmd_puntino",
+                                                           "Cmd_7",
+                                                           "Cmd_virgola",
+                                                           "Cmd_5",
+                                                           "cmd_slash",
+                                                           "Cmd_2"}
+                                            << QString::fromUtf8("{[(23+1)x310]:5}\r\n4·7,5/2") << 2;
     QTest::newRow("coloured selection and next text")
-        << QStringList{"Cmd_1", "Cmd_2", "Cmd_più", "Cmd_3", "select 1 3", "colour #c80000", "end",
-                       "colour #0000c8", "Cmd_uguale", "cmd_allanona", "invio", "Cmd_meno", "Cmd_6"}
+        << QStringList{"Cmd_1",          "Cmd_2",    "Cmd_più",        "Cmd_3",      "select 1 3",
+                       "colour #c80000", "end",      "colour #0000c8", "Cmd_uguale", "cmd_allanona",
+                       "invio",          "Cmd_meno", "Cmd_6"}
         << QString::fromUtf8("12+3=9\r\n-6") << 4;
     QTest::newRow("empty last line") << QStringList{"Cmd_8", "invio", "Cmd_0", "invio"} << "8\r\n0\r\n" << 1;
 }
@@ -128,8 +148,10 @@ void TestEditorFile::savedFileReadsBackTheSame()
     const QList<Glyph> read = glyphs(*r.box()->document());
     QCOMPARE(read.size(), written.size());
     for (qsizetype i = 0; i < read.size(); ++i)
-        QVERIFY2(read[i] == written[i],
-                 qPrintable(QStringLiteral("%1: %2 read as %3").arg(i).arg(describe(written[i]), describe(read[i]))));
+        QVERIFY2(
+            read[i] == written[i],
+            qPrintable(
+                QStringLiteral("%1: %2 read as %3").arg(i).arg(describe(written[i]), describe(read[i]))));
 }
 
 QUINTAVIA_TEST_MAIN(TestEditorFile)

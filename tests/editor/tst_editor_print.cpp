@@ -14,7 +14,10 @@ using test::EditorRig;
 
 namespace {
 
-QString fixture() { return QStringLiteral(QUINTAVIA_TEST_DATA "/editor/esercizio.rtf"); }
+QString fixture()
+{
+    return QStringLiteral(QUINTAVIA_TEST_DATA "/editor/esercizio.rtf");
+}
 
 // The menu a right click on the box opens, or null.
 QMenu* openContextMenu(EditorRig& r)
@@ -99,11 +102,13 @@ void TestEditorPrint::printsTheExerciseBeingEdited()
     if (cancel)
         return;
     const QString text = test::pdfText(pdf);
-    QCOMPARE(test::firstMissingInOrder(text, {title, QStringLiteral("Nome"), QStringLiteral("1.(2+3)x2")}), QString());
+    QCOMPARE(test::firstMissingInOrder(text, {title, QStringLiteral("Nome"), QStringLiteral("1.(2+3)x2")}),
+             QString());
     QCOMPARE(text.contains(QStringLiteral("5x2")), withKey);  // the step, only in the key
     if (withKey)
-        QCOMPARE(test::firstMissingInOrder(text, {QStringLiteral("Soluzioni"), QStringLiteral("(2+3)x2"),
-                                                  QStringLiteral("5x2")}), QString());
+        QCOMPARE(test::firstMissingInOrder(
+                     text, {QStringLiteral("Soluzioni"), QStringLiteral("(2+3)x2"), QStringLiteral("5x2")}),
+                 QString());
     QVERIFY(r.box()->hasFocus());
 }
 

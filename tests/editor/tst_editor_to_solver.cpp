@@ -21,8 +21,8 @@ const QList<QStringList> kLines = {
     {"Cmd_graffa_aperta", "Cmd_quadra_aperta", "Cmd_3", "Cmd_quadrato", "Cmd_meno", "Cmd_3",
      "Cmd_quadra_chiusa", "Cmd_per", "Cmd_2", "Cmd_graffa_chiusa", "Cmd_diviso", "Cmd_6"},
     // {[9 - 3]x2}:6
-    {"Cmd_graffa_aperta", "Cmd_quadra_aperta", "Cmd_9", "Cmd_meno", "Cmd_3", "Cmd_quadra_chiusa",
-     "Cmd_per", "Cmd_2", "Cmd_graffa_chiusa", "Cmd_diviso", "Cmd_6"},
+    {"Cmd_graffa_aperta", "Cmd_quadra_aperta", "Cmd_9", "Cmd_meno", "Cmd_3", "Cmd_quadra_chiusa", "Cmd_per",
+     "Cmd_2", "Cmd_graffa_chiusa", "Cmd_diviso", "Cmd_6"},
     // {6x2}:6
     {"Cmd_graffa_aperta", "Cmd_6", "Cmd_per", "Cmd_2", "Cmd_graffa_chiusa", "Cmd_diviso", "Cmd_6"},
     // 12:6
@@ -31,7 +31,8 @@ const QList<QStringList> kLines = {
     {"Cmd_2"},
 };
 
-const QString kPlainText = QStringLiteral("{[(1+2)2-3]x2}:6\r\n{[32-3]x2}:6\r\n{[9-3]x2}:6\r\n{6x2}:6\r\n12:6\r\n2");
+const QString kPlainText
+    = QStringLiteral("{[(1+2)2-3]x2}:6\r\n{[32-3]x2}:6\r\n{[9-3]x2}:6\r\n{6x2}:6\r\n12:6\r\n2");
 
 }  // namespace
 
@@ -89,7 +90,8 @@ void TestEditorToSolver::exerciseWrittenInTheEditorIsSolvedInTheSolver()
     auto* rtb1 = solver->findChild<RichTextBox*>(QStringLiteral("RTB1"));
     auto* rtb2 = solver->findChild<RichTextBox*>(QStringLiteral("RTB2"));
     auto* message = solver->findChild<QLabel*>(QStringLiteral("lblMessaggio"));
-    auto button = [&](const char* name) { return solver->findChild<QAbstractButton*>(QString::fromUtf8(name)); };
+    auto button
+        = [&](const char* name) { return solver->findChild<QAbstractButton*>(QString::fromUtf8(name)); };
     auto press = [&](const char* name) {
         QTest::mouseClick(button(name), Qt::LeftButton);
         QCoreApplication::processEvents();
@@ -111,9 +113,9 @@ void TestEditorToSolver::exerciseWrittenInTheEditorIsSolvedInTheSolver()
     QCOMPARE(message->text(), QString::fromUtf8("Il passaggio non è esatto. Correggi."));
     rtb2->selectAll();
     QTest::keyClick(rtb2, Qt::Key_Backspace);
-    for (const char* key : {"Cmd_graffa_aperta", "Cmd_quadra_aperta", "Cmd_3", "Cmd_quadrato", "Cmd_meno",
-                            "Cmd_3", "Cmd_quadra_chiusa", "Cmd_per", "Cmd_2", "Cmd_graffa_chiusa",
-                            "Cmd_diviso", "Cmd_6"})
+    for (const char* key :
+         {"Cmd_graffa_aperta", "Cmd_quadra_aperta", "Cmd_3", "Cmd_quadrato", "Cmd_meno", "Cmd_3",
+          "Cmd_quadra_chiusa", "Cmd_per", "Cmd_2", "Cmd_graffa_chiusa", "Cmd_diviso", "Cmd_6"})
         press(key);
     press("Cmd_invio");
     QCOMPARE(message->text(), QStringLiteral("Bravissimo"));

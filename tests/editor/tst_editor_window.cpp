@@ -15,10 +15,21 @@ using test::EditorRig;
 
 namespace {
 
-enum class Setup { Idle, AfterNuova, AfterModifica, AfterSalva, TypedAfterSalva, KeypadAfterSalva,
-                   InvioAfterSalva, ColourAfterSalva };
+enum class Setup {
+    Idle,
+    AfterNuova,
+    AfterModifica,
+    AfterSalva,
+    TypedAfterSalva,
+    KeypadAfterSalva,
+    InvioAfterSalva,
+    ColourAfterSalva
+};
 
-QString fixture(const QString& name) { return QStringLiteral(QUINTAVIA_TEST_DATA "/editor/") + name; }
+QString fixture(const QString& name)
+{
+    return QStringLiteral(QUINTAVIA_TEST_DATA "/editor/") + name;
+}
 
 // Copies a fixture into `dir` so the test may overwrite it.
 QString copyFixture(const QTemporaryDir& dir, const QString& name)
@@ -318,7 +329,8 @@ void TestEditorWindow::newOrOpenOverUnsavedWorkAsks_data()
     QTest::newRow("Nuova, Yes saves first") << "cmdNuovo" << true << false << "";
     QTest::newRow("Nuova, Yes then cancelled save keeps") << "cmdNuovo" << true << true << "8-1";
     QTest::newRow("Modifica, No opens") << "cmdModifica" << false << false << "(2+3)x2\r\n5x2\r\n10";
-    QTest::newRow("Modifica, Yes saves then opens") << "cmdModifica" << true << false << "(2+3)x2\r\n5x2\r\n10";
+    QTest::newRow("Modifica, Yes saves then opens")
+        << "cmdModifica" << true << false << "(2+3)x2\r\n5x2\r\n10";
     QTest::newRow("Modifica, Yes then cancelled save keeps") << "cmdModifica" << true << true << "8-1";
 }
 
@@ -336,7 +348,8 @@ void TestEditorWindow::newOrOpenOverUnsavedWorkAsks()
 
     r.h.dialogs.answerQuestion(yes);
     if (yes)
-        r.h.dialogs.answerSave(saveCancelled ? std::nullopt : std::optional<QString>(dir.filePath("prima.rtf")));
+        r.h.dialogs.answerSave(saveCancelled ? std::nullopt
+                                             : std::optional<QString>(dir.filePath("prima.rtf")));
     const bool goesOn = !(yes && saveCancelled);
     if (opens && goesOn)
         r.h.dialogs.answerOpen(copyFixture(dir, "esercizio.rtf"));
@@ -514,12 +527,18 @@ void TestEditorWindow::nameWithoutExtensionGetsRtf_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("saved");
-    QTest::newRow("no extension") << "prova" << "prova.rtf";
-    QTest::newRow("already rtf") << "prova.rtf" << "prova.rtf";
-    QTest::newRow("upper-case RTF kept") << "PROVA.RTF" << "PROVA.RTF";
-    QTest::newRow("trailing dot") << "prova." << "prova.rtf";
-    QTest::newRow("dot inside the name") << "esercizio 3.5" << "esercizio 3.5.rtf";
-    QTest::newRow("another extension") << "prova.txt" << "prova.txt.rtf";
+    QTest::newRow("no extension") << "prova"
+                                  << "prova.rtf";
+    QTest::newRow("already rtf") << "prova.rtf"
+                                 << "prova.rtf";
+    QTest::newRow("upper-case RTF kept") << "PROVA.RTF"
+                                         << "PROVA.RTF";
+    QTest::newRow("trailing dot") << "prova."
+                                  << "prova.rtf";
+    QTest::newRow("dot inside the name") << "esercizio 3.5"
+                                         << "esercizio 3.5.rtf";
+    QTest::newRow("another extension") << "prova.txt"
+                                       << "prova.txt.rtf";
 }
 
 void TestEditorWindow::nameWithoutExtensionGetsRtf()

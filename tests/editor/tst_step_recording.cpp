@@ -47,8 +47,8 @@ void TestStepRecording::invioEndsTheLineUnderTheLimit_data()
     const QString crlf = test::kCrLf;
     QTest::newRow("empty box") << "" << -1 << -1 << crlf << 1;
     QTest::newRow("expression only") << "(2+3)x4" << -1 << -1 << "(2+3)x4" + crlf << 1;
-    QTest::newRow("ending in a line break") << "A" + crlf + "B" + crlf << -1 << -1
-                                            << "A" + crlf + "B" + crlf + crlf << 3;
+    QTest::newRow("ending in a line break")
+        << "A" + crlf + "B" + crlf << -1 << -1 << "A" + crlf + "B" + crlf + crlf << 3;
     QTest::newRow("14 lines: the 15th") << numberedLines(14) << -1 << -1 << numberedLines(14) + crlf << 14;
     QTest::newRow("caret in the middle splits the line") << "12+34" << 2 << 2 << "12" + crlf + "+34" << 1;
     QTest::newRow("selection replaced by the break") << "12+34=46" << 2 << 5 << "12" + crlf + "=46" << 1;

@@ -24,7 +24,8 @@ private Q_SLOTS:
             << head + "3\\up8\\b\\fs16 2\\up0\\b0\\fs24  + 1\\par = 10}" << QStringList{"3^2 + 1", "= 10"};
         QTest::newRow("superscript") << head + "3{\\super 2} + 1}" << QStringList{"3^2 + 1"};
         QTest::newRow("lowered is not raised") << head + "3{\\dn4 2}}" << QStringList{"32"};
-        QTest::newRow("line break inside a paragraph") << head + "1 + 1\\line = 2}" << QStringList{"1 + 1", "= 2"};
+        QTest::newRow("line break inside a paragraph")
+            << head + "1 + 1\\line = 2}" << QStringList{"1 + 1", "= 2"};
     }
     void raisedCharacters()
     {
@@ -41,7 +42,8 @@ private Q_SLOTS:
     // A generated chain saved and read again gives the same lines, in the keypad's formats.
     void documentOfLines()
     {
-        const std::vector<arithmetic::Line> lines{arithmetic::plainLine("(3^2 + 4) · 2"), arithmetic::plainLine("= 13 · 2"),
+        const std::vector<arithmetic::Line> lines{arithmetic::plainLine("(3^2 + 4) · 2"),
+                                                  arithmetic::plainLine("= 13 · 2"),
                                                   arithmetic::plainLine("= 26")};
         const auto document = exercise::documentOfLines(lines);
         const QByteArray bytes = rtf::write(*document);

@@ -54,14 +54,22 @@ void TestRules::equivalentSigns_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("match");
-    QTest::newRow("x for middle dot") << "5 x 4" << "5 · 4" << true;
-    QTest::newRow("capital X, star, times, dot operator") << "2X3*4×5⋅6" << "2·3·4·5·6" << true;
-    QTest::newRow("minus signs of word processors") << "7 - 2 − 1 – 1" << "7 - 2 - 1 - 1" << true;
-    QTest::newRow("obelus for colon") << "8 : 2" << "8 ÷ 2" << true;
-    QTest::newRow("plus is no minus") << "7 + 2" << "7 - 2" << false;
-    QTest::newRow("colon is no fraction bar") << "8 : 2" << "8 / 2" << false;
-    QTest::newRow("x is no plus") << "5 x 4" << "5 + 4" << false;
-    QTest::newRow("decimal comma is no point") << "2,5" << "2.5" << false;
+    QTest::newRow("x for middle dot") << "5 x 4"
+                                      << "5 · 4" << true;
+    QTest::newRow("capital X, star, times, dot operator") << "2X3*4×5⋅6"
+                                                          << "2·3·4·5·6" << true;
+    QTest::newRow("minus signs of word processors") << "7 - 2 − 1 – 1"
+                                                    << "7 - 2 - 1 - 1" << true;
+    QTest::newRow("obelus for colon") << "8 : 2"
+                                      << "8 ÷ 2" << true;
+    QTest::newRow("plus is no minus") << "7 + 2"
+                                      << "7 - 2" << false;
+    QTest::newRow("colon is no fraction bar") << "8 : 2"
+                                              << "8 / 2" << false;
+    QTest::newRow("x is no plus") << "5 x 4"
+                                  << "5 + 4" << false;
+    QTest::newRow("decimal comma is no point") << "2,5"
+                                               << "2.5" << false;
 }
 
 void TestRules::equivalentSigns()
@@ -74,13 +82,17 @@ void TestRules::equivalentSigns()
 
 void TestRules::raisedDigitsCount_data()
 {
-    QTest::addColumn<QString>("typed");     // plain notation: ^ raises the digits after it
+    QTest::addColumn<QString>("typed");  // plain notation: ^ raises the digits after it
     QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("match");
-    QTest::newRow("raised as the teacher's") << "3^2 + 1" << "3^2+1" << true;
-    QTest::newRow("32 for 3 squared") << "32 + 1" << "3^2 + 1" << false;
-    QTest::newRow("3 squared for 32") << "3^2" << "32" << false;
-    QTest::newRow("only the 1 of 10 raised") << "2^1 0" << "2^10" << false;
+    QTest::newRow("raised as the teacher's") << "3^2 + 1"
+                                             << "3^2+1" << true;
+    QTest::newRow("32 for 3 squared") << "32 + 1"
+                                      << "3^2 + 1" << false;
+    QTest::newRow("3 squared for 32") << "3^2"
+                                      << "32" << false;
+    QTest::newRow("only the 1 of 10 raised") << "2^1 0"
+                                             << "2^10" << false;
 }
 
 void TestRules::raisedDigitsCount()
@@ -217,12 +229,18 @@ void TestRules::fileNameCompletion_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
-    QTest::newRow("bare name") << "/tmp/quadrati" << "/tmp/quadrati.rtf";
-    QTest::newRow("already .rtf") << "/tmp/q.rtf" << "/tmp/q.rtf";
-    QTest::newRow("upper case extension") << "/tmp/q.RTF" << "/tmp/q.RTF";
-    QTest::newRow("other extension") << "/tmp/q.txt" << "/tmp/q.txt.rtf";
-    QTest::newRow("trailing dots dropped") << "/tmp/q.." << "/tmp/q.rtf";
-    QTest::newRow("a folder") << "/tmp/" << "/tmp/";
+    QTest::newRow("bare name") << "/tmp/quadrati"
+                               << "/tmp/quadrati.rtf";
+    QTest::newRow("already .rtf") << "/tmp/q.rtf"
+                                  << "/tmp/q.rtf";
+    QTest::newRow("upper case extension") << "/tmp/q.RTF"
+                                          << "/tmp/q.RTF";
+    QTest::newRow("other extension") << "/tmp/q.txt"
+                                     << "/tmp/q.txt.rtf";
+    QTest::newRow("trailing dots dropped") << "/tmp/q.."
+                                           << "/tmp/q.rtf";
+    QTest::newRow("a folder") << "/tmp/"
+                              << "/tmp/";
 }
 
 void TestRules::fileNameCompletion()

@@ -122,7 +122,10 @@ static int fdFault(const char* call, int fd)
     return fdPath(fd, path, sizeof path) ? faultFor(call, path) : 0;
 }
 
-static int writesTo(int flags) { return (flags & (O_WRONLY | O_RDWR | O_CREAT | O_TRUNC)) != 0; }
+static int writesTo(int flags)
+{
+    return (flags & (O_WRONLY | O_RDWR | O_CREAT | O_TRUNC)) != 0;
+}
 
 static int openFault(int dirfd, const char* path, int flags)
 {
@@ -141,7 +144,11 @@ static int renameFault(int dirfd, const char* path)
 }
 
 #define NEXT(name) ((name##_fn)dlsym(RTLD_NEXT, #name))
-#define FAIL_WITH(e) do { errno = (e); return -1; } while (0)
+#define FAIL_WITH(e)                                                                                         \
+    do {                                                                                                     \
+        errno = (e);                                                                                         \
+        return -1;                                                                                           \
+    } while (0)
 
 static mode_t modeOf(int flags, va_list args)
 {

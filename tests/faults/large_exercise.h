@@ -24,7 +24,8 @@ inline void fillLargeExercise(QTextDocument& document, int variant)
             format.setForeground(colours[(run + line + variant) % 4]);
             if (run % 5 == 4)
                 setRaise(format, 60);
-            cursor.insertText(QString::number((run * 7 + line + variant) % 1000) + QStringLiteral("+"), format);
+            cursor.insertText(QString::number((run * 7 + line + variant) % 1000) + QStringLiteral("+"),
+                              format);
         }
     }
     cursor.endEditBlock();

@@ -46,7 +46,8 @@ void TestKillDuringSave::targetIsAlwaysOneWholeVersion()
         f.write(versions[0]);
     }
     const int rounds = qEnvironmentVariableIntValue("QUINTAVIA_KILL_ROUNDS") > 0
-                           ? qEnvironmentVariableIntValue("QUINTAVIA_KILL_ROUNDS") : 200;
+                           ? qEnvironmentVariableIntValue("QUINTAVIA_KILL_ROUNDS")
+                           : 200;
     QRandomGenerator random(20260515);
     int seen[2] = {0, 0};
     QSet<QString> leftovers;
@@ -61,11 +62,13 @@ void TestKillDuringSave::targetIsAlwaysOneWholeVersion()
                  qPrintable(QString::fromLocal8Bit(child.readAllStandardError())));
 
         QFile f(target);
-        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(QStringLiteral("round %1: file missing").arg(round)));
+        QVERIFY2(f.open(QIODevice::ReadOnly),
+                 qPrintable(QStringLiteral("round %1: file missing").arg(round)));
         const QByteArray now = f.readAll();
         const int version = now == versions[0] ? 0 : now == versions[1] ? 1 : -1;
-        QVERIFY2(version >= 0, qPrintable(QStringLiteral("round %1: %2 bytes, neither version")
-                                              .arg(round).arg(now.size())));
+        QVERIFY2(
+            version >= 0,
+            qPrintable(QStringLiteral("round %1: %2 bytes, neither version").arg(round).arg(now.size())));
         ++seen[version];
         for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)) {
             if (name != QLatin1String("grande.rtf")) {
@@ -74,8 +77,8 @@ void TestKillDuringSave::targetIsAlwaysOneWholeVersion()
             }
         }
     }
-    qInfo("%d rounds: old version %d times, new %d times; %d temporary files left by the kills",
-          rounds, seen[0], seen[1], int(leftovers.size()));
+    qInfo("%d rounds: old version %d times, new %d times; %d temporary files left by the kills", rounds,
+          seen[0], seen[1], int(leftovers.size()));
     // Kills that all fall before or between saves would prove nothing.
     QVERIFY(seen[0] > 0 && seen[1] > 0);
 }

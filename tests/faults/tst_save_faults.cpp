@@ -84,11 +84,13 @@ void TestSaveFaults::failedCallKeepsTheOldFileAndTheWork_data()
     };
     for (const auto& [call, step] : calls) {
         for (const auto& [error, cause] : errors)
-            QTest::addRow("%s %s", qPrintable(call), qPrintable(error)) << call << error << 0 << false << step + cause + '.';
+            QTest::addRow("%s %s", qPrintable(call), qPrintable(error))
+                << call << error << 0 << false << step + cause + '.';
     }
     // The disk fills up half-way through a large document.
     QTest::newRow("write ENOSPC half-way")
-        << "write" << "ENOSPC" << 0 << true << "Impossibile scrivere il file: spazio esaurito sul disco.";
+        << "write"
+        << "ENOSPC" << 0 << true << "Impossibile scrivere il file: spazio esaurito sul disco.";
 }
 
 void TestSaveFaults::failedCallKeepsTheOldFileAndTheWork()

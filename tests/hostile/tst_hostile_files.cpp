@@ -54,20 +54,24 @@ private Q_SLOTS:
 void TestHostileFiles::answeredQuicklyAndLightly_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("error");      // empty: the file is read
-    QTest::addColumn<int>("lines");           // when read
-    QTest::newRow("100 MiB") << "grande.rtf" << "Il file è troppo grande (più di 16 MiB)." << 0;
-    QTest::newRow("a million lines")
-        << "righe.rtf" << "Il file ha troppe righe per un esercizio (più di 10000)." << 0;
-    QTest::newRow("100,000 nested groups")
-        << "gruppi.rtf" << "Il file RTF è danneggiato: troppi gruppi annidati." << 0;
-    QTest::newRow("50 MiB \\bin claim") << "bin.rtf" << "" << 1;
-    QTest::newRow("10 MB line") << "riga_lunga.rtf"
-                                << "Il file ha una riga troppo lunga per un esercizio (più di 10000 caratteri)."
-                                << 0;
+    QTest::addColumn<QString>("error");  // empty: the file is read
+    QTest::addColumn<int>("lines");      // when read
+    QTest::newRow("100 MiB") << "grande.rtf"
+                             << "Il file è troppo grande (più di 16 MiB)." << 0;
+    QTest::newRow("a million lines") << "righe.rtf"
+                                     << "Il file ha troppe righe per un esercizio (più di 10000)." << 0;
+    QTest::newRow("100,000 nested groups") << "gruppi.rtf"
+                                           << "Il file RTF è danneggiato: troppi gruppi annidati." << 0;
+    QTest::newRow("50 MiB \\bin claim") << "bin.rtf"
+                                        << "" << 1;
+    QTest::newRow("10 MB line")
+        << "riga_lunga.rtf"
+        << "Il file ha una riga troppo lunga per un esercizio (più di 10000 caratteri)." << 0;
     QTest::newRow("too much text")
-        << "testo.rtf" << "Il file contiene troppo testo per un esercizio (più di 200000 caratteri)." << 0;
-    QTest::newRow("as much text as allowed") << "al_limite.rtf" << "" << 20;
+        << "testo.rtf"
+        << "Il file contiene troppo testo per un esercizio (più di 200000 caratteri)." << 0;
+    QTest::newRow("as much text as allowed") << "al_limite.rtf"
+                                             << "" << 20;
 }
 
 void TestHostileFiles::answeredQuicklyAndLightly()

@@ -167,9 +167,21 @@ static double frameValue(const QByteArray& out, qsizetype frame, const PcmFormat
         *channelsAgree = *channelsAgree && std::memcmp(at, at + c * bytes, bytes) == 0;
     switch (format.sample) {
     case PcmFormat::Sample::UInt8: return (static_cast<quint8>(*at) - 128) / 127.0;
-    case PcmFormat::Sample::Int16: { qint16 v; std::memcpy(&v, at, 2); return v / 32767.0; }
-    case PcmFormat::Sample::Int32: { qint32 v; std::memcpy(&v, at, 4); return v / 2147483647.0; }
-    case PcmFormat::Sample::Float: { float v; std::memcpy(&v, at, 4); return v; }
+    case PcmFormat::Sample::Int16: {
+        qint16 v;
+        std::memcpy(&v, at, 2);
+        return v / 32767.0;
+    }
+    case PcmFormat::Sample::Int32: {
+        qint32 v;
+        std::memcpy(&v, at, 4);
+        return v / 2147483647.0;
+    }
+    case PcmFormat::Sample::Float: {
+        float v;
+        std::memcpy(&v, at, 4);
+        return v;
+    }
     }
     return 0;
 }
@@ -194,7 +206,9 @@ void TestSoundResources::convertedForAnyDevice()
     };
     for (const PcmFormat& format : formats) {
         const QString what = QStringLiteral("%1 channels, %2 Hz, %3 bytes")
-                                 .arg(format.channels).arg(format.sampleRate).arg(format.bytesPerSample());
+                                 .arg(format.channels)
+                                 .arg(format.sampleRate)
+                                 .arg(format.bytesPerSample());
         const QByteArray out = convertSamples(in, sampleRate, format);
         const qsizetype frames = std::llround(double(in.size()) * format.sampleRate / sampleRate);
         QCOMPARE(out.size(), frames * format.channels * format.bytesPerSample());
@@ -211,7 +225,9 @@ void TestSoundResources::convertedForAnyDevice()
         if (format.sampleRate == sampleRate) {
             // Unresampled, every sample keeps its value.
             for (qsizetype f = 0; f < frames; ++f)
-                QVERIFY2(qAbs(frameValue(out, f, format, &channelsAgree) - (static_cast<quint8>(in[f]) - 128) / 127.0) < 1e-4,
+                QVERIFY2(qAbs(frameValue(out, f, format, &channelsAgree)
+                              - (static_cast<quint8>(in[f]) - 128) / 127.0)
+                             < 1e-4,
                          qPrintable(what));
         }
     }

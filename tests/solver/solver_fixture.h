@@ -3,9 +3,9 @@
 #pragma once
 // Drives a real solver window: opens exercises through the scripted dialog, types answers and
 // clicks its buttons.
-#include "widgets/rich_text_box.h"
 #include "solver/solver_window.h"
 #include "test_harness.h"
+#include "widgets/rich_text_box.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -52,19 +52,19 @@ void TestSolverKeypad::keysTypeWithTheirFormat_data()
     QTest::newRow("exponent then digit")
         << QStringList{"Cmd_quadrato", "Cmd_3"} << "23" << QStringList{raised, "12//0"};
     QTest::newRow("two-digit exponent")
-        << QStringList{"Cmd_5", "cmd_prima", "cmd_alla0"} << "510"
-        << QStringList{"12//0", raised, raised};
-    QTest::newRow("backspace after exponent")
-        << QStringList{"Cmd_5", "Cmd_cubo", "Cmd_backspace", "Cmd_4"} << "54"
-        << QStringList{"12//0", "12//0"};
+        << QStringList{"Cmd_5", "cmd_prima", "cmd_alla0"} << "510" << QStringList{"12//0", raised, raised};
+    QTest::newRow("backspace after exponent") << QStringList{"Cmd_5", "Cmd_cubo", "Cmd_backspace", "Cmd_4"}
+                                              << "54" << QStringList{"12//0", "12//0"};
     QTest::newRow("x and middle dot")
-        << QStringList{"Cmd_2", "Cmd_per", "Cmd_3", "cmd_puntino", "Cmd_4"}
-        << QString::fromUtf8("2x3·4") << QStringList{"12//0", "12//0", "12//0", "12//0", "12//0"};
-    QTest::newRow("brackets and signs")
-        << QStringList{"Cmd_graffa_aperta", "Cmd_quadra_aperta", "Cmd_tonda_aperta", QString::fromUtf8("Cmd_più"),
-                       "Cmd_meno", "Cmd_diviso", "cmd_slash", "Cmd_uguale", "Cmd_virgola",
-                       "Cmd_tonda_chiusa", "Cmd_quadra_chiusa", "Cmd_graffa_chiusa"}
-        << "{[(+-:/=,)]}" << QStringList(12, QStringLiteral("12//0"));
+        << QStringList{"Cmd_2", "Cmd_per", "Cmd_3", "cmd_puntino", "Cmd_4"} << QString::fromUtf8("2x3·4")
+        << QStringList{"12//0", "12//0", "12//0", "12//0", "12//0"};
+    QTest::newRow("brackets and signs") << QStringList{"Cmd_graffa_aperta", "Cmd_quadra_aperta",
+                                                       "Cmd_tonda_aperta",  QString::fromUtf8("Cmd_più"),
+                                                       "Cmd_meno",          "Cmd_diviso",
+                                                       "cmd_slash",         "Cmd_uguale",
+                                                       "Cmd_virgola",       "Cmd_tonda_chiusa",
+                                                       "Cmd_quadra_chiusa", "Cmd_graffa_chiusa"}
+                                        << "{[(+-:/=,)]}" << QStringList(12, QStringLiteral("12//0"));
 }
 
 void TestSolverKeypad::keysTypeWithTheirFormat()
@@ -109,8 +109,7 @@ void TestSolverKeypad::solvedWithTheKeypad()
     QCoreApplication::processEvents();
     s.confirm();
     QCOMPARE(s.message->text(), QStringLiteral("Hai finito con 1 errore e 0 aiuti "));
-    QCOMPARE(s.h.sound.played, (QList<int>{102, 102, 102, 103, 102, 102, 102, 102, 104,
-                                           102, 102, 104, 101}));
+    QCOMPARE(s.h.sound.played, (QList<int>{102, 102, 102, 103, 102, 102, 102, 102, 104, 102, 102, 104, 101}));
 }
 
 void TestSolverKeypad::selectionIsReplaced_data()
@@ -118,9 +117,12 @@ void TestSolverKeypad::selectionIsReplaced_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("formats");
-    QTest::newRow("ordinary key") << "Cmd_7" << "17" << QStringList{"12//0", "12//0"};
-    QTest::newRow("exponent key") << "Cmd_quadrato" << "12" << QStringList{"12//0", "8/b/85"};
-    QTest::newRow("backspace") << "Cmd_backspace" << "1" << QStringList{"12//0"};
+    QTest::newRow("ordinary key") << "Cmd_7"
+                                  << "17" << QStringList{"12//0", "12//0"};
+    QTest::newRow("exponent key") << "Cmd_quadrato"
+                                  << "12" << QStringList{"12//0", "8/b/85"};
+    QTest::newRow("backspace") << "Cmd_backspace"
+                               << "1" << QStringList{"12//0"};
 }
 
 void TestSolverKeypad::selectionIsReplaced()
@@ -176,7 +178,8 @@ void TestSolverKeypad::captionsAndTabOrder()
             w = w->nextInFocusChain();
     }
     QCOMPARE(order, (QStringList{"RTB1", "cmdApri", "RTB2", "cmd_allanona", "cmd_allasesta"}));
-    QCOMPARE(s.button(QStringLiteral("cmdAiuto"))->nextInFocusChain()->objectName(), QStringLiteral("Cmd_esci"));
+    QCOMPARE(s.button(QStringLiteral("cmdAiuto"))->nextInFocusChain()->objectName(),
+             QStringLiteral("Cmd_esci"));
 }
 
 QUINTAVIA_TEST_MAIN(TestSolverKeypad)

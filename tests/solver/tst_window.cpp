@@ -7,9 +7,9 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
-#include <QTextBlock>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QWheelEvent>
 
 using namespace quintavia;
@@ -63,8 +63,8 @@ void checkShowsExactly(const Solver& s, int lines)
 void sendWheel(QWidget* target, Qt::KeyboardModifiers modifiers)
 {
     const QPoint at(10, 10);
-    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(0, -600), QPoint(0, -600), Qt::NoButton,
-                      modifiers, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(0, -600), QPoint(0, -600), Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &wheel);
 }
 
@@ -172,8 +172,8 @@ void TestSolverWindow::solvedWithTheKeyboard()
     step(QString::fromUtf8("5·4·"));    // a sign too many
     step(QString::fromUtf8("5 x 4 "));  // blanks and the other multiplication sign do not count
     step(QStringLiteral("20"));
-    QCOMPARE(messages, (QStringList{kWrong, kWrong, kRight,
-                                    QStringLiteral("Hai finito con 2 errori e 0 aiuti ")}));
+    QCOMPARE(messages,
+             (QStringList{kWrong, kWrong, kRight, QStringLiteral("Hai finito con 2 errori e 0 aiuti ")}));
     QCOMPARE(s.h.sound.played, (QList<int>{103, 103, 104, 104, 101}));
     QCOMPARE(s.w->session().errors(), 2);
 }

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "start/info_window.h"
 #include "shell/sound_switch.h"
 #include "shell/window_registry.h"
+#include "start/info_window.h"
 #include "test_harness.h"
 
 #include <QApplication>
@@ -200,7 +200,8 @@ void TestInfoWindow::openedCentredOverTheStartWindow()
     QCOMPARE(o.info->size(), QSize(467, 230));
     QVERIFY(o.start->isVisible());
     const QPoint offset = o.info->frameGeometry().center() - o.start->frameGeometry().center();
-    QVERIFY2(offset.manhattanLength() <= 40, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+    QVERIFY2(offset.manhattanLength() <= 40,
+             qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
 }
 
 QUINTAVIA_TEST_MAIN(TestInfoWindow)

@@ -159,8 +159,8 @@ void TestStartWindow::silentVisitsKeepTheSwitch()
     QWidget* start = startWindow(h);
     QTest::mouseClick(control(start, "Check1"), Qt::LeftButton);
     for (int visit = 0; visit < 3; ++visit) {
-        for (auto [button, kind] : {std::pair{"cmdQuintavia", WindowKind::Solver},
-                                    std::pair{"cmdEditor", WindowKind::Editor}}) {
+        for (auto [button, kind] :
+             {std::pair{"cmdQuintavia", WindowKind::Solver}, std::pair{"cmdEditor", WindowKind::Editor}}) {
             QTest::mouseClick(control(start, button), Qt::LeftButton);
             QVERIFY(h.registry.find(kind));
             QVERIFY(!start->isVisible());
@@ -289,8 +289,8 @@ void TestStartWindow::manyRoundTripsLeakNoWindows()
     int destroyed = 0;
     for (int trip = 0; trip < trips; ++trip) {
         // Each visit starts afresh: a new working window, destroyed when left.
-        for (auto [button, kind] : {std::pair{"cmdQuintavia", WindowKind::Solver},
-                                    std::pair{"cmdEditor", WindowKind::Editor}}) {
+        for (auto [button, kind] :
+             {std::pair{"cmdQuintavia", WindowKind::Solver}, std::pair{"cmdEditor", WindowKind::Editor}}) {
             QTest::mouseClick(control(start, button), Qt::LeftButton);
             QWidget* window = h.registry.find(kind);
             QVERIFY(window && window->isVisible());

@@ -51,10 +51,7 @@ public:
     {
         return take("question", title, text) && m_last.yes;
     }
-    void warn(QWidget*, const QString& title, const QString& text) override
-    {
-        take("warning", title, text);
-    }
+    void warn(QWidget*, const QString& title, const QString& text) override { take("warning", title, text); }
 
     std::optional<PrintChoice> choosePrinter(QWidget*, QPrinter& printer) override
     {

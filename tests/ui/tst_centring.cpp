@@ -27,8 +27,8 @@ void TestCentring::frameIsCentred_data()
     QTest::newRow("title bar") << screen << QSize(634, 455) << QMargins(1, 20, 1, 1) << QPoint(322, 274);
     QTest::newRow("on the owner") << QRect(100, 50, 800, 600) << QSize(400, 300) << QMargins(4, 30, 4, 4)
                                   << QPoint(296, 183);
-    QTest::newRow("larger than the area") << QRect(0, 0, 300, 200) << QSize(400, 300) << QMargins()
-                                          << QPoint(-50, -50);
+    QTest::newRow("larger than the area")
+        << QRect(0, 0, 300, 200) << QSize(400, 300) << QMargins() << QPoint(-50, -50);
 }
 
 void TestCentring::frameIsCentred()

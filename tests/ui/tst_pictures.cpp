@@ -80,8 +80,7 @@ void TestPictures::pictureHasItsSize_data()
     QTest::newRow("btn_esci") << QStringLiteral(":/pictures/btn_esci.svg") << QSize(101, 37);
     QTest::newRow("ok_button") << QStringLiteral(":/pictures/ok_button.svg") << QSize(113, 33);
     QTest::newRow("clipart") << QStringLiteral(":/pictures/clipart.svg") << QSize(400, 400);
-    for (const char* name :
-         {"speaker_on", "speaker_off", "door_exit", "backspace", "invio", "pointing_hand"})
+    for (const char* name : {"speaker_on", "speaker_off", "door_exit", "backspace", "invio", "pointing_hand"})
         QTest::newRow(name) << QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name)) << icon;
 }
 
@@ -123,8 +122,8 @@ void TestPictures::everySvgLoadsWithoutComplaint()
 
 void TestPictures::cursorHotSpotIsOnTheFingertip()
 {
-    const QImage hand =
-        ui::svgPixmap(QStringLiteral(":/pictures/pointing_hand.svg"), QSize(32, 32), 1.0).toImage();
+    const QImage hand
+        = ui::svgPixmap(QStringLiteral(":/pictures/pointing_hand.svg"), QSize(32, 32), 1.0).toImage();
     // The hot spot (6, 5) lies on the hand, and nothing of the hand rises two pixels above it.
     QCOMPARE(qAlpha(hand.pixel(6, 5)), 255);
     for (int x = 0; x < 32; ++x)

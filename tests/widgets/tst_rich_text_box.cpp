@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/char_format.h"
+#include "test_main.h"
 #include "widgets/keypad.h"
 #include "widgets/rich_text_box.h"
-#include "test_main.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -80,13 +80,17 @@ void TestRichTextBox::keypadTypesAsTheKeyboard_data()
 {
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QString>("text");
-    QTest::newRow("digits and signs") << QStringList{"Cmd_3", "Cmd_più", "Cmd_2", "Cmd_uguale", "Cmd_5"} << "3+2=5";
-    QTest::newRow("x and middle dot as such") << QStringList{"Cmd_4", "Cmd_per", "Cmd_2", "cmd_puntino", "Cmd_1"} << "4x2·1";
-    QTest::newRow("all brackets") << QStringList{"Cmd_graffa_aperta", "Cmd_quadra_aperta", "Cmd_tonda_aperta",
-                                                 "Cmd_tonda_chiusa", "Cmd_quadra_chiusa", "Cmd_graffa_chiusa"}
+    QTest::newRow("digits and signs")
+        << QStringList{"Cmd_3", "Cmd_più", "Cmd_2", "Cmd_uguale", "Cmd_5"} << "3+2=5";
+    QTest::newRow("x and middle dot as such")
+        << QStringList{"Cmd_4", "Cmd_per", "Cmd_2", "cmd_puntino", "Cmd_1"} << "4x2·1";
+    QTest::newRow("all brackets") << QStringList{"Cmd_graffa_aperta", "Cmd_quadra_aperta",
+                                                 "Cmd_tonda_aperta",  "Cmd_tonda_chiusa",
+                                                 "Cmd_quadra_chiusa", "Cmd_graffa_chiusa"}
                                   << "{[()]}";
     QTest::newRow("two-digit exponent in line") << QStringList{"Cmd_2", "cmd_prima", "cmd_alla0"} << "210";
-    QTest::newRow("comma, colon, slash, minus") << QStringList{"Cmd_1", "Cmd_virgola", "Cmd_5", "Cmd_diviso", "cmd_slash", "Cmd_meno"} << "1,5:/-";
+    QTest::newRow("comma, colon, slash, minus")
+        << QStringList{"Cmd_1", "Cmd_virgola", "Cmd_5", "Cmd_diviso", "cmd_slash", "Cmd_meno"} << "1,5:/-";
 }
 
 void TestRichTextBox::keypadTypesAsTheKeyboard()
@@ -153,7 +157,8 @@ void TestRichTextBox::selectionIsFormattedThenReplaced()
 void TestRichTextBox::quickClicksArriveInOrder()
 {
     KeypadRig rig;
-    rig.eventsRunOnPress = false;  // silent, so no sound lets a key in early: both clicks come before either key
+    rig.eventsRunOnPress
+        = false;  // silent, so no sound lets a key in early: both clicks come before either key
     rig.button("Cmd_1")->click();
     rig.button("Cmd_2")->click();
     QCOMPARE(rig.box->text(), QString());

@@ -30,10 +30,14 @@ inline QString pdfText(const QString& pdf, int page = 0)
     QProcess process;
     process.start(QStringLiteral("pdftotext"), arguments);
     process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput()).remove(QRegularExpression(QStringLiteral("\\s")));
+    return QString::fromUtf8(process.readAllStandardOutput())
+        .remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
-inline QString squeezed(QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); }
+inline QString squeezed(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
 
 // Finds each of `parts` in `text`, each after the one before; returns the first one missing.
 inline QString firstMissingInOrder(const QString& text, const QStringList& parts)

@@ -186,7 +186,8 @@ void TestWorksheet::exponentIsSmallerAndHigher()
     Exercise exercise;
     exercise.lines.append({Run{QStringLiteral("5"), QColor(Qt::red), 12, 0},
                            Run{QStringLiteral("2"), QColor(Qt::blue), 8, 85}});
-    const QString pdf = writePdf(QStringLiteral("exponent.pdf"), Sheet{QStringLiteral("Potenze"), {exercise}, false});
+    const QString pdf
+        = writePdf(QStringLiteral("exponent.pdf"), Sheet{QStringLiteral("Potenze"), {exercise}, false});
     const QString png = test::outputDir() + QStringLiteral("/exponent");
     QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
                                {QStringLiteral("-r"), QStringLiteral("150"), QStringLiteral("-png"),
