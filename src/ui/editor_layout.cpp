@@ -60,15 +60,7 @@ std::vector<ControlSpec> makeControls()
     check.accessibleName = "Verifica dei passaggi";
     controls.push_back(check);
 
-    // Lies over the frame's free lower-right cells but belongs to the window, so it stays usable
-    // while the keypad is disabled.
-    ControlSpec esci{"Cmd_esci", ControlKind::Button, "Esci", 8760, 4980, 495, 1035};
-    esci.background = Rgb{255, 0, 0};
-    esci.font = FontSpec{9.75};
-    esci.tabIndex = 42;
-    esci.picture = ":/pictures/door_exit.svg";
-    esci.onTop = true;
-    controls.push_back(esci);
+    controls.push_back(exitButton(4980));
 
     return controls;
 }

@@ -95,4 +95,20 @@ std::vector<ControlSpec> keypadControls(KeypadWindow window, int firstRowTop, in
     return controls;
 }
 
+ControlSpec exitButton(int top)
+{
+    return {.name = "Cmd_esci",
+            .kind = ControlKind::Button,
+            .caption = "Esci",
+            .left = 8760,
+            .top = top,
+            .width = 495,
+            .height = 1035,
+            .background = Rgb{255, 0, 0},
+            .font = FontSpec{9.75},
+            .tabIndex = 42,
+            .picture = ":/pictures/door_exit.svg",
+            .onTop = true};
+}
+
 }  // namespace quintavia::ui

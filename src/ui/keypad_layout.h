@@ -16,4 +16,8 @@ enum class KeypadWindow { Solver, Editor };
 std::vector<ControlSpec> keypadControls(KeypadWindow window, int firstRowTop, int invioTabIndex,
                                         double invioFontPoints);
 
+// The working windows' exit button `Cmd_esci`, standing at `top` over the frame's free lower-right
+// cells. It belongs to the window, not the frame, so it stays usable while the keypad is disabled.
+ControlSpec exitButton(int top);
+
 }  // namespace quintavia::ui

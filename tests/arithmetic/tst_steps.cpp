@@ -159,7 +159,8 @@ private Q_SLOTS:
         QVERIFY(steps.ok());
         const Line expected = plainLine("= 3^2 x 2^10");
         QCOMPARE(steps.lines.front(), expected);
-        QVERIFY(expected[3].raised && expected[9].raised && expected[10].raised);
+        QCOMPARE(expected.size(), std::size_t(10));
+        QVERIFY(expected[3].raised && expected[8].raised && expected[9].raised && !expected[7].raised);
     }
 
     // Random valid expressions: every chain verifies line by line and ends with the value.

@@ -26,9 +26,35 @@ endif()
 # Under the shim with nothing to fail, the tool works as usual.
 run_faulty(none ENOSPC 0 "" ${DATA}/richedit.rtf)
 
-# HOOK for `quintavia-check --passaggi --rtf` (the step generator's command, on its way): once it
-# exists, run it here for each of open, write, fsync and rename with ENOSPC, EIO and EACCES, over
-# an old file copied into WORK, and check that the old file is byte-identical afterwards and that
-# stderr says in Italian that the file was not saved and why, e.g.
-#   file(COPY ${DATA}/richedit.rtf DESTINATION ${WORK})
-#   run_faulty(rename EIO 1 "quintavia-check: ${WORK}/passi.rtf: ...\n" --passaggi --rtf ...)
+# Writing a generated exercise over an old one, with each call failing in each way: the old file
+# stays byte-identical, the tool fails (exit 2) and says in Italian which file was not saved and why.
+file(COPY_FILE ${DATA}/richedit.rtf ${WORK}/passi.rtf)
+file(SHA256 ${WORK}/passi.rtf old)
+foreach(error ENOSPC EIO EACCES)
+  if(error STREQUAL ENOSPC)
+    set(cause "spazio esaurito sul disco")
+  elseif(error STREQUAL EIO)
+    set(cause "errore di lettura/scrittura del dispositivo")
+  else()
+    set(cause "permesso negato")
+  endif()
+  foreach(call open write fsync rename)
+    execute_process(
+      COMMAND ${CMAKE_COMMAND} -E env LD_PRELOAD=${SHIM} ASAN_OPTIONS=verify_asan_link_order=0
+              QUINTAVIA_FAULT_CALL=${call} QUINTAVIA_FAULT_ERRNO=${error} QUINTAVIA_FAULT_DIR=${WORK}
+              ${TOOL} --passaggi "(2 + 3)^2 x 4" --rtf ${WORK}/passi.rtf --forza
+      OUTPUT_QUIET RESULT_VARIABLE status ERROR_VARIABLE err)
+    file(SHA256 ${WORK}/passi.rtf now)
+    if(NOT status EQUAL 2 OR NOT err MATCHES "^quintavia-check: ${WORK}/passi.rtf: .*${cause}"
+       OR NOT now STREQUAL old)
+      message(FATAL_ERROR "--passaggi --rtf with ${call} failing (${error}): exit ${status}, stderr\n[${err}]\n"
+                          "old file kept: ${now} vs ${old}")
+    endif()
+  endforeach()
+endforeach()
+# With nothing failing, the same command replaces the old file.
+run_faulty(none ENOSPC 0 "" --passaggi "(2 + 3)^2 x 4" --rtf ${WORK}/passi.rtf --forza)
+file(SHA256 ${WORK}/passi.rtf now)
+if(now STREQUAL old)
+  message(FATAL_ERROR "--passaggi --rtf --forza did not replace the old file")
+endif()

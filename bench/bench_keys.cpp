@@ -1,0 +1,145 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every key at once: a keypad click, a typed character and a confirmed step, through the real
+// windows on the offscreen platform with a 15-line exercise, and the editor's live check of it.
+#include "document/document_file.h"
+#include "editor/editor_window.h"
+#include "editor/live_check.h"
+#include "exercise/exercise_lines.h"
+#include "solver/solver_window.h"
+#include "test_harness.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace quintavia;
+
+// "1 + 1 + ... + 1" with 14 ones, then one line per addition: 15 lines in all.
+std::vector<arithmetic::Line> fifteenLines()
+{
+    std::vector<arithmetic::Line> lines;
+    for (int ones = 14; ones >= 1; --ones) {
+        QStringList terms(ones - 1, QStringLiteral("1"));
+        terms.prepend(QString::number(15 - ones));
+        const QString line
+            = (ones == 14 ? QString() : QStringLiteral("= ")) + terms.join(QStringLiteral(" + "));
+        lines.push_back(exercise::lineOfText(line));
+    }
+    lines.push_back(exercise::lineOfText(QStringLiteral("= 14")));
+    return lines;
+}
+
+struct Exercise {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("quindici.rtf"));
+    Exercise()
+    {
+        QString error;
+        writeDocumentFile(path, *exercise::documentOfLines(fifteenLines()), &error);
+    }
+};
+
+QAbstractButton* button(QWidget* window, const char* name)
+{
+    return window->findChild<QAbstractButton*>(QString::fromUtf8(name));
+}
+
+void openInSolver(test::Harness& h, QWidget* solver, const QString& path)
+{
+    h.dialogs.answerOpen(path);
+    button(solver, "cmdApri")->click();
+    QCoreApplication::processEvents();
+}
+
+void keypadClick(benchmark::State& state)
+{
+    Exercise exercise;
+    test::Harness h;
+    QWidget* solver = h.registry.load(WindowKind::Solver);
+    solver->show();
+    openInSolver(h, solver, exercise.path);
+    QAbstractButton* five = button(solver, "Cmd_5");
+    QAbstractButton* back = button(solver, "Cmd_backspace");
+    bool forth = true;
+    for (auto _ : state) {
+        (forth ? five : back)->click();
+        QCoreApplication::processEvents();  // the queued key reaches the answer box
+        forth = !forth;
+    }
+}
+BENCHMARK(keypadClick)->Unit(benchmark::kMicrosecond);
+
+void typedCharacterInTheEditor(benchmark::State& state)
+{
+    Exercise exercise;
+    test::Harness h;
+    auto* editor = static_cast<EditorWindow*>(h.registry.load(WindowKind::Editor));
+    editor->show();
+    h.dialogs.answerOpen(exercise.path);
+    button(editor, "cmdModifica")->click();
+    QWidget* box = editor->findChild<QWidget*>(QStringLiteral("RichTextBox1"));
+    bool forth = true;
+    for (auto _ : state) {
+        if (forth)
+            QTest::keyClick(box, Qt::Key_7);
+        else
+            QTest::keyClick(box, Qt::Key_Backspace);
+        QCoreApplication::processEvents();
+        forth = !forth;
+    }
+}
+BENCHMARK(typedCharacterInTheEditor)->Unit(benchmark::kMicrosecond);
+
+void liveCheckOfTheExercise(benchmark::State& state)
+{
+    Exercise exercise;
+    test::Harness h;
+    auto* editor = static_cast<EditorWindow*>(h.registry.load(WindowKind::Editor));
+    h.dialogs.answerOpen(exercise.path);
+    button(editor, "cmdModifica")->click();
+    for (auto _ : state)
+        editor->liveCheck().checkNow();
+}
+BENCHMARK(liveCheckOfTheExercise)->Unit(benchmark::kMicrosecond);
+
+void confirmedStep(benchmark::State& state)
+{
+    Exercise exercise;
+    test::Harness h;
+    auto* solver = static_cast<SolverWindow*>(h.registry.load(WindowKind::Solver));
+    solver->show();
+    openInSolver(h, solver, exercise.path);
+    QWidget* answer = solver->findChild<QWidget*>(QStringLiteral("RTB2"));
+    QAbstractButton* invio = button(solver, "Cmd_invio");
+    const std::vector<arithmetic::Line> lines = fifteenLines();
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!answer->isEnabled())
+            openInSolver(h, solver, exercise.path);
+        const std::size_t next = std::size_t(solver->session().counter());
+        QTest::keyClicks(answer, QString::fromStdString(arithmetic::plainText(lines[next])));
+        state.ResumeTiming();
+        invio->click();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(confirmedStep)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
