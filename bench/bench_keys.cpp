@@ -57,6 +57,27 @@ void openInSolver(test::Harness& h, QWidget* solver, const QString& path)
     QCoreApplication::processEvents();
 }
 
+// The editor, shown, with the exercise opened through Modifica.
+EditorWindow* openInEditor(test::Harness& h, const QString& path)
+{
+    auto* editor = static_cast<EditorWindow*>(h.registry.load(WindowKind::Editor));
+    editor->show();
+    h.dialogs.answerOpen(path);
+    button(editor, "cmdModifica")->click();
+    return editor;
+}
+
+// A key and its undoing, in turns, so the text stays as it was.
+template <typename Press> void inTurns(benchmark::State& state, Press press)
+{
+    bool forth = true;
+    for (auto _ : state) {
+        press(forth);
+        QCoreApplication::processEvents();  // queued keys reach their box
+        forth = !forth;
+    }
+}
+
 void keypadClick(benchmark::State& state)
 {
     Exercise exercise;
@@ -66,12 +87,7 @@ void keypadClick(benchmark::State& state)
     openInSolver(h, solver, exercise.path);
     QAbstractButton* five = button(solver, "Cmd_5");
     QAbstractButton* back = button(solver, "Cmd_backspace");
-    bool forth = true;
-    for (auto _ : state) {
-        (forth ? five : back)->click();
-        QCoreApplication::processEvents();  // the queued key reaches the answer box
-        forth = !forth;
-    }
+    inTurns(state, [&](bool forth) { (forth ? five : back)->click(); });
 }
 BENCHMARK(keypadClick)->Unit(benchmark::kMicrosecond);
 
@@ -79,20 +95,8 @@ void typedCharacterInTheEditor(benchmark::State& state)
 {
     Exercise exercise;
     test::Harness h;
-    auto* editor = static_cast<EditorWindow*>(h.registry.load(WindowKind::Editor));
-    editor->show();
-    h.dialogs.answerOpen(exercise.path);
-    button(editor, "cmdModifica")->click();
-    QWidget* box = editor->findChild<QWidget*>(QStringLiteral("RichTextBox1"));
-    bool forth = true;
-    for (auto _ : state) {
-        if (forth)
-            QTest::keyClick(box, Qt::Key_7);
-        else
-            QTest::keyClick(box, Qt::Key_Backspace);
-        QCoreApplication::processEvents();
-        forth = !forth;
-    }
+    QWidget* box = openInEditor(h, exercise.path)->findChild<QWidget*>(QStringLiteral("RichTextBox1"));
+    inTurns(state, [&](bool forth) { QTest::keyClick(box, forth ? Qt::Key_7 : Qt::Key_Backspace); });
 }
 BENCHMARK(typedCharacterInTheEditor)->Unit(benchmark::kMicrosecond);
 
@@ -100,9 +104,7 @@ void liveCheckOfTheExercise(benchmark::State& state)
 {
     Exercise exercise;
     test::Harness h;
-    auto* editor = static_cast<EditorWindow*>(h.registry.load(WindowKind::Editor));
-    h.dialogs.answerOpen(exercise.path);
-    button(editor, "cmdModifica")->click();
+    EditorWindow* editor = openInEditor(h, exercise.path);
     for (auto _ : state)
         editor->liveCheck().checkNow();
 }
