@@ -70,14 +70,14 @@ std::vector<ControlSpec> makeControls()
 const WindowSpec& editorLayout()
 {
     static const std::vector<ControlSpec> controls = makeControls();
-    static const WindowSpec layout = [] {
-        WindowSpec s{"frmEditor", "Editor", 9510, 6825};
-        s.background = kWindowColour;
-        s.icon = ":/icons/editor.svg";
-        s.font = FontSpec{12};
-        s.controls = controls;
-        return s;
-    }();
+    static const WindowSpec layout{.name = "frmEditor",
+                                   .caption = "Editor",
+                                   .clientWidth = 9510,
+                                   .clientHeight = 6825,
+                                   .background = kWindowColour,
+                                   .icon = ":/icons/editor.svg",
+                                   .font = FontSpec{12},
+                                   .controls = controls};
     return layout;
 }
 

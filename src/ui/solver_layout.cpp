@@ -95,16 +95,14 @@ std::vector<ControlSpec> makeControls()
 const WindowSpec& solverLayout()
 {
     static const std::vector<ControlSpec> controls = makeControls();
-    static const WindowSpec layout = [] {
-        WindowSpec w{"frmQuintavia", "Risoluzione"};
-        w.clientWidth = 9510;
-        w.clientHeight = 6825;
-        w.background = Rgb{255, 192, 192};
-        w.icon = ":/icons/solver.svg";
-        w.font = FontSpec{12};
-        w.controls = controls;
-        return w;
-    }();
+    static const WindowSpec layout{.name = "frmQuintavia",
+                                   .caption = "Risoluzione",
+                                   .clientWidth = 9510,
+                                   .clientHeight = 6825,
+                                   .background = Rgb{255, 192, 192},
+                                   .icon = ":/icons/solver.svg",
+                                   .font = FontSpec{12},
+                                   .controls = controls};
     return layout;
 }
 
