@@ -31,4 +31,13 @@ QTextCharFormat baseCharFormat()
     return format;
 }
 
+QTextCharFormat exponentCharFormat()
+{
+    QTextCharFormat format = baseCharFormat();
+    format.setFontPointSize(kExponentPoints);
+    format.setFontWeight(QFont::Bold);
+    setRaise(format, kExponentRaise);
+    return format;
+}
+
 }  // namespace quintavia

@@ -17,7 +17,13 @@ void setRaise(QTextCharFormat& format, int twips);
 // The raise in twips, 0 when the run is not raised.
 int raiseOf(const QTextCharFormat& format);
 
+// Exponents as the keypad types them: 8 pt, bold, raised 85 twips (\up8 in the files).
+inline constexpr int kExponentRaise = 85;
+inline constexpr int kExponentPoints = 8;
+
 // The character format of ordinary exercise text: Comic Sans MS 12 pt, not bold, not raised.
 QTextCharFormat baseCharFormat();
+// The same text as an exponent.
+QTextCharFormat exponentCharFormat();
 
 }  // namespace quintavia

@@ -25,8 +25,6 @@ namespace {
 constexpr int kMaxDepth = 1000;
 constexpr int kMaxWordLength = 32;
 constexpr std::int64_t kMaxParameter = 1'000'000'000;
-// The rich-edit control stores the exponents' raise of 85 twips as \up8.
-constexpr int kExponentRaise = 85;
 constexpr int kDefaultHalfPoints = 24;
 constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxRaise = 32767;

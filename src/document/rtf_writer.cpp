@@ -20,8 +20,6 @@ namespace quintavia::rtf {
 
 namespace {
 
-constexpr int kExponentRaise = 85;
-
 struct RunProps {
     int font = 0;
     int halfPoints = 24;

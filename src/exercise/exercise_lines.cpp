@@ -9,14 +9,6 @@
 
 namespace quintavia::exercise {
 
-using quintavia::kExerciseFontFamily;
-
-namespace {
-
-constexpr int kExponentRaise = 85;
-
-}  // namespace
-
 bool isRaised(const QTextCharFormat& format)
 {
     return format.verticalAlignment() == QTextCharFormat::AlignSuperScript || raiseOf(format) > 0;
@@ -59,15 +51,6 @@ std::vector<arithmetic::Line> linesOfDocument(const QTextDocument& document)
         for (arithmetic::Line& line : linesOfBlock(block))
             lines.push_back(std::move(line));
     return lines;
-}
-
-QTextCharFormat exponentCharFormat()
-{
-    QTextCharFormat format = baseCharFormat();
-    format.setFontPointSize(8);
-    format.setFontWeight(QFont::Bold);
-    setRaise(format, kExponentRaise);
-    return format;
 }
 
 void insertLine(QTextCursor& cursor, const arithmetic::Line& line)

@@ -23,8 +23,6 @@ std::vector<arithmetic::Line> linesOfBlock(const QTextBlock& block);
 // Every line of a document, in order, as the solver numbers them.
 std::vector<arithmetic::Line> linesOfDocument(const QTextDocument& document);
 
-// The format the keypad's exponent keys type: 8 pt, bold, raised 85 twips.
-QTextCharFormat exponentCharFormat();
 // Inserts a line at the cursor in the editor's formats: ordinary text and the exponent format.
 void insertLine(QTextCursor& cursor, const arithmetic::Line& line);
 // Why a document of these lines could not be read back (too many lines, a line or the whole text

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/keypad.h"
 
+#include "document/char_format.h"
 #include "widgets/rich_text_box.h"
 
 #include <QAbstractButton>
@@ -35,9 +36,9 @@ void applyOrdinaryFormat(RichTextBox& box)
 
 void applyExponentFormat(RichTextBox& box)
 {
-    box.setSelFontSize(8);
+    box.setSelFontSize(kExponentPoints);
     box.setSelBold(true);
-    box.setSelCharOffset(85);
+    box.setSelCharOffset(kExponentRaise);
 }
 
 Keypad::Keypad(QWidget* frame, RichTextBox& box) : QObject(frame), m_box(&box)
