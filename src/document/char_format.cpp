@@ -31,6 +31,18 @@ QTextCharFormat baseCharFormat()
     return format;
 }
 
+int effectiveRaise(const QTextCharFormat& format)
+{
+    const int raise = raiseOf(format);
+    if (raise != 0)
+        return raise;
+    switch (format.verticalAlignment()) {
+    case QTextCharFormat::AlignSuperScript: return kExponentRaise;
+    case QTextCharFormat::AlignSubScript: return -kExponentRaise;
+    default: return 0;
+    }
+}
+
 QTextCharFormat exponentCharFormat()
 {
     QTextCharFormat format = baseCharFormat();

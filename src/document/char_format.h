@@ -16,6 +16,9 @@ inline constexpr int kRaiseProperty = QTextFormat::UserProperty + 1;
 void setRaise(QTextCharFormat& format, int twips);
 // The raise in twips, 0 when the run is not raised.
 int raiseOf(const QTextCharFormat& format);
+// How far the run stands above the baseline: its raise, or for a superscript or subscript without
+// one, the exponents' raise up or down.
+int effectiveRaise(const QTextCharFormat& format);
 
 // Exponents as the keypad types them: 8 pt, bold, raised 85 twips (\up8 in the files).
 inline constexpr int kExponentRaise = 85;

@@ -54,18 +54,6 @@ QString familyOf(const QTextCharFormat& format)
     return family.isEmpty() ? QString::fromLatin1(kExerciseFontFamily) : family;
 }
 
-int raiseToWrite(const QTextCharFormat& format)
-{
-    const int raise = raiseOf(format);
-    if (raise != 0)
-        return raise;
-    switch (format.verticalAlignment()) {
-    case QTextCharFormat::AlignSuperScript: return kExponentRaise;
-    case QTextCharFormat::AlignSubScript: return -kExponentRaise;
-    default: return 0;
-    }
-}
-
 // \up and \dn count half-points; 8 stands for the exponents' 85 twips, as in the rich-edit control.
 int raiseHalfPoints(int twips)
 {
@@ -153,7 +141,7 @@ QByteArray write(const QTextDocument& document)
                 run.color = int(colors.size());
             }
         }
-        run.raise = raiseToWrite(format);
+        run.raise = effectiveRaise(format);
         return *props.insert(index, run);
     };
 

@@ -11,7 +11,7 @@ namespace quintavia::exercise {
 
 bool isRaised(const QTextCharFormat& format)
 {
-    return format.verticalAlignment() == QTextCharFormat::AlignSuperScript || raiseOf(format) > 0;
+    return effectiveRaise(format) > 0;
 }
 
 arithmetic::Line lineOfText(const QString& text)

@@ -199,7 +199,7 @@ Exercise fromDocument(const QString& name, const QTextDocument& document)
                 run.colour = format.foreground().color();
             if (format.fontPointSize() > 0)
                 run.points = format.fontPointSize();
-            run.raiseTwips = raiseOf(format);
+            run.raiseTwips = effectiveRaise(format);
             line.append(run);
         }
         if (!plainText(line).trimmed().isEmpty()) {
