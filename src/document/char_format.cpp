@@ -31,6 +31,13 @@ QTextCharFormat baseCharFormat()
     return format;
 }
 
+QFont exerciseFont()
+{
+    QFont font(QString::fromLatin1(kExerciseFontFamily));
+    font.setPointSizeF(12);
+    return font;
+}
+
 int effectiveRaise(const QTextCharFormat& format)
 {
     const int raise = raiseOf(format);

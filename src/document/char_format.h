@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QFont>
 #include <QTextCharFormat>
 
 namespace quintavia {
@@ -23,6 +24,9 @@ int effectiveRaise(const QTextCharFormat& format);
 // Exponents as the keypad types them: 8 pt, bold, raised 85 twips (\up8 in the files).
 inline constexpr int kExponentRaise = 85;
 inline constexpr int kExponentPoints = 8;
+
+// The exercise font at the ordinary text's size: a document's default font.
+QFont exerciseFont();
 
 // The character format of ordinary exercise text: Comic Sans MS 12 pt, not bold, not raised.
 QTextCharFormat baseCharFormat();

@@ -90,9 +90,7 @@ QString documentLimitProblem(const std::vector<arithmetic::Line>& lines)
 std::unique_ptr<QTextDocument> documentOfLines(const std::vector<arithmetic::Line>& lines)
 {
     auto document = std::make_unique<QTextDocument>();
-    QFont font(QString::fromLatin1(kExerciseFontFamily));
-    font.setPointSizeF(12);
-    document->setDefaultFont(font);
+    document->setDefaultFont(exerciseFont());
     const QTextCharFormat ordinary = baseCharFormat();
     QTextCursor cursor(document.get());
     cursor.setBlockCharFormat(ordinary);

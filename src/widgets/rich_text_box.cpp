@@ -43,9 +43,7 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
     setAcceptRichText(false);
     setTabChangesFocus(true);
     setLineWrapMode(QTextEdit::NoWrap);
-    QFont font(QString::fromLatin1(kExerciseFontFamily));
-    font.setPointSizeF(12);
-    document()->setDefaultFont(font);
+    document()->setDefaultFont(exerciseFont());
     setCurrentCharFormat(baseCharFormat());
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
         if (!m_programmaticChange)
