@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/editor_window.h"
+#include "shell/deferred_sound_output.h"
 #include "shell/qt_dialogs.h"
-#include "shell/qt_sound_output.h"
 #include "shell/sound_player.h"
 #include "shell/window_registry.h"
 #include "solver/solver_window.h"
@@ -60,7 +60,7 @@ int main(int argc, char* argv[])
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
-    quintavia::QtSoundOutput output;
+    quintavia::DeferredSoundOutput output([] { return quintavia::loadSoundModule(); });
     quintavia::SoundPlayer player(output);
     quintavia::QtDialogs dialogs;
     quintavia::WindowRegistry registry(player, dialogs);
@@ -69,6 +69,8 @@ int main(int argc, char* argv[])
     registry.setFactory(quintavia::WindowKind::Solver, quintavia::createSolverWindow);
     registry.setFactory(quintavia::WindowKind::Editor, quintavia::createEditorWindow);
 
-    registry.load(quintavia::WindowKind::Start)->show();
+    QWidget* start = registry.load(quintavia::WindowKind::Start);
+    start->show();
+    output.preloadAfterFirstPaint(start);
     return QApplication::exec();
 }

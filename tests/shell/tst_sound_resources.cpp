@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/sound_player.h"
-#include "shell/wave_image.h"
+#include "audio/wave_image.h"
 #include "shell_harness.h"
 
 #include <QDir>

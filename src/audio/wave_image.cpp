@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/wave_image.h"
+#include "audio/wave_image.h"
 
 #include <QtEndian>
 

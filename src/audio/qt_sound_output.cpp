@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/qt_sound_output.h"
+#include "audio/qt_sound_output.h"
 
-#include "shell/wave_image.h"
+#include "audio/wave_image.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
