@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/editor_window.h"
+#include "pictures/prerendered_pictures.h"
 #include "shell/deferred_sound_output.h"
 #include "shell/qt_dialogs.h"
 #include "shell/sound_player.h"
@@ -60,6 +61,7 @@ int main(int argc, char* argv[])
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
+    quintavia::ui::usePrerenderedPictures(quintavia::prerenderedPictures());
     quintavia::DeferredSoundOutput output([] { return quintavia::loadSoundModule(); });
     quintavia::SoundPlayer player(output);
     quintavia::QtDialogs dialogs;

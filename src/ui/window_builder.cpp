@@ -2,16 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window_builder.h"
 
+#include "ui/pictures.h"
+
 #include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
-#include <QPainter>
 #include <QPixmap>
-#include <QPixmapCache>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QSvgWidget>
 #include <QToolButton>
 
@@ -81,8 +80,9 @@ QWidget* makeButton(const ControlSpec& c, QWidget* parent)
         button->setIconSize(size);
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     } else if (*c.picture) {
-        button->setIcon(svgIcon(utf8(c.picture)));
-        button->setIconSize(QSize(c.pictureWidth, c.pictureHeight));
+        const QSize size(c.pictureWidth, c.pictureHeight);
+        button->setIcon(pictureIcon(utf8(c.picture), size));
+        button->setIconSize(size);
         button->setToolButtonStyle(button->text().isEmpty() ? Qt::ToolButtonIconOnly
                                                             : Qt::ToolButtonTextUnderIcon);
     } else {
@@ -148,61 +148,6 @@ void applyTabOrder(const WindowSpec& layout, const Controls& controls)
 }
 
 }  // namespace
-
-namespace {
-
-// The picture at its own size from the top-left corner, cut off by the client area; a brush of
-// the bare picture would tile it where the window is larger than the picture.
-QPixmap backgroundPixmap(const WindowSpec& layout, QSize pictureSize, const QColor& defaultFill)
-{
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    const QSize client(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
-    QPixmap canvas(client * ratio);
-    canvas.setDevicePixelRatio(ratio);
-    canvas.fill(layout.background ? layout.background->toColor() : defaultFill);
-    QPainter painter(&canvas);
-    painter.drawPixmap(0, 0, svgPixmap(utf8(layout.backgroundPicture), pictureSize, ratio));
-    return canvas;
-}
-
-}  // namespace
-
-QPixmap svgPixmap(const QString& resource, QSize size, qreal devicePixelRatio)
-{
-    if (devicePixelRatio <= 0)
-        devicePixelRatio = qApp ? qApp->devicePixelRatio() : 1.0;
-    // Drawn once per size: windows are built anew on every visit, their pictures need not be.
-    const QString key = QStringLiteral("quintavia-svg:%1:%2x%3@%4")
-                            .arg(resource)
-                            .arg(size.width())
-                            .arg(size.height())
-                            .arg(devicePixelRatio);
-    QPixmap pixmap;
-    if (QPixmapCache::find(key, &pixmap))
-        return pixmap;
-    pixmap = QPixmap(size * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-    }
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    QPixmapCache::insert(key, pixmap);
-    return pixmap;
-}
-
-QIcon svgIcon(const QString& resource)
-{
-    // QIcon renders an SVG file afresh at every size asked for.
-    return QIcon(resource);
-}
-
-QCursor pointingHandCursor()
-{
-    const QPixmap hand = svgPixmap(QStringLiteral(":/pictures/pointing_hand.svg"), QSize(32, 32), 1.0);
-    return QCursor(hand, 6, 5);
-}
 
 QPoint centredFramePosition(const QRect& area, const QSize& clientSize, const QMargins& frame)
 {
@@ -282,13 +227,11 @@ Controls buildWindow(QWidget* window, const WindowSpec& layout, const RichTextFa
     window->setFixedSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
     window->setFont(fontFor(layout.font, window->font()));
     if (*layout.icon)
-        window->setWindowIcon(svgIcon(utf8(layout.icon)));
+        window->setWindowIcon(windowIcon(utf8(layout.icon)));
 
     QPalette palette = window->palette();
     if (*layout.backgroundPicture) {
-        const QSize size(layout.backgroundPictureWidth, layout.backgroundPictureHeight);
-        palette.setBrush(QPalette::Window,
-                         QBrush(backgroundPixmap(layout, size, palette.color(QPalette::Window))));
+        palette.setBrush(QPalette::Window, backgroundBrush(layout, palette.color(QPalette::Window)));
         window->setAutoFillBackground(true);
     } else if (layout.background) {
         palette.setColor(QPalette::Window, layout.background->toColor());

@@ -9,8 +9,6 @@
 
 #include <functional>
 
-class QCursor;
-
 namespace quintavia::ui {
 
 // The controls that buildWindow made, by objectName.
@@ -31,13 +29,6 @@ using RichTextFactory = std::function<QWidget*(const ControlSpec& control, QWidg
 // Sets the window's name, caption, fixed client size, background, icon and font, then creates every
 // control of `layout` with its geometry, colours, font, picture and tab order.
 Controls buildWindow(QWidget* window, const WindowSpec& layout, const RichTextFactory& makeRichText = {});
-
-// An SVG resource rendered to a pixmap of `size` device-independent pixels, sharp on any screen.
-QPixmap svgPixmap(const QString& resource, QSize size, qreal devicePixelRatio = 0);
-QIcon svgIcon(const QString& resource);
-
-// The pointing hand shown over buttons: 32 by 32, hot spot at (6, 5).
-QCursor pointingHandCursor();
 
 // Centres `window`'s frame on `owner`'s (or on the screen when there is no owner).
 void centreOn(QWidget* window, const QWidget* owner);

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_main.h"
-#include "ui/window_builder.h"
+#include "ui/pictures.h"
 
 #include <QDirIterator>
 #include <QImage>
