@@ -126,6 +126,7 @@ void confirmedStep(benchmark::State& state)
             openInSolver(h, solver, exercise.path);
         const std::size_t next = std::size_t(solver->session().counter());
         QTest::keyClicks(answer, QString::fromStdString(arithmetic::plainText(lines[next])));
+        QCoreApplication::processEvents();  // the typed step is on the screen before it is confirmed
         state.ResumeTiming();
         invio->click();
         QCoreApplication::processEvents();

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // render-pictures PIXELS SOURCE: draws, once and at build time, every picture a window shows at
-// the size it shows it (window icons, button pictures, opaque backgrounds), the way the program
+// the size it shows it (window icons, button pictures and images, opaque backgrounds), the way the program
 // would draw them. PIXELS gets the rows one after another; SOURCE, a C++ file, their table.
 #include "ui/editor_layout.h"
 #include "ui/info_layout.h"
@@ -42,6 +42,8 @@ void collect(const WindowSpec& layout, std::map<QString, QImage>& pictures)
         for (int side : kWindowIconSizes)
             add(QString::fromUtf8(layout.icon), QSize(side, side));
     for (const ControlSpec& c : layout.controls) {
+        if (c.kind == ControlKind::Image)
+            add(QString::fromUtf8(c.picture), QSize(twipsToPixels(c.width), twipsToPixels(c.height)));
         if (c.kind != ControlKind::Button && c.kind != ControlKind::CheckBox)
             continue;
         const QSize size(c.pictureWidth, c.pictureHeight);

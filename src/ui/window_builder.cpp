@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
-#include <QSvgWidget>
 #include <QToolButton>
 
 #include <algorithm>
@@ -123,7 +122,9 @@ QWidget* makeFrame(const ControlSpec& c, QWidget* parent)
 
 QWidget* makeImage(const ControlSpec& c, QWidget* parent)
 {
-    auto* image = new QSvgWidget(utf8(c.picture), parent);
+    // Drawn once at the control's size: the picture is stretched to it and never changes.
+    auto* image = new QLabel(parent);
+    image->setPixmap(svgPixmap(utf8(c.picture), pixelRect(c).size()));
     image->setAttribute(Qt::WA_TransparentForMouseEvents);
     return image;
 }

@@ -43,6 +43,8 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
     setAcceptRichText(false);
     setTabChangesFocus(true);
     setLineWrapMode(QTextEdit::NoWrap);
+    // Opaque, so that a step revealed repaints the box alone and not what lies beneath it.
+    setAutoFillBackground(true);
     document()->setDefaultFont(exerciseFont());
     setCurrentCharFormat(baseCharFormat());
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
