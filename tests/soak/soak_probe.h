@@ -1,0 +1,193 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What a long session may leave behind, measured from inside the test process: memory in use,
+// open file descriptors, objects and running timers.
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QSet>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <malloc.h>
+
+namespace quintavia::test {
+
+// A figure for the log, which ctest keeps with --output-on-failure and -V.
+#define SOAK_FIGURE(...) qInfo().noquote() << QStringLiteral("soak: ") + QString::asprintf(__VA_ARGS__)
+
+struct Memory {
+    qint64 heapBytes = 0;  // in use through malloc, mmapped blocks included
+    qint64 residentBytes = 0;
+};
+
+// Deferred deletions run and free pages returned first, so both figures count what is still held.
+inline Memory memoryNow()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    malloc_trim(0);
+    const struct mallinfo2 info = mallinfo2();
+    Memory memory{static_cast<qint64>(info.uordblks + info.hblkhd), 0};
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("VmRSS:"))
+                memory.residentBytes = line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+        }
+    }
+    return memory;
+}
+
+inline double growthPercent(qint64 from, qint64 to)
+{
+    return from > 0 ? 100.0 * static_cast<double>(to - from) / static_cast<double>(from) : 0.0;
+}
+
+// Open descriptors as "fd -> target"; the descriptor reading the folder itself is left out.
+inline QSet<QString> openDescriptors()
+{
+    QSet<QString> open;
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString& fd : fds.entryList(QDir::NoDotAndDotDot | QDir::System | QDir::Files | QDir::Dirs)) {
+        const QString target = QFileInfo(fds.filePath(fd)).symLinkTarget();
+        if (!target.startsWith(QStringLiteral("/proc/")))
+            open.insert(fd + QStringLiteral(" -> ") + target);
+    }
+    return open;
+}
+
+// Every object reachable from the application and its top-level widgets.
+inline QList<QObject*> allObjects()
+{
+    QList<QObject*> objects{qApp};
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!top->parent())
+            objects.append(top);
+    }
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        for (QObject* child : objects[i]->children())
+            objects.append(child);
+    }
+    return objects;
+}
+
+inline QString describe(const QObject* object)
+{
+    QString text = QString::fromLatin1(object->metaObject()->className());
+    if (!object->objectName().isEmpty())
+        text += QLatin1Char(' ') + object->objectName();
+    for (const QObject* up = object->parent(); up; up = up->parent()) {
+        if (up->isWidgetType() && static_cast<const QWidget*>(up)->isWindow())
+            return text + QStringLiteral(" in ") + QString::fromLatin1(up->metaObject()->className());
+    }
+    return text;
+}
+
+// The timers that run: every timer registered on a reachable object, and every object that a
+// timer event reaches while the application idles for `idleMs` (which also finds timers of
+// objects with no parent). Single-shot timers still pending are given `settleMs` to end first.
+class TimerCensus : public QObject {
+public:
+    static QStringList take(int settleMs = 400, int idleMs = 1200)
+    {
+        QTest::qWait(settleMs);
+        TimerCensus census;
+        qApp->installEventFilter(&census);
+        QTest::qWait(idleMs);
+        qApp->removeEventFilter(&census);
+        QSet<QString> owners;
+        for (const QPointer<QObject>& object : std::as_const(census.m_reached)) {
+            if (object)
+                owners.insert(describe(object));
+        }
+        for (QObject* object : allObjects()) {
+            if (!QAbstractEventDispatcher::instance()->registeredTimers(object).isEmpty())
+                owners.insert(describe(object));
+        }
+        QStringList sorted(owners.begin(), owners.end());
+        sorted.sort();
+        return sorted;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Timer && !m_seen.contains(watched)) {
+            m_seen.insert(watched);
+            m_reached.append(watched);
+        }
+        return false;
+    }
+
+private:
+    QSet<QObject*> m_seen;
+    QList<QPointer<QObject>> m_reached;
+};
+
+inline QStringList without(QStringList list, const QStringList& gone)
+{
+    for (const QString& item : gone)
+        list.removeOne(item);
+    return list;
+}
+
+// The figures of one session, taken after its first hundred rounds and at its end.
+struct SoakReport {
+    Memory early;
+    Memory late;
+    int earlyObjects = 0;
+    int lateObjects = 0;
+    qint64 elapsedMs = 0;
+
+    void log(const char* what, int rounds) const
+    {
+        SOAK_FIGURE("%s: %d rounds in %.1f s (%.2f ms a round)", what, rounds, elapsedMs / 1000.0,
+                    static_cast<double>(elapsedMs) / rounds);
+        SOAK_FIGURE("%s: heap %.2f MB after 100, %.2f MB at the end (%+.2f%%)", what, early.heapBytes / 1e6,
+                    late.heapBytes / 1e6, growthPercent(early.heapBytes, late.heapBytes));
+        SOAK_FIGURE("%s: resident %.2f MB after 100, %.2f MB at the end (%+.2f%%)", what,
+                    early.residentBytes / 1e6, late.residentBytes / 1e6,
+                    growthPercent(early.residentBytes, late.residentBytes));
+        SOAK_FIGURE("%s: %d objects after 100, %d at the end", what, earlyObjects, lateObjects);
+    }
+};
+
+// Memory may grow by 5% at most from round 100 to the end. The sanitizers' quarantine and leak
+// bookkeeping hold freed memory on purpose, so there only the descriptors and timers are checked.
+inline void checkMemoryBound(const SoakReport& report)
+{
+#ifdef QUINTAVIA_SANITIZE_BUILD
+    Q_UNUSED(report);
+#else
+    QVERIFY2(growthPercent(report.early.heapBytes, report.late.heapBytes) <= 5.0, "heap grew by over 5%");
+    QVERIFY2(growthPercent(report.early.residentBytes, report.late.residentBytes) <= 5.0,
+             "resident memory grew by over 5%");
+#endif
+    QCOMPARE(report.lateObjects, report.earlyObjects);
+}
+
+inline void checkNoDescriptorAdded(const QSet<QString>& before)
+{
+    QStringList added = (openDescriptors() - before).values();
+    added.sort();
+    SOAK_FIGURE("descriptors: %lld open before, %lld added", static_cast<long long>(before.size()),
+                static_cast<long long>(added.size()));
+    QCOMPARE(added, QStringList());
+}
+
+// A clean folder under the build folder for one session's files.
+inline QString freshFolder(const char* name)
+{
+    QDir dir(QStringLiteral(QUINTAVIA_SOAK_DIR "/") + QString::fromLatin1(name));
+    dir.removeRecursively();
+    QDir().mkpath(dir.path());
+    return dir.path();
+}
+
+}  // namespace quintavia::test
