@@ -6,11 +6,13 @@
 #include "arithmetic/steps.h"
 #include "document/document_file.h"
 #include "document/rtf_reader.h"
+#include "document/rtf_writer.h"
 #include "exercise/exercise_lines.h"
 #include "widgets/keypad_keys.h"
 #include "widgets/rich_text_box.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QTest>
 
 #include <string>
@@ -35,10 +37,12 @@ inline std::vector<arithmetic::Line> soakExercise(int i)
     return lines;
 }
 
+// Written plainly, without the editor's flush to disk: a thousand of them are made at each run.
 inline bool writeExercise(const QString& path, const std::vector<arithmetic::Line>& lines)
 {
-    QString error;
-    return !lines.empty() && writeDocumentFile(path, *exercise::documentOfLines(lines), &error);
+    QFile file(path);
+    const QByteArray rtf = lines.empty() ? QByteArray() : rtf::write(*exercise::documentOfLines(lines));
+    return !rtf.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(rtf) == rtf.size();
 }
 
 inline QString textOf(const arithmetic::Line& line)
@@ -60,23 +64,34 @@ inline QAbstractButton* keypadKey(const QWidget* window, const arithmetic::Char&
     return nullptr;
 }
 
-// Types `line` into `box` at its caret: on the keypad when `onKeypad` or when the line has raised
-// digits (as typed text would follow an exponent key raised), else on the keyboard. Blanks have no
-// key; they do not count in a step. The keypad's keys arrive once pending events are processed.
+// Types `line` into `box` at its caret as a person does: the raised digits on the keypad's exponent
+// keys, the key after them on the keypad too (only an ordinary key ends raised typing), the rest on
+// the keyboard; everything on the keypad when `onKeypad`. Blanks have no key, and do not count in
+// a step.
 inline void typeLine(QWidget* window, RichTextBox* box, const arithmetic::Line& line, bool onKeypad)
 {
-    const bool raised = std::any_of(line.begin(), line.end(), [](const auto& c) { return c.raised; });
-    if (!onKeypad && !raised) {
-        QTest::keyClicks(box, textOf(line));
-        return;
-    }
+    bool typingRaised = false;
+    QString typed;
+    const auto typeOnKeyboard = [&] {
+        QTest::keyClicks(box, typed);
+        typed.clear();
+    };
     for (const arithmetic::Char& c : line) {
-        if (QAbstractButton* key = keypadKey(window, c))
-            QTest::mouseClick(key, Qt::LeftButton);
-        else
-            QVERIFY2(c.code == U' ', "a character with no key");
+        if (!onKeypad && !c.raised && !typingRaised) {
+            typed += QString::fromUcs4(&c.code, 1);
+            continue;
+        }
+        typeOnKeyboard();
+        if (c.code == U' ')
+            continue;
+        QAbstractButton* key = keypadKey(window, c);
+        QVERIFY2(key, "a character with no key");
+        QTest::mouseClick(key, Qt::LeftButton);
+        // The keypad's key is queued: it must arrive before anything typed after it.
+        QCoreApplication::processEvents();
+        typingRaised = c.raised;
     }
-    QCoreApplication::processEvents();
+    typeOnKeyboard();
 }
 
 }  // namespace quintavia::test

@@ -101,16 +101,20 @@ public:
         qApp->installEventFilter(&census);
         QTest::qWait(idleMs);
         qApp->removeEventFilter(&census);
-        QSet<QString> owners;
-        for (const QPointer<QObject>& object : std::as_const(census.m_reached)) {
-            if (object)
-                owners.insert(describe(object));
-        }
+        QSet<const QObject*> owners;
+        QStringList sorted;  // one entry for each object, so that two alike both count
+        const auto add = [&](const QObject* object) {
+            if (object && !owners.contains(object)) {
+                owners.insert(object);
+                sorted.append(describe(object));
+            }
+        };
+        for (const QPointer<QObject>& object : std::as_const(census.m_reached))
+            add(object);
         for (QObject* object : allObjects()) {
             if (!QAbstractEventDispatcher::instance()->registeredTimers(object).isEmpty())
-                owners.insert(describe(object));
+                add(object);
         }
-        QStringList sorted(owners.begin(), owners.end());
         sorted.sort();
         return sorted;
     }
@@ -130,13 +134,6 @@ private:
     QList<QPointer<QObject>> m_reached;
 };
 
-inline QStringList without(QStringList list, const QStringList& gone)
-{
-    for (const QString& item : gone)
-        list.removeOne(item);
-    return list;
-}
-
 // The figures of one session, taken after its first hundred rounds and at its end.
 struct SoakReport {
     Memory early;
@@ -144,6 +141,20 @@ struct SoakReport {
     int earlyObjects = 0;
     int lateObjects = 0;
     qint64 elapsedMs = 0;
+
+    // Every hundredth round: the memory then, logged so that a failure shows its curve.
+    void sample(const char* what, int round)
+    {
+        if (round % 100 != 0)
+            return;
+        const Memory now = memoryNow();
+        SOAK_FIGURE("%s: round %d: heap %.3f MB, resident %.2f MB", what, round, now.heapBytes / 1e6,
+                    now.residentBytes / 1e6);
+        if (round == 100) {
+            early = now;
+            earlyObjects = int(allObjects().size());
+        }
+    }
 
     void log(const char* what, int rounds) const
     {
@@ -179,6 +190,14 @@ inline void checkNoDescriptorAdded(const QSet<QString>& before)
     SOAK_FIGURE("descriptors: %lld open before, %lld added", static_cast<long long>(before.size()),
                 static_cast<long long>(added.size()));
     QCOMPARE(added, QStringList());
+}
+
+// How many rounds a session has: a thousand unless QUINTAVIA_SOAK_ROUNDS says otherwise.
+inline int soakRounds()
+{
+    bool ok = false;
+    const int rounds = qEnvironmentVariableIntValue("QUINTAVIA_SOAK_ROUNDS", &ok);
+    return ok && rounds >= 100 ? rounds : 1000;
 }
 
 // A clean folder under the build folder for one session's files.

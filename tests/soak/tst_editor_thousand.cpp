@@ -14,7 +14,8 @@ using namespace quintavia::test;
 
 namespace {
 
-constexpr int kRounds = 1000;
+// QUINTAVIA_SOAK_ROUNDS sets a longer (or shorter) session by hand.
+const int kRounds = soakRounds();
 
 QString roundPath(const QString& folder, int round)
 {
@@ -91,10 +92,7 @@ void TestEditorThousand::thousandSaves()
             }
             unchecked.clear();
         }
-        if (round == 100) {
-            report.early = memoryNow();
-            report.earlyObjects = int(allObjects().size());
-        }
+        report.sample("editor", round);
     }
     report.elapsedMs = clock.elapsed();
     report.late = memoryNow();
@@ -108,6 +106,9 @@ void TestEditorThousand::thousandSaves()
     const QStringList atEnd = TimerCensus::take();
     SOAK_FIGURE("editor: timers after the first round %s; at the end %s",
                 qPrintable(reference.join(QStringLiteral(", "))), qPrintable(atEnd.join(QStringLiteral(", "))));
+    // Only the harness's dialog watchdog: the live check's wait is over, and offscreen the window is
+    // never active, so the caret does not blink.
+    QCOMPARE(reference, QStringList{QStringLiteral("QTimer")});
     QCOMPARE(atEnd, reference);
     checkMemoryBound(report);
 
