@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QPointer>
 #include <QSet>
 #include <QTest>
@@ -16,6 +15,7 @@
 #include <QWidget>
 
 #include <malloc.h>
+#include <unistd.h>
 
 namespace quintavia::test {
 
@@ -49,15 +49,19 @@ inline double growthPercent(qint64 from, qint64 to)
     return from > 0 ? 100.0 * static_cast<double>(to - from) / static_cast<double>(from) : 0.0;
 }
 
-// Open descriptors as "fd -> target"; the descriptor reading the folder itself is left out.
+// Open descriptors as "fd -> target" (a file, "socket:[…]", "pipe:[…]"); the one reading the
+// folder of descriptors itself is left out.
 inline QSet<QString> openDescriptors()
 {
     QSet<QString> open;
     const QDir fds(QStringLiteral("/proc/self/fd"));
+    const QByteArray listing = QStringLiteral("/proc/%1/fd").arg(getpid()).toUtf8();
     for (const QString& fd : fds.entryList(QDir::NoDotAndDotDot | QDir::System | QDir::Files | QDir::Dirs)) {
-        const QString target = QFileInfo(fds.filePath(fd)).symLinkTarget();
-        if (!target.startsWith(QStringLiteral("/proc/")))
-            open.insert(fd + QStringLiteral(" -> ") + target);
+        char target[4096];
+        const ssize_t size = readlink(QFile::encodeName(fds.filePath(fd)).constData(), target, sizeof target);
+        const QByteArray name(target, size > 0 ? size : 0);
+        if (name != listing)
+            open.insert(fd + QStringLiteral(" -> ") + QString::fromLocal8Bit(name));
     }
     return open;
 }

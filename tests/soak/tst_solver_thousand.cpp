@@ -131,6 +131,12 @@ void TestSolverThousand::thousandExercises()
     QCOMPARE(atRest, (QStringList{QStringLiteral("QTimer"), QStringLiteral("QTimer Timer1 in quintavia::SolverWindow")}));
     QCOMPARE(atEnd, atRest);
     checkMemoryBound(report);
+
+    // The pupil leaves: the window goes, the start window is back.
+    s.click(QStringLiteral("Cmd_esci"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!s.h.registry.find(WindowKind::Solver));
+    QVERIFY(s.h.registry.find(WindowKind::Start) && s.h.registry.find(WindowKind::Start)->isVisible());
 }
 
 QUINTAVIA_TEST_MAIN(TestSolverThousand)
