@@ -187,13 +187,19 @@ inline void checkMemoryBound(const SoakReport& report)
     QCOMPARE(report.lateObjects, report.earlyObjects);
 }
 
+// A list as one string, so that a failed comparison shows the items and not only the sizes.
+inline QString listed(const QStringList& items)
+{
+    return items.join(QStringLiteral("; "));
+}
+
 inline void checkNoDescriptorAdded(const QSet<QString>& before)
 {
     QStringList added = (openDescriptors() - before).values();
     added.sort();
     SOAK_FIGURE("descriptors: %lld open before, %lld added", static_cast<long long>(before.size()),
                 static_cast<long long>(added.size()));
-    QCOMPARE(added, QStringList());
+    QCOMPARE(listed(added), QString());
 }
 
 // How many rounds a session has: a thousand unless QUINTAVIA_SOAK_ROUNDS says otherwise.
