@@ -11,6 +11,7 @@
 #include "shell/window_setup.h"
 #include "ui/solver_layout.h"
 #include "ui/window_builder.h"
+#include "widgets/bevel_button.h"
 #include "widgets/keypad.h"
 #include "widgets/rich_text_box.h"
 
@@ -103,9 +104,8 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
     m_document = controls.get<RichTextBox>(QStringLiteral("RTB1"));
     m_answer = controls.get<RichTextBox>(QStringLiteral("RTB2"));
     m_message = controls.get<QLabel>(QStringLiteral("lblMessaggio"));
-    m_open = controls.get<QToolButton>(QStringLiteral("cmdApri"));
+    m_open = controls.get<BevelButton>(QStringLiteral("cmdApri"));
     m_frame = controls.get<QFrame>(QStringLiteral("Frame1"));
-    m_openStyle = m_open->styleSheet();
     setOpenButtonColour(ui::kOpenBright.toColor());
 
     m_answer->setSingleLine(true);
@@ -143,15 +143,12 @@ SolverWindow::~SolverWindow() = default;
 
 QColor SolverWindow::openButtonColour() const
 {
-    return m_open->property("backColor").value<QColor>();
+    return m_open->face();
 }
 
 void SolverWindow::setOpenButtonColour(const QColor& colour)
 {
-    // The later rule wins over the face colour of the button's own style.
-    m_open->setStyleSheet(m_openStyle
-                          + QStringLiteral("QToolButton { background-color: %1; }").arg(colour.name()));
-    m_open->setProperty("backColor", colour);
+    m_open->setFace(colour);
 }
 
 bool SolverWindow::play(Sound sound)

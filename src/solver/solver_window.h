@@ -16,6 +16,7 @@ namespace quintavia {
 
 enum class Sound;
 
+class BevelButton;
 class Keypad;
 class RichTextBox;
 class WindowRegistry;
@@ -67,10 +68,9 @@ private:
     RichTextBox* m_document = nullptr;
     RichTextBox* m_answer = nullptr;
     QLabel* m_message = nullptr;
-    QToolButton* m_open = nullptr;
+    BevelButton* m_open = nullptr;
     QFrame* m_frame = nullptr;
     QTimer* m_timer = nullptr;
-    QString m_openStyle;
     Keypad* m_keypad = nullptr;  // owned by the frame
     // Where the boxes would stand if the window were tall enough for every revealed line.
     int m_wantedHeightTwips = 0;

@@ -144,8 +144,11 @@ QBrush backgroundBrush(const WindowSpec& layout, const QColor& defaultFill)
 
 QCursor pointingHandCursor()
 {
-    const QPixmap hand = svgPixmap(QStringLiteral(":/pictures/pointing_hand.svg"), QSize(32, 32), 1.0);
-    return QCursor(hand, 6, 5);
+    // Made once for every button: a cursor from a picture computes its mask anew each time. Never
+    // freed, as a cursor must not outlive the platform that shows it.
+    static const QCursor* hand = new QCursor(
+        svgPixmap(QStringLiteral(":/pictures/pointing_hand.svg"), QSize(32, 32), 1.0), 6, 5);
+    return *hand;
 }
 
 }  // namespace quintavia::ui

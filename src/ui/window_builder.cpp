@@ -3,6 +3,7 @@
 #include "ui/window_builder.h"
 
 #include "ui/pictures.h"
+#include "widgets/bevel_button.h"
 
 #include <QCursor>
 #include <QFrame>
@@ -41,34 +42,12 @@ QFont fontFor(const FontSpec& wanted, const QFont& base)
     return font;
 }
 
-QString rgbCss(const Rgb& c)
-{
-    return QStringLiteral("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b);
-}
-
-// A face filled with the background colour, a raised edge that sinks when pressed, and a focus
-// mark that can always be seen.
-QString buttonStyle(const ControlSpec& c)
-{
-    const Rgb bg = c.background.value_or(Rgb{192, 192, 192});
-    const QColor face = bg.toColor();
-    const QString light = face.lighter(150).name();
-    const QString dark = face.darker(170).name();
-    const QString text = c.text ? rgbCss(*c.text) : QStringLiteral("black");
-    return QStringLiteral("QToolButton { background-color: %1; color: %4; border: 2px solid;"
-                          " border-color: %2 %3 %3 %2; padding: 0px; }"
-                          "QToolButton:checked, QToolButton:pressed { border-color: %3 %2 %2 %3; }"
-                          "QToolButton:disabled { color: #808080; }"
-                          "QToolButton:focus { outline: none; border: 2px dashed black; }")
-        .arg(rgbCss(bg), light, dark, text);
-}
-
 QWidget* makeButton(const ControlSpec& c, QWidget* parent)
 {
-    auto* button = new QToolButton(parent);
+    const QColor face = c.background.value_or(Rgb{192, 192, 192}).toColor();
+    auto* button = new BevelButton(face, c.text ? c.text->toColor() : QColor(Qt::black), parent);
     button->setText(utf8(c.caption));
     button->setFocusPolicy(Qt::StrongFocus);
-    button->setStyleSheet(buttonStyle(c));
     if (c.kind == ControlKind::CheckBox) {
         button->setCheckable(true);
         QIcon icon;
