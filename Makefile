@@ -39,9 +39,12 @@ sanitize:
 
 # Every fuzz target (tools/fuzz_<name>.cpp) under libFuzzer for FUZZ_SECONDS (default 60) each. A
 # target starts from tests/data/<name>-corpus/ when that folder exists, else from the RTF corpus,
-# and uses tools/fuzz_<name>.dict (or, on the RTF corpus, the reader's) when there is one. ASan's
+# uses tools/fuzz_<name>.dict (or, for an RTF target, the reader's) when there is one, and takes
+# further libFuzzer flags from the lines of tools/fuzz_<name>.options not starting with #. ASan's
 # quarantine of freed memory (256 MB by default) is what made a long run's memory grow; 32 MB keep
-# it flat. A new target is one more word here.
+# it flat. Allocation stacks (malloc_context_size) and filling new blocks (max_malloc_fill_size)
+# cost a third of the speed of targets that allocate much; rerun a reproducer with ASAN_OPTIONS=
+# to get those stacks. A new target is one more word here.
 FUZZ_TARGETS ?= rtf_reader rtf_round_trip arithmetic_line step_generator
 FUZZ_SECONDS ?= 60
 fuzz: deps
@@ -51,12 +54,13 @@ fuzz: deps
 	@set -e; for t in $(FUZZ_TARGETS); do \
 	  seeds=tests/data/$$t-corpus; [ -d $$seeds ] || seeds=tests/data/rtf-corpus; \
 	  dict=tools/fuzz_$$t.dict; \
-	  [ -f $$dict ] || [ $$seeds != tests/data/rtf-corpus ] || dict=tools/fuzz_rtf_reader.dict; \
+	  [ -f $$dict ] || case $$t in rtf_*) dict=tools/fuzz_rtf_reader.dict;; esac; \
 	  if [ -f $$dict ]; then dict=-dict=$$dict; else dict=; fi; \
+	  options=$$(grep -v "^#" tools/fuzz_$$t.options 2>/dev/null || true); \
 	  mkdir -p build-fuzz/corpus-$$t; \
 	  echo "fuzz: $$t for $(FUZZ_SECONDS) s"; \
-	  ASAN_OPTIONS=$${ASAN_OPTIONS:-quarantine_size_mb=32} \
-	  build-fuzz/tools/fuzz_$$t build-fuzz/corpus-$$t $$seeds $$dict \
+	  ASAN_OPTIONS=$${ASAN_OPTIONS:-quarantine_size_mb=32:malloc_context_size=0:max_malloc_fill_size=0} \
+	  build-fuzz/tools/fuzz_$$t build-fuzz/corpus-$$t $$seeds $$dict $$options \
 	    -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1; \
 	done
 

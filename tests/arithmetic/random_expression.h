@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Random expressions in plain notation, for the property test and the generator's fuzz target.
-// `draw(n)` must return a number from 0 to n - 1.
+// `draw(n)` must return a number from 0 to n - 1. A 0 always draws the plainest choice (no further
+// term, no sign, no brackets, no power), so that a source that runs out and answers 0 from then on
+// (the fuzz target's bytes) ends the expression at once instead of padding it to the largest size.
 #include <string>
 
 namespace quintavia::testing {
@@ -23,20 +25,23 @@ template <typename Draw> std::string randomExpression(Draw& draw, int depth = 0)
     static const char kOpen[] = "([{";
     static const char kClose[] = ")]}";
     std::string out;
-    const int terms = 1 + draw(depth == 0 ? 5 : 4);
-    for (int t = 0; t < terms; ++t) {
-        if (t > 0)
+    const int maxTerms = depth == 0 ? 5 : 4;
+    for (int t = 0; t < maxTerms; ++t) {
+        if (t > 0) {
+            if (draw(3) == 0)
+                break;
             out += kOperations[draw(8)];
-        if (draw(8) == 0)
+        }
+        if (draw(8) == 7)
             out += '-';
-        const bool group = depth < 3 && draw(3) == 0;
+        const bool group = depth < 3 && draw(3) == 2;
         if (group) {
             const int kind = draw(3);
             out += kOpen[kind] + randomExpression(draw, depth + 1) + kClose[kind];
         } else {
             out += randomNumber(draw);
         }
-        if (draw(5) == 0)
+        if (draw(5) == 4)
             out += '^' + std::to_string(draw(4));
     }
     return out;

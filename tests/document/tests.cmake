@@ -5,7 +5,8 @@ add_executable(rtf_corpus_replay ${CMAKE_CURRENT_LIST_DIR}/rtf_corpus_replay.cpp
                ${PROJECT_SOURCE_DIR}/tools/fuzz_rtf_reader.cpp)
 target_link_libraries(rtf_corpus_replay PRIVATE quintavia_document)
 add_test(NAME document.rtf_corpus
-         COMMAND rtf_corpus_replay ${CMAKE_CURRENT_SOURCE_DIR}/data/rtf-corpus ${CMAKE_CURRENT_SOURCE_DIR}/data/rtf)
+         COMMAND rtf_corpus_replay ${CMAKE_CURRENT_SOURCE_DIR}/data/rtf-corpus ${CMAKE_CURRENT_SOURCE_DIR}/data/rtf
+                 ${CMAKE_CURRENT_SOURCE_DIR}/data/rtf_reader-corpus)
 set_tests_properties(document.rtf_corpus PROPERTIES TIMEOUT 300)
 
 # quintavia-check's output and exit status, run with no display at all.
@@ -20,5 +21,6 @@ add_executable(rtf_round_trip_replay ${CMAKE_CURRENT_LIST_DIR}/rtf_corpus_replay
                ${PROJECT_SOURCE_DIR}/tools/fuzz_rtf_round_trip.cpp)
 target_link_libraries(rtf_round_trip_replay PRIVATE quintavia_document)
 add_test(NAME document.rtf_round_trip
-         COMMAND rtf_round_trip_replay ${CMAKE_CURRENT_SOURCE_DIR}/data/rtf-corpus ${CMAKE_CURRENT_SOURCE_DIR}/data/rtf)
+         COMMAND rtf_round_trip_replay ${CMAKE_CURRENT_SOURCE_DIR}/data/rtf-corpus ${CMAKE_CURRENT_SOURCE_DIR}/data/rtf
+                 ${CMAKE_CURRENT_SOURCE_DIR}/data/rtf_round_trip-corpus)
 set_tests_properties(document.rtf_round_trip PROPERTIES TIMEOUT 300)
