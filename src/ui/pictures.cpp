@@ -7,7 +7,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QSvgRenderer>
+#include <QImageReader>
 
 namespace quintavia::ui {
 
@@ -74,12 +74,14 @@ QString backgroundKey(const WindowSpec& layout)
 
 QImage renderSvg(const QString& resource, QSize size, qreal devicePixelRatio)
 {
-    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    if (renderer.isValid()) {
-        QPainter painter(&image);
-        renderer.render(&painter);
+    // Through Qt's SVG image plugin, loaded only when a picture must be drawn: the program does
+    // not link the SVG library, which its first window does not need.
+    QImageReader reader(resource);
+    reader.setScaledSize(size * devicePixelRatio);
+    QImage image = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (image.size() != size * devicePixelRatio) {
+        image = QImage(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
     }
     image.setDevicePixelRatio(devicePixelRatio);
     return image;
