@@ -10,7 +10,6 @@
 class QFrame;
 class QLabel;
 class QTimer;
-class QToolButton;
 
 namespace quintavia {
 

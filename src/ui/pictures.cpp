@@ -5,9 +5,9 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QImageReader>
 
 namespace quintavia::ui {
 
@@ -97,7 +97,8 @@ QImage composeBackground(const WindowSpec& layout, const QColor& defaultFill, qr
     // At its own size from the top-left corner: a brush of the bare picture would tile it where
     // the window is larger than the picture.
     const QSize pictureSize(layout.backgroundPictureWidth, layout.backgroundPictureHeight);
-    painter.drawPixmap(0, 0, svgPixmap(QString::fromUtf8(layout.backgroundPicture), pictureSize, devicePixelRatio));
+    painter.drawPixmap(0, 0,
+                       svgPixmap(QString::fromUtf8(layout.backgroundPicture), pictureSize, devicePixelRatio));
     return canvas;
 }
 
@@ -105,11 +106,12 @@ QPixmap svgPixmap(const QString& resource, QSize size, qreal devicePixelRatio)
 {
     devicePixelRatio = screenRatio(devicePixelRatio);
     // Drawn once per size: windows are built anew on every visit, their pictures need not be.
-    const QString key = pictureKey(resource, size) + QLatin1Char('@') + QString::number(devicePixelRatio);
+    const QString picture = pictureKey(resource, size);
+    const QString key = picture + QLatin1Char('@') + QString::number(devicePixelRatio);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    const QImage ready = findPrerendered(pictureKey(resource, size), devicePixelRatio);
+    const QImage ready = findPrerendered(picture, devicePixelRatio);
     pixmap = QPixmap::fromImage(ready.isNull() ? renderSvg(resource, size, devicePixelRatio) : ready);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
@@ -117,10 +119,9 @@ QPixmap svgPixmap(const QString& resource, QSize size, qreal devicePixelRatio)
 
 QIcon pictureIcon(const QString& resource, QSize size)
 {
-    if (!findPrerendered(pictureKey(resource, size), screenRatio(0)).isNull())
-        return QIcon(svgPixmap(resource, size));
-    // QIcon draws an SVG file afresh at every size and resolution asked for.
-    return QIcon(resource);
+    const QImage ready = findPrerendered(pictureKey(resource, size), screenRatio(0));
+    // Without it, QIcon draws the SVG file afresh at every size and resolution asked for.
+    return ready.isNull() ? QIcon(resource) : QIcon(QPixmap::fromImage(ready));
 }
 
 QIcon windowIcon(const QString& resource)
@@ -148,8 +149,9 @@ QCursor pointingHandCursor()
 {
     // Made once for every button: a cursor from a picture computes its mask anew each time. Never
     // freed, as a cursor must not outlive the platform that shows it.
-    static const QCursor* hand = new QCursor(
-        svgPixmap(QStringLiteral(":/pictures/pointing_hand.svg"), QSize(32, 32), 1.0), 6, 5);
+    static const QCursor* hand = new QCursor(svgPixmap(QString::fromLatin1(kPointingHandPicture),
+                                                       QSize(kPointingHandSide, kPointingHandSide), 1.0),
+                                             6, 5);
     return *hand;
 }
 

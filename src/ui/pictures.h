@@ -49,6 +49,8 @@ QIcon windowIcon(const QString& resource);
 QBrush backgroundBrush(const WindowSpec& layout, const QColor& defaultFill);
 
 // The pointing hand shown over buttons: 32 by 32, hot spot at (6, 5).
+inline constexpr const char* kPointingHandPicture = ":/pictures/pointing_hand.svg";
+inline constexpr int kPointingHandSide = 32;
 QCursor pointingHandCursor();
 
 }  // namespace quintavia::ui
