@@ -20,6 +20,11 @@ cleanup() {
   # The X server must be gone, sockets and all, before the next test looks for a free display.
   wait 2>/dev/null || true
   [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
+  # A helper thread that touched Qt first would have made itself Qt's main thread.
+  if grep -s "not created in the main() thread" "$WORK/program.log" >&2; then
+    echo "FAIL: Qt did not take the program's main thread as its own" >&2
+    status=1
+  fi
   rm -rf "$WORK"
   exit $status
 }
