@@ -8,7 +8,7 @@ MAKEFLAGS += --no-print-directory
 CMAKE_FLAGS ?=
 CTEST_ARGS ?=
 
-.PHONY: all deps configure build run test clean sanitize fuzz
+.PHONY: all deps configure build run test clean sanitize fuzz explore
 
 all: build
 
@@ -47,21 +47,43 @@ sanitize:
 # to get those stacks. A new target is one more word here.
 FUZZ_TARGETS ?= rtf_reader rtf_round_trip arithmetic_line step_generator
 FUZZ_SECONDS ?= 60
+EXPLORE_SECONDS ?= 3600
+FUZZ_ASAN_OPTIONS = $${ASAN_OPTIONS:-quarantine_size_mb=32:malloc_context_size=0:max_malloc_fill_size=0}
+
+# $(call fuzz_build,FOLDER,ON|OFF): the fuzz targets, with or without ASan and UBSan.
+fuzz_build = CC=clang CXX=clang++ cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DQUINTAVIA_FUZZ=ON -DQUINTAVIA_SANITIZE=$(2) -DQUINTAVIA_BENCH=OFF >/dev/null && \
+  cmake --build $(1) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+# $(call fuzz_run,FOLDER,SECONDS): each target for SECONDS, its new inputs in FOLDER/corpus-<name>.
+fuzz_run = set -e; for t in $(FUZZ_TARGETS); do \
+  seeds=tests/data/$$t-corpus; [ -d $$seeds ] || seeds=tests/data/rtf-corpus; \
+  dict=tools/fuzz_$$t.dict; \
+  [ -f $$dict ] || case $$t in rtf_*) dict=tools/fuzz_rtf_reader.dict;; esac; \
+  if [ -f $$dict ]; then dict=-dict=$$dict; else dict=; fi; \
+  options=$$(grep -v "^\#" tools/fuzz_$$t.options 2>/dev/null || true); \
+  mkdir -p $(1)/corpus-$$t; \
+  echo "fuzz: $$t for $(2) s in $(1)"; \
+  ASAN_OPTIONS=$(FUZZ_ASAN_OPTIONS) $(1)/tools/fuzz_$$t $(1)/corpus-$$t $$seeds $$dict $$options \
+    -max_total_time=$(2) -print_final_stats=1; \
+done
+
 fuzz: deps
-	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DQUINTAVIA_FUZZ=ON -DQUINTAVIA_SANITIZE=ON -DQUINTAVIA_BENCH=OFF >/dev/null
-	@cmake --build build-fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@$(call fuzz_build,build-fuzz,ON)
+	@$(call fuzz_run,build-fuzz,$(FUZZ_SECONDS))
+
+# Fuzzing that explores, EXPLORE_SECONDS (an hour) each: the targets without sanitizers, which cost
+# the RTF targets two thirds of their speed, so that a long run covers more; then every input the
+# run kept is replayed once under ASan and UBSan.
+explore: deps
+	@$(call fuzz_build,build-fuzz,ON)
+	@$(call fuzz_build,build-explore,OFF)
+	@$(call fuzz_run,build-explore,$(EXPLORE_SECONDS))
 	@set -e; for t in $(FUZZ_TARGETS); do \
-	  seeds=tests/data/$$t-corpus; [ -d $$seeds ] || seeds=tests/data/rtf-corpus; \
-	  dict=tools/fuzz_$$t.dict; \
-	  [ -f $$dict ] || case $$t in rtf_*) dict=tools/fuzz_rtf_reader.dict;; esac; \
-	  if [ -f $$dict ]; then dict=-dict=$$dict; else dict=; fi; \
-	  options=$$(grep -v "^#" tools/fuzz_$$t.options 2>/dev/null || true); \
-	  mkdir -p build-fuzz/corpus-$$t; \
-	  echo "fuzz: $$t for $(FUZZ_SECONDS) s"; \
-	  ASAN_OPTIONS=$${ASAN_OPTIONS:-quarantine_size_mb=32:malloc_context_size=0:max_malloc_fill_size=0} \
-	  build-fuzz/tools/fuzz_$$t build-fuzz/corpus-$$t $$seeds $$dict $$options \
-	    -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1; \
+	  echo "explore: $$t, the inputs found replayed under ASan and UBSan"; \
+	  log=build-explore/replay-$$t.log; \
+	  ASAN_OPTIONS=$(FUZZ_ASAN_OPTIONS) build-fuzz/tools/fuzz_$$t -runs=0 build-explore/corpus-$$t \
+	    >$$log 2>&1 || { cat $$log; exit 1; }; \
+	  grep INITED $$log; \
 	done
 
 clean:

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // libFuzzer target for a save and a reopen: whatever the reader accepts, written by our writer and
-// read again, must give the same lines with the same raised and coloured runs.
+// read again, must give the same lines with the same raised and coloured runs, and saved again the
+// very same file.
 #include "document/char_format.h"
 #include "document/rtf_reader.h"
 #include "document/rtf_writer.h"
@@ -58,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const rtf::ReadResult first = rtf::read(QByteArrayView(data, qsizetype(size)));
     if (!first.ok())
         return 0;
-    const rtf::ReadResult second = rtf::read(rtf::write(*first.document));
+    const QByteArray written = rtf::write(*first.document);
+    const rtf::ReadResult second = rtf::read(written);
     if (!second.ok()) {
         std::fprintf(stderr, "own file refused: %s\n", qPrintable(second.error));
         std::abort();
@@ -77,6 +79,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fail("the text", i + 1);
         if (before[i] != after[i])
             fail("the raised or coloured runs", i + 1);
+    }
+    if (rtf::write(*second.document) != written) {
+        std::fputs("saving the reopened file gave another file\n", stderr);
+        std::abort();
     }
     return 0;
 }

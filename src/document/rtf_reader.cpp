@@ -11,6 +11,7 @@
 #include <QTextCursor>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -264,6 +265,15 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// Bytes that are text as they stand in any body group of a non-symbol font: printable ASCII but
+// the three that RTF gives a meaning.
+constexpr std::array<bool, 256> kPlainBytes = [] {
+    std::array<bool, 256> plain{};
+    for (int b = 0x20; b < 0x7F; ++b)
+        plain[size_t(b)] = b != '{' && b != '}' && b != '\\';
+    return plain;
+}();
+
 int hexValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -292,6 +302,7 @@ private:
     void controlWord(std::string_view word, bool hasParameter, std::int64_t parameter);
     void controlSymbol(char symbol);
     void byte(unsigned char b);
+    void plainBytes(QByteArrayView stretch);
     void put(char16_t unit);
     void putChecked(char16_t unit);
     void append(char16_t unit);
@@ -432,6 +443,13 @@ ReadResult Reader::run()
             }
             controlWord(std::string_view(m_in.data() + wordStart, size_t(wordLength)), hasParameter,
                         parameter);
+        } else if (kPlainBytes[static_cast<unsigned char>(c)]) {
+            const char* data = m_in.data();
+            qsizetype end = m_pos + 1;
+            while (end < size && kPlainBytes[static_cast<unsigned char>(data[end])])
+                ++end;
+            plainBytes(m_in.sliced(m_pos, end - m_pos));
+            m_pos = end;
         } else {
             ++m_pos;
             byte(static_cast<unsigned char>(c));
@@ -673,6 +691,35 @@ void Reader::byte(unsigned char b)
     put(textCharacter(b));
 }
 
+// A stretch of plain bytes, the bulk of any file: what byte() checks for each of them is checked
+// once for the whole stretch wherever that gives the same text.
+void Reader::plainBytes(QByteArrayView stretch)
+{
+    const Group& group = top();
+    const bool plainState = m_skipUnits == 0 && m_pendingHigh == 0;
+    if (plainState && (group.dest == Dest::Skip || (group.dest == Dest::Body && group.chars.hidden)))
+        return;
+    currentTable();
+    if (!plainState || group.dest != Dest::Body || m_symbolFont) {
+        for (qsizetype i = 0; i < stretch.size() && !m_finished; ++i)
+            byte(static_cast<unsigned char>(stretch[i]));
+        return;
+    }
+    // The first character opens the line and the run as any other would.
+    append(char16_t(static_cast<unsigned char>(stretch.front())));
+    const QByteArrayView rest = stretch.sliced(1);
+    if (m_finished || rest.isEmpty())
+        return;
+    if (m_lineLength + rest.size() > kMaxLineLength || m_characters + rest.size() > kMaxCharacters) {
+        for (qsizetype i = 0; i < rest.size() && !m_finished; ++i)
+            append(char16_t(static_cast<unsigned char>(rest[i])));
+        return;
+    }
+    m_lineLength += int(rest.size());
+    m_characters += int(rest.size());
+    m_run.append(QLatin1StringView(rest.data(), rest.size()));
+}
+
 // A byte of text as the current font reads it: through the Symbol encoding in a symbol font (where
 // even letters are Greek), else through the font's or the document's code page.
 char16_t Reader::textCharacter(unsigned char b)
@@ -728,6 +775,10 @@ void Reader::put(char16_t unit)
 // block of their own behind the reader's back.
 void Reader::putChecked(char16_t unit)
 {
+    if (m_pendingHigh == 0 && unit >= 0x20 && unit < 0x2028) {  // no surrogate, no separator
+        append(unit);
+        return;
+    }
     if (m_pendingHigh) {
         const char16_t high = m_pendingHigh;
         m_pendingHigh = 0;

@@ -77,6 +77,14 @@ void appendUnicode(QByteArray& out, char16_t unit)
     out.append('?');
 }
 
+// Printable ASCII but the three characters that RTF gives a meaning: written as they are.
+constexpr std::array<bool, 128> kVerbatim = [] {
+    std::array<bool, 128> verbatim{};
+    for (int c = 0x20; c < 0x7F; ++c)
+        verbatim[size_t(c)] = c != '\\' && c != '{' && c != '}';
+    return verbatim;
+}();
+
 // Appends text, escaped, encoded in 1252 where it can be and as \uN? where not.
 void appendText(QByteArray& out, QStringView text)
 {
@@ -84,7 +92,9 @@ void appendText(QByteArray& out, QStringView text)
     static const char hex[] = "0123456789abcdef";
     for (const QChar qc : text) {
         const char16_t c = qc.unicode();
-        if (c == u'\\' || c == u'{' || c == u'}') {
+        if (c < 0x80 && kVerbatim[c]) {
+            out.append(char(c));
+        } else if (c == u'\\' || c == u'{' || c == u'}') {
             out.append('\\');
             out.append(char(c));
         } else if (c == u'\t') {

@@ -365,6 +365,12 @@ void TestRtf::badInputEndsInDocumentOrError_data()
                                  << u"riga troppo lunga"_qs;
     QTest::newRow("many paragraphs") << head + QByteArray("\\par x").repeated(300000) << QString()
                                      << u"troppe righe"_qs;
+    QTest::newRow("line at the limit") << head + QByteArray(10000, 'x') + "}" << QString(10000, u'x')
+                                       << QString();
+    QTest::newRow("line one past the limit") << head + QByteArray(10001, 'x') + "}" << QString()
+                                             << u"riga troppo lunga"_qs;
+    QTest::newRow("text past the limit") << head + (QByteArray(9000, 'x') + "\\par ").repeated(23)
+                                         << QString() << u"troppo testo"_qs;
     QTest::newRow("many format changes")
         << head + QByteArray("\\b x\\b0 y").repeated(200000) << QString() << u"riga troppo lunga"_qs;
     QTest::newRow("many fonts and colours")
