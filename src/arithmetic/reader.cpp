@@ -15,16 +15,18 @@ Reading readLine(const Line& line)
         const ParsedLine parsed = parseLine(line);
         if (parsed.members.empty())
             return reading;
-        const mpq_class first = evaluate(*parsed.members.front());
+        mpq_class first;
+        evaluate(parsed.tree, parsed.members.front(), first);
         for (std::size_t i = 1; i < parsed.members.size(); ++i) {
-            const mpq_class other = evaluate(*parsed.members[i]);
+            mpq_class other;
+            evaluate(parsed.tree, parsed.members[i], other);
             if (other != first)
                 throw Failure{
                     Problem{parsed.equalsColumns[i - 1],
                             "dopo l'uguale vale " + written(other) + ", ma prima vale " + written(first)}};
         }
         reading.kind = Reading::Kind::Valued;
-        reading.value = makeValue(first);
+        reading.value = makeValue(std::move(first));
     } catch (const Failure& failure) {
         reading.kind = Reading::Kind::Faulty;
         reading.problem = failure.problem;

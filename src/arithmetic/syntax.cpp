@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace quintavia::arithmetic::detail {
 
@@ -65,6 +66,9 @@ public:
                 m_items.push_back({c.code, c.raised, column});
         }
         m_endColumn = column + 1;
+        // Every node takes at least one item of its own, and most numbers more than one.
+        m_tree.nodes.reserve(m_items.size() / 2 + 1);
+        m_tree.values.reserve(m_items.size() / 2 + 1);
     }
 
     ParsedLine parse()
@@ -86,6 +90,7 @@ public:
                 break;  // "3 + 4 =": the value comes on the next line
             parsed.equalsColumns.push_back(equals);
         }
+        parsed.tree = std::move(m_tree);
         return parsed;
     }
 
@@ -153,58 +158,71 @@ private:
         }
     }
 
-    NodePtr operand(int level) { return level == Node::Fraction ? signedPower() : chain(level + 1); }
-
-    // A flat chain of one level's operations; a single operand is returned as it is.
-    NodePtr chain(int level)
+    int add(Node&& node)
     {
-        NodePtr first = operand(level);
-        if (kind() != Kind::Operation || !inLevel(level, operationOf(code())))
-            return first;
-        auto node = std::make_unique<Node>();
-        node->kind = Node::Kind::Chain;
-        node->level = level;
-        node->column = first->column;
-        node->children.push_back(std::move(first));
-        while (kind() == Kind::Operation && inLevel(level, operationOf(code()))) {
-            node->ops.push_back(operationOf(code()));
-            node->opColumns.push_back(column());
-            ++m_pos;
-            node->children.push_back(operand(level));
-        }
-        return node;
+        m_tree.nodes.push_back(std::move(node));
+        return int(m_tree.nodes.size()) - 1;
     }
 
-    NodePtr sum() { return chain(Node::Sum); }
+    int operand(int level) { return level == Node::Fraction ? signedPower() : chain(level + 1); }
 
-    NodePtr signedPower()
+    // A flat chain of one level's operations; a single operand is returned as it is. Nested chains
+    // gather their operands on the same stack above this one's, and take them off before it goes on.
+    int chain(int level)
+    {
+        const int first = operand(level);
+        if (kind() != Kind::Operation || !inLevel(level, operationOf(code())))
+            return first;
+        const std::size_t base = m_stack.size();
+        m_stack.push_back({first, 0, 0});
+        while (kind() == Kind::Operation && inLevel(level, operationOf(code()))) {
+            const char32_t op = operationOf(code());
+            const int opColumn = column();
+            ++m_pos;
+            const int next = operand(level);
+            m_stack.push_back({next, op, opColumn});
+        }
+        Node node;
+        node.kind = Node::Kind::Chain;
+        node.level = level;
+        node.column = m_tree[first].column;
+        node.first = int(m_tree.operands.size());
+        node.count = int(m_stack.size() - base);
+        m_tree.operands.insert(m_tree.operands.end(), m_stack.begin() + std::ptrdiff_t(base), m_stack.end());
+        m_stack.resize(base);
+        return add(std::move(node));
+    }
+
+    int sum() { return chain(Node::Sum); }
+
+    int signedPower()
     {
         if (kind() != Kind::Operation || (code() != U'+' && operationOf(code()) != U'-'))
             return power();
-        auto node = std::make_unique<Node>();
-        node->kind = Node::Kind::Sign;
-        node->symbol = operationOf(code());
-        node->column = column();
+        Node node;
+        node.kind = Node::Kind::Sign;
+        node.symbol = operationOf(code());
+        node.column = column();
         ++m_pos;
-        node->children.push_back(power());
-        return node;
+        node.first = power();
+        return add(std::move(node));
     }
 
-    NodePtr power()
+    int power()
     {
-        NodePtr base = primary();
+        const int base = primary();
         if (kind() != Kind::Exponent)
             return base;
-        auto node = std::make_unique<Node>();
-        node->kind = Node::Kind::Power;
-        node->column = column();
+        Node node;
+        node.kind = Node::Kind::Power;
+        node.column = column();
         while (kind() == Kind::Exponent)
-            node->text += m_items[m_pos++].code;
-        node->children.push_back(std::move(base));
-        return node;
+            node.text += static_cast<char>(m_items[m_pos++].code);
+        node.first = base;
+        return add(std::move(node));
     }
 
-    NodePtr primary()
+    int primary()
     {
         switch (kind()) {
         case Kind::Number: return number();
@@ -214,18 +232,18 @@ private:
         }
     }
 
-    NodePtr group()
+    int group()
     {
         const char32_t opening = code();
         const int openColumn = column();
         if (++m_depth > kMaxDepth)
             fail(openColumn, "troppe parentesi una dentro l'altra");
         ++m_pos;
-        auto node = std::make_unique<Node>();
-        node->kind = Node::Kind::Group;
-        node->symbol = opening;
-        node->column = openColumn;
-        node->children.push_back(sum());
+        Node node;
+        node.kind = Node::Kind::Group;
+        node.symbol = opening;
+        node.column = openColumn;
+        node.first = sum();
         switch (kind()) {
         case Kind::Close:
             if (code() != closingOf(opening))
@@ -237,14 +255,14 @@ private:
         }
         ++m_pos;
         --m_depth;
-        return node;
+        return add(std::move(node));
     }
 
-    NodePtr number()
+    int number()
     {
-        auto node = std::make_unique<Node>();
-        node->kind = Node::Kind::Number;
-        node->column = column();
+        Node node;
+        node.kind = Node::Kind::Number;
+        node.column = column();
         // Most numbers fit a machine word; only longer ones are collected as a string.
         std::string digits;
         unsigned long small = 0;
@@ -258,7 +276,7 @@ private:
                 digits += static_cast<char>(d);
                 ++count;
                 if (m_keepText)
-                    node->text += d;
+                    node.text += static_cast<char>(d);
                 if (afterComma)
                     ++decimals;
             }
@@ -276,7 +294,7 @@ private:
             if (!ordinaryDigitAt(m_pos + 1))
                 fail(column(), "manca una cifra dopo la virgola");
             if (m_keepText)
-                node->text += U',';
+                node.text += ',';
             ++m_pos;
             readDigits(true);
         }
@@ -285,19 +303,23 @@ private:
         if (ordinaryAt(m_pos, U','))
             fail(column(), "virgola fuori posto");
         if (count > kMaxDigits)
-            fail(node->column, "numero troppo grande");
+            fail(node.column, "numero troppo grande");
+        mpq_class& value = m_tree.values.emplace_back();
+        node.value = int(m_tree.values.size()) - 1;
         if (count <= 18)
-            mpz_set_ui(node->value.get_num_mpz_t(), small);
+            mpz_set_ui(value.get_num_mpz_t(), small);
         else
-            mpz_set_str(node->value.get_num_mpz_t(), digits.c_str(), 10);  // base 10: "0177" is not octal
+            mpz_set_str(value.get_num_mpz_t(), digits.c_str(), 10);  // base 10: "0177" is not octal
         if (decimals > 0) {
-            mpz_ui_pow_ui(node->value.get_den_mpz_t(), 10, decimals);
-            node->value.canonicalize();
+            mpz_ui_pow_ui(value.get_den_mpz_t(), 10, decimals);
+            value.canonicalize();
         }
-        return node;
+        return add(std::move(node));
     }
 
     std::vector<Item> m_items;
+    Tree m_tree;
+    std::vector<Operand> m_stack;  // operands of the chains being read
     std::size_t m_pos = 0;
     bool m_keepText = false;
     int m_endColumn = 1;
@@ -323,44 +345,45 @@ ParsedLine parseLine(const Line& line, bool keepText)
     return Parser(line, keepText).parse();
 }
 
-mpq_class apply(char32_t op, const mpq_class& left, const mpq_class& right, int column)
+void apply(char32_t op, mpq_class& value, const mpq_class& right, int column)
 {
-    mpq_class result;
     switch (op) {
-    case U'+': result = left + right; break;
-    case U'-': result = left - right; break;
+    case U'+': value += right; break;
+    case U'-': value -= right; break;
     case U':':
     case U'/':
         if (sgn(right) == 0)
             fail(column, "divisione per zero");
-        result = left / right;
+        value /= right;
         break;
-    default: result = left * right; break;
+    default: value *= right; break;
     }
-    if (tooBig(result))
+    if (tooBig(value))
         fail(column, "numero troppo grande");
-    return result;
 }
 
-mpq_class power(const mpq_class& base, const std::u32string& exponentText, int column)
+void power(mpq_class& value, const std::string& exponentText, int column)
 {
-    std::size_t first = exponentText.find_first_not_of(U'0');
-    const std::u32string digits = first == std::u32string::npos ? U"" : exponentText.substr(first);
-    if (digits.empty()) {
-        if (sgn(base) == 0)
+    const std::size_t first = exponentText.find_first_not_of('0');
+    if (first == std::string::npos) {
+        if (sgn(value) == 0)
             fail(column, "zero elevato a zero non ha valore");
-        return 1;
+        value = 1;
+        return;
     }
-    const bool odd = (digits.back() - U'0') % 2 == 1;
-    if (sgn(base) == 0 || base == 1)
-        return base;
-    if (base == -1)
-        return odd ? -1 : 1;
+    const std::string_view digits = std::string_view(exponentText).substr(first);
+    const bool odd = (digits.back() - '0') % 2 == 1;
+    if (sgn(value) == 0 || value == 1)
+        return;
+    if (value == -1) {
+        value = odd ? -1 : 1;
+        return;
+    }
     if (digits.size() > 9)
         fail(column, "numero troppo grande");
     unsigned long exponent = 0;
-    for (char32_t d : digits)
-        exponent = exponent * 10 + (d - U'0');
+    for (char d : digits)
+        exponent = exponent * 10 + (d - '0');
     // Decided before computing: the digits of p^e are about e * log10(p).
     auto log10Of = [](const mpz_class& z) {
         long twos = 0;
@@ -368,33 +391,44 @@ mpq_class power(const mpq_class& base, const std::u32string& exponentText, int c
         return std::log10(std::fabs(mantissa)) + double(twos) * std::log10(2.0);
     };
     const double digitsEstimate
-        = double(exponent) * std::max(log10Of(base.get_num()), log10Of(base.get_den()));
+        = double(exponent) * std::max(log10Of(value.get_num()), log10Of(value.get_den()));
     if (digitsEstimate > double(kMaxDigits) + 1)
         fail(column, "numero troppo grande");
-    mpq_class result;
-    mpz_pow_ui(result.get_num_mpz_t(), base.get_num_mpz_t(), exponent);
-    mpz_pow_ui(result.get_den_mpz_t(), base.get_den_mpz_t(), exponent);
-    if (tooBig(result))
+    mpz_pow_ui(value.get_num_mpz_t(), value.get_num_mpz_t(), exponent);
+    mpz_pow_ui(value.get_den_mpz_t(), value.get_den_mpz_t(), exponent);
+    if (tooBig(value))
         fail(column, "numero troppo grande");
-    return result;
 }
 
-mpq_class evaluate(const Node& node)
+void evaluate(const Tree& tree, int at, mpq_class& out)
 {
+    const Node& node = tree[at];
     switch (node.kind) {
-    case Node::Kind::Number: return node.value;
-    case Node::Kind::Group: return evaluate(*node.children[0]);
-    case Node::Kind::Sign: {
-        mpq_class value = evaluate(*node.children[0]);
-        return node.symbol == U'-' ? mpq_class(-value) : value;
-    }
-    case Node::Kind::Power: return power(evaluate(*node.children[0]), node.text, node.column);
+    case Node::Kind::Number: out = tree.valueOf(node); return;
+    case Node::Kind::Group: evaluate(tree, node.first, out); return;
+    case Node::Kind::Sign:
+        evaluate(tree, node.first, out);
+        if (node.symbol == U'-')
+            mpq_neg(out.get_mpq_t(), out.get_mpq_t());
+        return;
+    case Node::Kind::Power:
+        evaluate(tree, node.first, out);
+        power(out, node.text, node.column);
+        return;
     case Node::Kind::Chain: break;
     }
-    mpq_class value = evaluate(*node.children[0]);
-    for (std::size_t i = 0; i < node.ops.size(); ++i)
-        value = apply(node.ops[i], value, evaluate(*node.children[i + 1]), node.opColumns[i]);
-    return value;
+    evaluate(tree, tree.operand(node, 0).node, out);
+    for (int i = 1; i < node.count; ++i) {
+        const Operand& next = tree.operand(node, i);
+        const Node& child = tree[next.node];
+        if (child.kind == Node::Kind::Number) {
+            apply(next.op, out, tree.valueOf(child), next.opColumn);  // no copy of a number
+        } else {
+            mpq_class operand;
+            evaluate(tree, next.node, operand);
+            apply(next.op, out, operand, next.opColumn);
+        }
+    }
 }
 
 }  // namespace quintavia::arithmetic::detail

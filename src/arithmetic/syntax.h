@@ -5,7 +5,7 @@
 #include "arithmetic/rational.h"
 #include "arithmetic/reader.h"
 
-#include <memory>
+#include <string>
 #include <vector>
 
 namespace quintavia::arithmetic::detail {
@@ -28,18 +28,39 @@ struct Node {
 
     Kind kind = Kind::Number;
     int column = 0;
-    mpq_class value;             // Number
-    std::u32string text;         // Number: as written; Power: the exponent's digits
-    char32_t symbol = 0;         // Group: opening bracket; Sign: '+' or '-'
-    int level = 0;               // Chain
-    std::vector<char32_t> ops;   // Chain: the sign between child i and i + 1, normalised
-    std::vector<int> opColumns;  // Chain
-    std::vector<std::unique_ptr<Node>> children;
+    char32_t symbol = 0;  // Group: opening bracket; Sign: '+' or '-'
+    int level = 0;        // Chain
+    int value = -1;       // Number: its index in Tree::values
+    std::string text;     // Number: as written (ASCII); Power: the exponent's digits
+    int first = -1;       // Group, Sign, Power: the one child; Chain: its first operand in Tree::operands
+    int count = 0;        // Chain: how many operands
 };
-using NodePtr = std::unique_ptr<Node>;
+
+// One operand of a chain; the sign before it is `op` (none before the first).
+struct Operand {
+    int node = -1;
+    char32_t op = 0;  // normalised
+    int opColumn = 0;
+};
+
+// The nodes of a line in flat storage, linked by index: a line of a dozen numbers costs a few
+// allocations instead of several per node. Children come before their parents.
+struct Tree {
+    std::vector<Node> nodes;
+    std::vector<Operand> operands;
+    std::vector<mpq_class> values;
+
+    Node& operator[](int i) { return nodes[std::size_t(i)]; }
+    const Node& operator[](int i) const { return nodes[std::size_t(i)]; }
+    Operand& operand(const Node& chain, int i) { return operands[std::size_t(chain.first + i)]; }
+    const Operand& operand(const Node& chain, int i) const { return operands[std::size_t(chain.first + i)]; }
+    const mpq_class& valueOf(const Node& number) const { return values[std::size_t(number.value)]; }
+    mpq_class& valueOf(const Node& number) { return values[std::size_t(number.value)]; }
+};
 
 struct ParsedLine {
-    std::vector<NodePtr> members;    // empty when the line is text
+    Tree tree;
+    std::vector<int> members;        // empty when the line is text
     std::vector<int> equalsColumns;  // the "=" before member i + 1
 };
 
@@ -48,10 +69,11 @@ struct ParsedLine {
 ParsedLine parseLine(const Line& line, bool keepText = false);
 
 // Exact value of a tree; throws Failure for division by zero, 0⁰ and numbers too big.
-mpq_class evaluate(const Node& node);
-// One operation, with the same checks; `column` is the operation's.
-mpq_class apply(char32_t op, const mpq_class& left, const mpq_class& right, int column);
-mpq_class power(const mpq_class& base, const std::u32string& exponent, int column);
+void evaluate(const Tree& tree, int node, mpq_class& out);
+// One operation on `value` in place, with the same checks; `column` is the operation's.
+void apply(char32_t op, mpq_class& value, const mpq_class& right, int column);
+// Raises `value` in place to the power written in `exponent`.
+void power(mpq_class& value, const std::string& exponent, int column);
 
 char32_t closingOf(char32_t opening);
 
