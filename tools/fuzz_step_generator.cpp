@@ -18,11 +18,11 @@ namespace {
     std::abort();
 }
 
-void checkChain(const std::string& expression, quintavia::arithmetic::StepMode mode)
+// `reading` is the reader's own verdict on `first`, the same for both modes.
+void checkChain(const std::string& expression, const quintavia::arithmetic::Line& first,
+                const quintavia::arithmetic::Reading& reading, quintavia::arithmetic::StepMode mode)
 {
     using namespace quintavia::arithmetic;
-    const Line first = plainLine(expression);
-    const Reading reading = readLine(first);
     const Steps steps = generateSteps(first, mode, 1000000);
     if (reading.kind != Reading::Kind::Valued) {
         if (steps.ok() || steps.problem.message != reading.problem.message)
@@ -31,7 +31,9 @@ void checkChain(const std::string& expression, quintavia::arithmetic::StepMode m
     }
     if (!steps.ok())
         failWith(expression, "refused");
-    std::vector<Line> lines{first};
+    std::vector<Line> lines;
+    lines.reserve(steps.lines.size() + 1);
+    lines.push_back(first);
     lines.insert(lines.end(), steps.lines.begin(), steps.lines.end());
     const std::vector<LineVerdict> verdicts = checkChain(lines);
     for (std::size_t i = 1; i < verdicts.size(); ++i)
@@ -56,8 +58,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return 0;
         return int(data[next++] % unsigned(bound));
     };
+    using namespace quintavia::arithmetic;
     const std::string expression = quintavia::testing::randomExpression(draw);
-    checkChain(expression, quintavia::arithmetic::StepMode::School);
-    checkChain(expression, quintavia::arithmetic::StepMode::OneOperation);
+    const Line first = plainLine(expression);
+    const Reading reading = readLine(first);
+    checkChain(expression, first, reading, StepMode::School);
+    checkChain(expression, first, reading, StepMode::OneOperation);
     return 0;
 }

@@ -38,7 +38,7 @@ void compute(Tree& tree, int at)
 bool isIntegerNumber(const Tree& tree, int at)
 {
     const Node& node = tree[at];
-    return node.kind == Node::Kind::Number && tree.valueOf(node).get_den() == 1
+    return node.kind == Node::Kind::Number && NumberValue(tree, node).isInteger()
            && node.text.find(',') == std::string::npos;
 }
 
@@ -82,7 +82,7 @@ void tidy(Tree& tree, int at)
         if (child.kind != Node::Kind::Number)
             break;
         if (node.symbol == U'-') {
-            mpq_class& value = tree.valueOf(child);
+            mpq_class& value = tree.bigValue(child);
             const bool plain = sgn(value) > 0 && child.text.front() != '-';
             mpq_neg(value.get_mpq_t(), value.get_mpq_t());
             child.text = plain ? '-' + child.text : written(value);
@@ -95,10 +95,11 @@ void tidy(Tree& tree, int at)
             && isIntegerNumber(tree, tree.operand(node, 1).node)) {
             Node& topNode = tree[tree.operand(node, 0).node];
             const Node& bottomNode = tree[tree.operand(node, 1).node];
-            mpq_class& top = tree.valueOf(topNode);
-            const mpq_class& bottom = tree.valueOf(bottomNode);
-            if (bottom > 1 && gcd(top.get_num(), bottom.get_num()) == 1) {
-                mpz_set(top.get_den_mpz_t(), bottom.get_num_mpz_t());
+            mpq_class& top = tree.bigValue(topNode);  // first: it may move the other values
+            const NumberValue bottom(tree, bottomNode);
+            const mpz_srcptr bottomNumber = mpq_numref(bottom.get());
+            if (mpz_cmp_ui(bottomNumber, 1) > 0 && gcd(top.get_num(), mpz_class(bottomNumber)) == 1) {
+                mpz_set(top.get_den_mpz_t(), bottomNumber);
                 topNode.text += '/' + bottomNode.text;
                 eraseOperand(tree, node, 1);
             }
@@ -189,8 +190,8 @@ void computeFirst(Tree& tree, int at)
     Node& chain = tree[at];
     const Operand& first = tree.operand(chain, 0);
     const Operand& second = tree.operand(chain, 1);
-    mpq_class value = tree.valueOf(tree[first.node]);
-    apply(second.op, value, tree.valueOf(tree[second.node]), second.opColumn);
+    mpq_class value(NumberValue(tree, tree[first.node]).get());
+    apply(second.op, value, NumberValue(tree, tree[second.node]).get(), second.opColumn);
     setNumber(tree, first.node, std::move(value));
     eraseOperand(tree, chain, 1);
 }

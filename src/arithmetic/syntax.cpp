@@ -3,6 +3,7 @@
 #include "arithmetic/syntax.h"
 
 #include <cmath>
+#include <numeric>
 #include <string>
 #include <string_view>
 
@@ -54,10 +55,31 @@ bool isClosing(char32_t c)
     throw Failure{Problem{column, std::move(message)}};
 }
 
+struct Item {
+    char32_t code;
+    bool raised;
+    int column;
+};
+
+// What the parser needs only while it reads, kept from line to line.
+struct Scratch {
+    std::vector<Item> items;       // the line without blanks
+    std::vector<Operand> operands;  // of the chains being read
+};
+
 class Parser {
 public:
-    Parser(const Line& line, bool keepText) : m_keepText(keepText)
+    Parser(const Line& line, bool keepText, ParsedLine& parsed, Scratch& scratch)
+        : m_items(scratch.items), m_stack(scratch.operands), m_tree(parsed.tree), m_parsed(parsed),
+          m_keepText(keepText)
     {
+        m_items.clear();
+        m_stack.clear();
+        m_tree.nodes.clear();
+        m_tree.operands.clear();
+        m_tree.values.clear();
+        parsed.members.clear();
+        parsed.equalsColumns.clear();
         m_items.reserve(line.size());
         int column = 0;
         for (const Char& c : line) {
@@ -68,12 +90,11 @@ public:
         m_endColumn = column + 1;
         // Every node takes at least one item of its own, and most numbers more than one.
         m_tree.nodes.reserve(m_items.size() / 2 + 1);
-        m_tree.values.reserve(m_items.size() / 2 + 1);
     }
 
-    ParsedLine parse()
+    void parse()
     {
-        ParsedLine parsed;
+        ParsedLine& parsed = m_parsed;
         if (kind() == Kind::Equals)
             ++m_pos;  // "= 5 + 2": the member before the sign is the line above
         for (;;) {
@@ -90,16 +111,9 @@ public:
                 break;  // "3 + 4 =": the value comes on the next line
             parsed.equalsColumns.push_back(equals);
         }
-        parsed.tree = std::move(m_tree);
-        return parsed;
     }
 
 private:
-    struct Item {
-        char32_t code;
-        bool raised;
-        int column;
-    };
     enum class Kind { End, Number, Exponent, Operation, Open, Close, Equals, Bad };
 
     Kind kind() const
@@ -304,12 +318,19 @@ private:
             fail(column(), "virgola fuori posto");
         if (count > kMaxDigits)
             fail(node.column, "numero troppo grande");
+        if (count <= 18) {
+            // Below 10^18, numerator and denominator fit a limb: no GMP number at all.
+            unsigned long scale = 1;
+            for (std::size_t i = 0; i < decimals; ++i)
+                scale *= 10;
+            const unsigned long common = std::gcd(small, scale);
+            node.small[0] = small / common;
+            node.small[1] = scale / common;
+            return add(std::move(node));
+        }
         mpq_class& value = m_tree.values.emplace_back();
         node.value = int(m_tree.values.size()) - 1;
-        if (count <= 18)
-            mpz_set_ui(value.get_num_mpz_t(), small);
-        else
-            mpz_set_str(value.get_num_mpz_t(), digits.c_str(), 10);  // base 10: "0177" is not octal
+        mpz_set_str(value.get_num_mpz_t(), digits.c_str(), 10);  // base 10: "0177" is not octal
         if (decimals > 0) {
             mpz_ui_pow_ui(value.get_den_mpz_t(), 10, decimals);
             value.canonicalize();
@@ -317,9 +338,10 @@ private:
         return add(std::move(node));
     }
 
-    std::vector<Item> m_items;
-    Tree m_tree;
-    std::vector<Operand> m_stack;  // operands of the chains being read
+    std::vector<Item>& m_items;
+    std::vector<Operand>& m_stack;  // operands of the chains being read
+    Tree& m_tree;
+    ParsedLine& m_parsed;
     std::size_t m_pos = 0;
     bool m_keepText = false;
     int m_endColumn = 1;
@@ -333,30 +355,66 @@ char32_t closingOf(char32_t opening)
     return opening == U'(' ? U')' : opening == U'[' ? U']' : U'}';
 }
 
-ParsedLine parseLine(const Line& line, bool keepText)
+mpq_class& Tree::bigValue(Node& number)
+{
+    if (number.value < 0) {
+        mpq_class& value = values.emplace_back();
+        mpz_set_ui(value.get_num_mpz_t(), number.small[0]);
+        mpz_set_ui(value.get_den_mpz_t(), number.small[1]);
+        number.value = int(values.size()) - 1;
+    }
+    return values[std::size_t(number.value)];
+}
+
+NumberValue::NumberValue(const Tree& tree, const Node& number)
+{
+    if (number.value >= 0) {
+        m_value = tree.values[std::size_t(number.value)].get_mpq_t();
+        return;
+    }
+    mpz_roinit_n(mpq_numref(m_view), &number.small[0], 1);  // a zero limb reads as 0
+    mpz_roinit_n(mpq_denref(m_view), &number.small[1], 1);
+    m_value = m_view;
+}
+
+void parseLine(const Line& line, bool keepText, ParsedLine& parsed)
 {
     bool anyDigit = false;
     for (const Char& c : line)
         anyDigit = anyDigit || isDigit(c.code);
-    if (!anyDigit)
-        return {};
+    if (!anyDigit) {
+        parsed.members.clear();
+        return;
+    }
     if (line.size() > kMaxLineLength)
         fail(1, "riga troppo lunga");
-    return Parser(line, keepText).parse();
+    thread_local Scratch scratch;
+    Parser(line, keepText, parsed, scratch).parse();
+    // A very long line leaves no large buffers behind.
+    if (scratch.items.capacity() > 4096)
+        scratch = {};
 }
 
-void apply(char32_t op, mpq_class& value, const mpq_class& right, int column)
+ParsedLine parseLine(const Line& line, bool keepText)
 {
+    ParsedLine parsed;
+    parseLine(line, keepText, parsed);
+    return parsed;
+}
+
+void apply(char32_t op, mpq_class& value, mpq_srcptr right, int column)
+{
+    const mpq_ptr q = value.get_mpq_t();
     switch (op) {
-    case U'+': value += right; break;
-    case U'-': value -= right; break;
+    case U'+': mpq_add(q, q, right); break;
+    case U'-': mpq_sub(q, q, right); break;
     case U':':
     case U'/':
-        if (sgn(right) == 0)
+        if (mpq_sgn(right) == 0)
             fail(column, "divisione per zero");
-        value /= right;
+        mpq_div(q, q, right);
         break;
-    default: value *= right; break;
+    default: mpq_mul(q, q, right); break;
     }
     if (tooBig(value))
         fail(column, "numero troppo grande");
@@ -404,7 +462,7 @@ void evaluate(const Tree& tree, int at, mpq_class& out)
 {
     const Node& node = tree[at];
     switch (node.kind) {
-    case Node::Kind::Number: out = tree.valueOf(node); return;
+    case Node::Kind::Number: mpq_set(out.get_mpq_t(), NumberValue(tree, node).get()); return;
     case Node::Kind::Group: evaluate(tree, node.first, out); return;
     case Node::Kind::Sign:
         evaluate(tree, node.first, out);
@@ -422,11 +480,11 @@ void evaluate(const Tree& tree, int at, mpq_class& out)
         const Operand& next = tree.operand(node, i);
         const Node& child = tree[next.node];
         if (child.kind == Node::Kind::Number) {
-            apply(next.op, out, tree.valueOf(child), next.opColumn);  // no copy of a number
+            apply(next.op, out, NumberValue(tree, child).get(), next.opColumn);  // no copy of a number
         } else {
             mpq_class operand;
             evaluate(tree, next.node, operand);
-            apply(next.op, out, operand, next.opColumn);
+            apply(next.op, out, operand.get_mpq_t(), next.opColumn);
         }
     }
 }

@@ -30,7 +30,8 @@ struct Node {
     int column = 0;
     char32_t symbol = 0;  // Group: opening bracket; Sign: '+' or '-'
     int level = 0;        // Chain
-    int value = -1;       // Number: its index in Tree::values
+    int value = -1;       // Number: its index in Tree::values, or -1 when `small` holds it
+    mp_limb_t small[2] = {0, 1};  // Number: numerator and denominator, when both fit one limb
     std::string text;     // Number: as written (ASCII); Power: the exponent's digits
     int first = -1;       // Group, Sign, Power: the one child; Chain: its first operand in Tree::operands
     int count = 0;        // Chain: how many operands
@@ -54,8 +55,23 @@ struct Tree {
     const Node& operator[](int i) const { return nodes[std::size_t(i)]; }
     Operand& operand(const Node& chain, int i) { return operands[std::size_t(chain.first + i)]; }
     const Operand& operand(const Node& chain, int i) const { return operands[std::size_t(chain.first + i)]; }
-    const mpq_class& valueOf(const Node& number) const { return values[std::size_t(number.value)]; }
-    mpq_class& valueOf(const Node& number) { return values[std::size_t(number.value)]; }
+    // A number's value to change: a small one moves to `values` first.
+    mpq_class& bigValue(Node& number);
+};
+
+// Reads a number's value without copying it: a small one lends GMP the node's own limbs. Valid
+// while the node and Tree::values stay where they are.
+class NumberValue {
+public:
+    NumberValue(const Tree& tree, const Node& number);
+    NumberValue(const NumberValue&) = delete;
+    NumberValue& operator=(const NumberValue&) = delete;
+    mpq_srcptr get() const { return m_value; }
+    bool isInteger() const { return mpz_cmp_ui(mpq_denref(m_value), 1) == 0; }
+
+private:
+    mpq_t m_view;
+    mpq_srcptr m_value;
 };
 
 struct ParsedLine {
@@ -65,13 +81,14 @@ struct ParsedLine {
 };
 
 // Reads the members of a line (split at "="); numbers keep their text only when asked, for the
-// generator, which writes them again. Throws Failure.
+// generator, which writes them again. Throws Failure. The second form reuses `parsed`'s storage.
 ParsedLine parseLine(const Line& line, bool keepText = false);
+void parseLine(const Line& line, bool keepText, ParsedLine& parsed);
 
 // Exact value of a tree; throws Failure for division by zero, 0⁰ and numbers too big.
 void evaluate(const Tree& tree, int node, mpq_class& out);
 // One operation on `value` in place, with the same checks; `column` is the operation's.
-void apply(char32_t op, mpq_class& value, const mpq_class& right, int column);
+void apply(char32_t op, mpq_class& value, mpq_srcptr right, int column);
 // Raises `value` in place to the power written in `exponent`.
 void power(mpq_class& value, const std::string& exponent, int column);
 
