@@ -23,7 +23,7 @@ void checkChain(const std::string& expression, const quintavia::arithmetic::Line
                 const quintavia::arithmetic::Reading& reading, quintavia::arithmetic::StepMode mode)
 {
     using namespace quintavia::arithmetic;
-    const Steps steps = generateSteps(first, mode, 1000000);
+    Steps steps = generateSteps(first, mode, 1000000);
     if (reading.kind != Reading::Kind::Valued) {
         if (steps.ok() || steps.problem.message != reading.problem.message)
             failWith(expression, "the reader's problem not reported");
@@ -31,18 +31,16 @@ void checkChain(const std::string& expression, const quintavia::arithmetic::Line
     }
     if (!steps.ok())
         failWith(expression, "refused");
-    std::vector<Line> lines;
-    lines.reserve(steps.lines.size() + 1);
-    lines.push_back(first);
-    lines.insert(lines.end(), steps.lines.begin(), steps.lines.end());
+    std::vector<Line> lines = std::move(steps.lines);  // the expression, then its steps
+    lines.insert(lines.begin(), first);
     const std::vector<LineVerdict> verdicts = checkChain(lines);
     for (std::size_t i = 1; i < verdicts.size(); ++i)
         if (verdicts[i].status != LineVerdict::Status::Right || lines[i] == lines[i - 1])
             failWith(expression, "a step does not verify");
     if (!(verdicts.back().value == reading.value))
         failWith(expression, "the chain ends with another value");
-    if (!steps.lines.empty()) {
-        const Line last(steps.lines.back().begin() + 2, steps.lines.back().end());
+    if (lines.size() > 1) {
+        const Line last(lines.back().begin() + 2, lines.back().end());
         if (!generateSteps(last, mode, 100).lines.empty())
             failWith(expression, "the last line is no single number");
     }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "arithmetic/syntax.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <string>
@@ -55,10 +56,46 @@ bool isClosing(char32_t c)
     throw Failure{Problem{column, std::move(message)}};
 }
 
+enum class Kind { End, Number, Exponent, Operation, Open, Close, Equals, Bad };
+
+Kind kindOf(const Char& c)
+{
+    if (c.raised)
+        return isDigit(c.code) ? Kind::Exponent : Kind::Bad;
+    if (isDigit(c.code))
+        return Kind::Number;
+    if (operationOf(c.code))
+        return Kind::Operation;
+    if (isOpening(c.code))
+        return Kind::Open;
+    if (isClosing(c.code))
+        return Kind::Close;
+    if (c.code == U'=')
+        return Kind::Equals;
+    return Kind::Bad;
+}
+
+int levelOf(char32_t op)
+{
+    switch (op) {
+    case U'+':
+    case U'-': return Node::Sum;
+    case U'x':
+    case 0x00B7:
+    case U':': return Node::Product;
+    case U'/': return Node::Fraction;
+    default: return 0;
+    }
+}
+
+// One character that is no blank, classified once: the parser looks at most of them several times.
 struct Item {
     char32_t code;
     bool raised;
     int column;
+    Kind kind;
+    char32_t op;  // normalised, for an operation
+    int level;    // the operation's
 };
 
 // What the parser needs only while it reads, kept from line to line.
@@ -84,13 +121,19 @@ public:
         int column = 0;
         for (const Char& c : line) {
             ++column;
-            if (!isBlank(c.code))
-                m_items.push_back({c.code, c.raised, column});
+            if (isBlank(c.code))
+                continue;
+            const Kind kind = kindOf(c);
+            m_anyDigit = m_anyDigit || kind == Kind::Number || kind == Kind::Exponent;
+            const char32_t op = kind == Kind::Operation ? operationOf(c.code) : 0;
+            m_items.push_back({c.code, c.raised, column, kind, op, levelOf(op)});
         }
         m_endColumn = column + 1;
         // Every node takes at least one item of its own, and most numbers more than one.
         m_tree.nodes.reserve(m_items.size() / 2 + 1);
     }
+
+    bool anyDigit() const { return m_anyDigit; }
 
     void parse()
     {
@@ -114,34 +157,14 @@ public:
     }
 
 private:
-    enum class Kind { End, Number, Exponent, Operation, Open, Close, Equals, Bad };
-
-    Kind kind() const
-    {
-        if (m_pos >= m_items.size())
-            return Kind::End;
-        const Item& item = m_items[m_pos];
-        if (item.raised)
-            return isDigit(item.code) ? Kind::Exponent : Kind::Bad;
-        if (isDigit(item.code))
-            return Kind::Number;
-        if (operationOf(item.code))
-            return Kind::Operation;
-        if (isOpening(item.code))
-            return Kind::Open;
-        if (isClosing(item.code))
-            return Kind::Close;
-        if (item.code == U'=')
-            return Kind::Equals;
-        return Kind::Bad;
-    }
+    Kind kind() const { return m_pos < m_items.size() ? m_items[m_pos].kind : Kind::End; }
+    // The current operation's sign and level; 0 for anything else.
+    char32_t currentOp() const { return m_pos < m_items.size() ? m_items[m_pos].op : 0; }
+    int currentLevel() const { return m_pos < m_items.size() ? m_items[m_pos].level : 0; }
 
     int column() const { return m_pos < m_items.size() ? m_items[m_pos].column : m_endColumn; }
     char32_t code() const { return m_pos < m_items.size() ? m_items[m_pos].code : 0; }
-    bool ordinaryDigitAt(std::size_t i) const
-    {
-        return i < m_items.size() && !m_items[i].raised && isDigit(m_items[i].code);
-    }
+    bool ordinaryDigitAt(std::size_t i) const { return i < m_items.size() && m_items[i].kind == Kind::Number; }
     bool ordinaryAt(std::size_t i, char32_t c) const
     {
         return i < m_items.size() && !m_items[i].raised && m_items[i].code == c;
@@ -163,15 +186,6 @@ private:
         fail(column(), message);
     }
 
-    static bool inLevel(int level, char32_t op)
-    {
-        switch (level) {
-        case Node::Sum: return op == U'+' || op == U'-';
-        case Node::Product: return op == U'x' || op == 0x00B7 || op == U':';
-        default: return op == U'/';
-        }
-    }
-
     int add(Node&& node)
     {
         m_tree.nodes.push_back(std::move(node));
@@ -185,12 +199,12 @@ private:
     int chain(int level)
     {
         const int first = operand(level);
-        if (kind() != Kind::Operation || !inLevel(level, operationOf(code())))
+        if (currentLevel() != level)
             return first;
         const std::size_t base = m_stack.size();
         m_stack.push_back({first, 0, 0});
-        while (kind() == Kind::Operation && inLevel(level, operationOf(code()))) {
-            const char32_t op = operationOf(code());
+        while (currentLevel() == level) {
+            const char32_t op = currentOp();
             const int opColumn = column();
             ++m_pos;
             const int next = operand(level);
@@ -211,11 +225,11 @@ private:
 
     int signedPower()
     {
-        if (kind() != Kind::Operation || (code() != U'+' && operationOf(code()) != U'-'))
+        if (currentOp() != U'+' && currentOp() != U'-')
             return power();
         Node node;
         node.kind = Node::Kind::Sign;
-        node.symbol = operationOf(code());
+        node.symbol = currentOp();
         node.column = column();
         ++m_pos;
         node.first = power();
@@ -277,9 +291,8 @@ private:
         Node node;
         node.kind = Node::Kind::Number;
         node.column = column();
-        // Most numbers fit a machine word; only longer ones are collected as a string.
-        std::string digits;
-        unsigned long small = 0;
+        const std::size_t start = m_pos;
+        unsigned long small = 0;  // the first 18 digits
         std::size_t count = 0;
         std::size_t decimals = 0;
         auto readDigits = [&](bool afterComma) {
@@ -287,10 +300,7 @@ private:
                 const char32_t d = m_items[m_pos].code;
                 if (count < 18)
                     small = small * 10 + (d - U'0');
-                digits += static_cast<char>(d);
                 ++count;
-                if (m_keepText)
-                    node.text += static_cast<char>(d);
                 if (afterComma)
                     ++decimals;
             }
@@ -307,8 +317,6 @@ private:
         if (ordinaryAt(m_pos, U',')) {
             if (!ordinaryDigitAt(m_pos + 1))
                 fail(column(), "manca una cifra dopo la virgola");
-            if (m_keepText)
-                node.text += ',';
             ++m_pos;
             readDigits(true);
         }
@@ -318,6 +326,10 @@ private:
             fail(column(), "virgola fuori posto");
         if (count > kMaxDigits)
             fail(node.column, "numero troppo grande");
+        if (m_keepText)  // without thousands points
+            for (std::size_t i = start; i < m_pos; ++i)
+                if (m_items[i].code != U'.')
+                    node.text += static_cast<char>(m_items[i].code);
         if (count <= 18) {
             // Below 10^18, numerator and denominator fit a limb: no GMP number at all.
             unsigned long scale = 1;
@@ -328,6 +340,11 @@ private:
             node.small[1] = scale / common;
             return add(std::move(node));
         }
+        std::string digits;
+        digits.reserve(count);
+        for (std::size_t i = start; i < m_pos; ++i)
+            if (m_items[i].kind == Kind::Number)
+                digits += static_cast<char>(m_items[i].code);
         mpq_class& value = m_tree.values.emplace_back();
         node.value = int(m_tree.values.size()) - 1;
         mpz_set_str(value.get_num_mpz_t(), digits.c_str(), 10);  // base 10: "0177" is not octal
@@ -344,6 +361,7 @@ private:
     ParsedLine& m_parsed;
     std::size_t m_pos = 0;
     bool m_keepText = false;
+    bool m_anyDigit = false;
     int m_endColumn = 1;
     int m_depth = 0;
 };
@@ -379,17 +397,17 @@ NumberValue::NumberValue(const Tree& tree, const Node& number)
 
 void parseLine(const Line& line, bool keepText, ParsedLine& parsed)
 {
-    bool anyDigit = false;
-    for (const Char& c : line)
-        anyDigit = anyDigit || isDigit(c.code);
-    if (!anyDigit) {
-        parsed.members.clear();
-        return;
-    }
-    if (line.size() > kMaxLineLength)
+    if (line.size() > kMaxLineLength) {
+        if (std::none_of(line.begin(), line.end(), [](const Char& c) { return isDigit(c.code); })) {
+            parsed.members.clear();  // text, however long
+            return;
+        }
         fail(1, "riga troppo lunga");
+    }
     thread_local Scratch scratch;
-    Parser(line, keepText, parsed, scratch).parse();
+    Parser parser(line, keepText, parsed, scratch);
+    if (parser.anyDigit())  // else the line is text
+        parser.parse();
     // A very long line leaves no large buffers behind.
     if (scratch.items.capacity() > 4096)
         scratch = {};
