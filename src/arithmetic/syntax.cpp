@@ -128,7 +128,7 @@ public:
             const char32_t op = kind == Kind::Operation ? operationOf(c.code) : 0;
             m_items.push_back({c.code, c.raised, column, kind, op, levelOf(op)});
         }
-        m_endColumn = column + 1;
+        m_items.push_back({0, false, column + 1, Kind::End, 0, 0});  // so that reading needs no bounds
         // Every node takes at least one item of its own, and most numbers more than one.
         m_tree.nodes.reserve(m_items.size() / 2 + 1);
     }
@@ -157,13 +157,14 @@ public:
     }
 
 private:
-    Kind kind() const { return m_pos < m_items.size() ? m_items[m_pos].kind : Kind::End; }
+    // The last item is the end of the line, which no reading passes.
+    Kind kind() const { return m_items[m_pos].kind; }
     // The current operation's sign and level; 0 for anything else.
-    char32_t currentOp() const { return m_pos < m_items.size() ? m_items[m_pos].op : 0; }
-    int currentLevel() const { return m_pos < m_items.size() ? m_items[m_pos].level : 0; }
+    char32_t currentOp() const { return m_items[m_pos].op; }
+    int currentLevel() const { return m_items[m_pos].level; }
 
-    int column() const { return m_pos < m_items.size() ? m_items[m_pos].column : m_endColumn; }
-    char32_t code() const { return m_pos < m_items.size() ? m_items[m_pos].code : 0; }
+    int column() const { return m_items[m_pos].column; }
+    char32_t code() const { return m_items[m_pos].code; }
     bool ordinaryDigitAt(std::size_t i) const { return i < m_items.size() && m_items[i].kind == Kind::Number; }
     bool ordinaryAt(std::size_t i, char32_t c) const
     {
@@ -362,7 +363,6 @@ private:
     std::size_t m_pos = 0;
     bool m_keepText = false;
     bool m_anyDigit = false;
-    int m_endColumn = 1;
     int m_depth = 0;
 };
 

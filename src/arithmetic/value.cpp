@@ -82,8 +82,11 @@ bool tooBig(const mpq_class& q)
 
 std::string written(const mpq_class& q)
 {
-    if (q.get_den() == 1)
+    if (q.get_den() == 1) {
+        if (mpz_fits_slong_p(q.get_num_mpz_t()))
+            return std::to_string(mpz_get_si(q.get_num_mpz_t()));  // without GMP's own buffer
         return q.get_num().get_str();
+    }
     // A finite decimal has a denominator 2^a 5^b; it needs max(a, b) decimals.
     mpz_class rest = q.get_den();
     unsigned twos = 0, fives = 0;
