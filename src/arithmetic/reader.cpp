@@ -43,6 +43,7 @@ Reading readLine(const Line& line)
     // Kept from line to line, so that a chain is read without allocating a tree for each line.
     thread_local ParsedLine parsed;
     Reading reading = read(line, parsed);
+    parsed.tree.values.clear();  // big numbers are not kept
     if (parsed.tree.nodes.capacity() > 4096)
         parsed = {};  // a very long line leaves no large buffers behind
     return reading;

@@ -304,7 +304,13 @@ Steps generateSteps(const Line& expression, StepMode mode, int maxLines)
                               + " caratteri)");
     Steps steps;
     try {
-        ParsedLine parsed = parseLine(expression, true);
+        // Kept from call to call, as the reader's; an expression is short, its numbers are not kept.
+        thread_local ParsedLine parsed;
+        const struct ClearValues {
+            ParsedLine& parsed;
+            ~ClearValues() { parsed.tree.values.clear(); }
+        } clearValues{parsed};
+        parseLine(expression, true, parsed);
         if (parsed.members.empty())
             return failure(0, "la riga non contiene un'espressione");
         if (parsed.members.size() > 1)

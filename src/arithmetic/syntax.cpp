@@ -3,6 +3,7 @@
 #include "arithmetic/syntax.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numeric>
 #include <string>
@@ -12,17 +13,17 @@ namespace quintavia::arithmetic::detail {
 
 namespace {
 
-bool isDigit(char32_t c)
+constexpr bool isDigit(char32_t c)
 {
     return c >= U'0' && c <= U'9';
 }
-bool isBlank(char32_t c)
+constexpr bool isBlank(char32_t c)
 {
     return c == U' ' || c == U'\t' || c == 0x00A0 || c == 0x202F;
 }
 
 // Every sign the notation accepts, mapped to the one the keypad types.
-char32_t operationOf(char32_t c)
+constexpr char32_t operationOf(char32_t c)
 {
     switch (c) {
     case U'+': return U'+';
@@ -42,11 +43,11 @@ char32_t operationOf(char32_t c)
     }
 }
 
-bool isOpening(char32_t c)
+constexpr bool isOpening(char32_t c)
 {
     return c == U'(' || c == U'[' || c == U'{';
 }
-bool isClosing(char32_t c)
+constexpr bool isClosing(char32_t c)
 {
     return c == U')' || c == U']' || c == U'}';
 }
@@ -58,24 +59,7 @@ bool isClosing(char32_t c)
 
 enum class Kind { End, Number, Exponent, Operation, Open, Close, Equals, Bad };
 
-Kind kindOf(const Char& c)
-{
-    if (c.raised)
-        return isDigit(c.code) ? Kind::Exponent : Kind::Bad;
-    if (isDigit(c.code))
-        return Kind::Number;
-    if (operationOf(c.code))
-        return Kind::Operation;
-    if (isOpening(c.code))
-        return Kind::Open;
-    if (isClosing(c.code))
-        return Kind::Close;
-    if (c.code == U'=')
-        return Kind::Equals;
-    return Kind::Bad;
-}
-
-int levelOf(char32_t op)
+constexpr int levelOf(char32_t op)
 {
     switch (op) {
     case U'+':
@@ -88,14 +72,47 @@ int levelOf(char32_t op)
     }
 }
 
+// What a character is to the parser when it is not raised.
+struct Class {
+    Kind kind = Kind::Bad;
+    char32_t op = 0;  // normalised, for an operation
+    int level = 0;    // the operation's
+    bool blank = false;
+};
+
+constexpr Class classOf(char32_t c)
+{
+    if (isBlank(c))
+        return {Kind::Bad, 0, 0, true};
+    if (isDigit(c))
+        return {Kind::Number};
+    if (const char32_t op = operationOf(c))
+        return {Kind::Operation, op, levelOf(op)};
+    if (isOpening(c))
+        return {Kind::Open};
+    if (isClosing(c))
+        return {Kind::Close};
+    if (c == U'=')
+        return {Kind::Equals};
+    return {};
+}
+
+// Lines are mostly ASCII: their characters are looked up rather than compared one sign at a time.
+constexpr std::array<Class, 128> kAsciiClasses = [] {
+    std::array<Class, 128> classes{};
+    for (char32_t c = 0; c < 128; ++c)
+        classes[c] = classOf(c);
+    return classes;
+}();
+
 // One character that is no blank, classified once: the parser looks at most of them several times.
 struct Item {
     char32_t code;
     bool raised;
     int column;
     Kind kind;
-    char32_t op;  // normalised, for an operation
-    int level;    // the operation's
+    char32_t op;
+    int level;
 };
 
 // What the parser needs only while it reads, kept from line to line.
@@ -121,12 +138,13 @@ public:
         int column = 0;
         for (const Char& c : line) {
             ++column;
-            if (isBlank(c.code))
+            Class k = c.code < kAsciiClasses.size() ? kAsciiClasses[c.code] : classOf(c.code);
+            if (k.blank)
                 continue;
-            const Kind kind = kindOf(c);
-            m_anyDigit = m_anyDigit || kind == Kind::Number || kind == Kind::Exponent;
-            const char32_t op = kind == Kind::Operation ? operationOf(c.code) : 0;
-            m_items.push_back({c.code, c.raised, column, kind, op, levelOf(op)});
+            if (c.raised)
+                k = {isDigit(c.code) ? Kind::Exponent : Kind::Bad};
+            m_anyDigit = m_anyDigit || k.kind == Kind::Number || k.kind == Kind::Exponent;
+            m_items.push_back({c.code, c.raised, column, k.kind, k.op, k.level});
         }
         m_items.push_back({0, false, column + 1, Kind::End, 0, 0});  // so that reading needs no bounds
         // Every node takes at least one item of its own, and most numbers more than one.
