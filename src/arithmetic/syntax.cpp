@@ -431,13 +431,6 @@ void parseLine(const Line& line, bool keepText, ParsedLine& parsed)
         scratch = {};
 }
 
-ParsedLine parseLine(const Line& line, bool keepText)
-{
-    ParsedLine parsed;
-    parseLine(line, keepText, parsed);
-    return parsed;
-}
-
 void apply(char32_t op, mpq_class& value, mpq_srcptr right, int column)
 {
     const mpq_ptr q = value.get_mpq_t();

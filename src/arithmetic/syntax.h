@@ -80,9 +80,8 @@ struct ParsedLine {
     std::vector<int> equalsColumns;  // the "=" before member i + 1
 };
 
-// Reads the members of a line (split at "="); numbers keep their text only when asked, for the
-// generator, which writes them again. Throws Failure. The second form reuses `parsed`'s storage.
-ParsedLine parseLine(const Line& line, bool keepText = false);
+// Reads the members of a line (split at "=") into `parsed`, reusing its storage; numbers keep their
+// text only when asked, for the generator, which writes them again. Throws Failure.
 void parseLine(const Line& line, bool keepText, ParsedLine& parsed);
 
 // Exact value of a tree; throws Failure for division by zero, 0⁰ and numbers too big.

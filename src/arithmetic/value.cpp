@@ -61,13 +61,6 @@ std::string Value::written() const
 
 namespace detail {
 
-Value makeValue(mpq_class&& q)
-{
-    Value value;
-    value.rep().q.swap(q);
-    return value;
-}
-
 std::size_t digitsOf(const mpz_class& z)
 {
     // mpz_sizeinbase may say one digit too many: count exactly where that could matter.
