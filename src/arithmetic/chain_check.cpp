@@ -18,12 +18,12 @@ std::string LineVerdict::message() const
 std::vector<LineVerdict> checkChain(const std::vector<Line>& lines)
 {
     std::vector<LineVerdict> verdicts;
-    verdicts.reserve(lines.size());
+    verdicts.reserve(lines.size());  // `previous` points into it
     int previousLine = 0;
-    Value previous;
+    const Value* previous = nullptr;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         Reading reading = readLine(lines[i]);
-        LineVerdict verdict;
+        LineVerdict& verdict = verdicts.emplace_back();
         switch (reading.kind) {
         case Reading::Kind::Text: break;
         case Reading::Kind::Faulty:
@@ -31,18 +31,17 @@ std::vector<LineVerdict> checkChain(const std::vector<Line>& lines)
             verdict.problem = std::move(reading.problem);
             break;
         case Reading::Kind::Valued:
-            verdict.status = previousLine == 0 || reading.value == previous ? LineVerdict::Status::Right
-                                                                            : LineVerdict::Status::Slip;
+            verdict.status = previousLine == 0 || reading.value == *previous ? LineVerdict::Status::Right
+                                                                             : LineVerdict::Status::Slip;
             if (verdict.status == LineVerdict::Status::Slip) {
                 verdict.previousLine = previousLine;
-                verdict.previousValue = previous;
+                verdict.previousValue = *previous;
             }
-            previous = reading.value;
-            previousLine = int(i) + 1;
             verdict.value = std::move(reading.value);
+            previous = &verdict.value;
+            previousLine = int(i) + 1;
             break;
         }
-        verdicts.push_back(std::move(verdict));
     }
     return verdicts;
 }

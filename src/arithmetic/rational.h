@@ -17,7 +17,6 @@ namespace quintavia::arithmetic::detail {
 // No number, typed or computed, may have more digits than this (numerator or denominator).
 inline constexpr std::size_t kMaxDigits = 10000;
 
-Value makeValue(const mpq_class& q);
 inline const mpq_class& rationalOf(const Value& value)
 {
     return value.rep().q;

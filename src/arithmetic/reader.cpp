@@ -8,27 +8,44 @@ namespace quintavia::arithmetic {
 
 using namespace detail;
 
-Reading readLine(const Line& line)
+namespace {
+
+Reading read(const Line& line, ParsedLine& parsed)
 {
     Reading reading;
     try {
-        const ParsedLine parsed = parseLine(line);
+        parseLine(line, false, parsed);
         if (parsed.members.empty())
             return reading;
-        const mpq_class first = evaluate(*parsed.members.front());
+        mpq_class& first = reading.value.rep().q;  // computed where it is kept
+        evaluate(parsed.tree, parsed.members.front(), first);
         for (std::size_t i = 1; i < parsed.members.size(); ++i) {
-            const mpq_class other = evaluate(*parsed.members[i]);
+            mpq_class other;
+            evaluate(parsed.tree, parsed.members[i], other);
             if (other != first)
                 throw Failure{
                     Problem{parsed.equalsColumns[i - 1],
                             "dopo l'uguale vale " + written(other) + ", ma prima vale " + written(first)}};
         }
         reading.kind = Reading::Kind::Valued;
-        reading.value = makeValue(first);
     } catch (const Failure& failure) {
         reading.kind = Reading::Kind::Faulty;
+        reading.value = Value();
         reading.problem = failure.problem;
     }
+    return reading;
+}
+
+}  // namespace
+
+Reading readLine(const Line& line)
+{
+    // Kept from line to line, so that a chain is read without allocating a tree for each line.
+    thread_local ParsedLine parsed;
+    Reading reading = read(line, parsed);
+    parsed.tree.values.clear();  // big numbers are not kept
+    if (parsed.tree.nodes.capacity() > 4096)
+        parsed = {};  // a very long line leaves no large buffers behind
     return reading;
 }
 

@@ -4,6 +4,8 @@
 
 #include "arithmetic/syntax.h"
 
+#include <algorithm>
+
 namespace quintavia::arithmetic {
 
 using namespace detail;
@@ -13,97 +15,119 @@ namespace {
 // A chain whose lines together would pass this many characters is refused.
 constexpr std::size_t kMaxChainCharacters = 4'000'000;
 
-std::u32string wide(const std::string& ascii)
+// Puts a number with `value` in the place of node `at`, keeping its column.
+void setNumber(Tree& tree, int at, mpq_class&& value)
 {
-    return {ascii.begin(), ascii.end()};
+    Node& node = tree[at];
+    node.kind = Node::Kind::Number;
+    node.text = written(value);
+    node.value = int(tree.values.size());
+    node.first = -1;
+    node.count = 0;
+    tree.values.emplace_back().swap(value);
 }
 
-NodePtr numberNode(const mpq_class& value, int column)
+// Node `at` replaced by its value.
+void compute(Tree& tree, int at)
 {
-    auto node = std::make_unique<Node>();
-    node->kind = Node::Kind::Number;
-    node->column = column;
-    node->value = value;
-    node->text = wide(written(value));
-    return node;
+    mpq_class value;
+    evaluate(tree, at, value);
+    setNumber(tree, at, std::move(value));
 }
 
-bool isIntegerNumber(const Node& node)
+bool isIntegerNumber(const Tree& tree, int at)
 {
-    return node.kind == Node::Kind::Number && node.value.get_den() == 1
-           && node.text.find(U',') == std::u32string::npos;
+    const Node& node = tree[at];
+    return node.kind == Node::Kind::Number && NumberValue(tree, node).isInteger()
+           && node.text.find(',') == std::string::npos;
 }
 
-// Replaces a node by one of its own children; the child is taken out first, because replacing the
-// node destroys the vector that held it.
-void promote(NodePtr& node, NodePtr& child)
+// Replaces a node by one of its children; what the child links to stays where it is.
+void promote(Tree& tree, int at, int child)
 {
-    NodePtr kept = std::move(child);
-    node = std::move(kept);
+    Node kept = std::move(tree[child]);
+    tree[at] = std::move(kept);
+}
+
+// Takes the chain's operand `i` (from 1) out, with the sign before it.
+void eraseOperand(Tree& tree, Node& chain, int i)
+{
+    const auto begin = tree.operands.begin() + chain.first;
+    std::move(begin + i + 1, begin + chain.count, begin + i);
+    --chain.count;
 }
 
 // Removes what is no longer work: brackets holding one number, signs before a number, and a
 // reduced fraction of two integers, which is a number as it stands.
-void tidy(NodePtr& node)
+void tidy(Tree& tree, int at)
 {
-    for (NodePtr& child : node->children)
-        tidy(child);
-    switch (node->kind) {
+    switch (tree[at].kind) {
+    case Node::Kind::Number: return;
     case Node::Kind::Group:
-        if (node->children[0]->kind == Node::Kind::Number)
-            promote(node, node->children[0]);
+    case Node::Kind::Sign:
+    case Node::Kind::Power: tidy(tree, tree[at].first); break;
+    case Node::Kind::Chain:
+        for (int i = 0; i < tree[at].count; ++i)
+            tidy(tree, tree.operand(tree[at], i).node);
+        break;
+    }
+    Node& node = tree[at];
+    switch (node.kind) {
+    case Node::Kind::Group:
+        if (tree[node.first].kind == Node::Kind::Number)
+            promote(tree, at, node.first);
         break;
     case Node::Kind::Sign: {
-        NodePtr& child = node->children[0];
-        if (child->kind != Node::Kind::Number)
+        Node& child = tree[node.first];
+        if (child.kind != Node::Kind::Number)
             break;
-        if (node->symbol == U'-') {
-            const bool plain = sgn(child->value) > 0 && child->text.front() != U'-';
-            child->value = -child->value;
-            child->text = plain ? U'-' + child->text : wide(written(child->value));
+        if (node.symbol == U'-') {
+            mpq_class& value = tree.bigValue(child);
+            const bool plain = sgn(value) > 0 && child.text.front() != '-';
+            mpq_neg(value.get_mpq_t(), value.get_mpq_t());
+            child.text = plain ? '-' + child.text : written(value);
         }
-        promote(node, child);
+        promote(tree, at, node.first);
         break;
     }
     case Node::Kind::Chain:
-        if (node->level == Node::Fraction && node->children.size() > 1 && isIntegerNumber(*node->children[0])
-            && isIntegerNumber(*node->children[1]) && node->children[1]->value > 1) {
-            const mpz_class& top = node->children[0]->value.get_num();
-            const mpz_class& bottom = node->children[1]->value.get_num();
-            if (gcd(top, bottom) == 1) {
-                node->children[0]->value = mpq_class(top, bottom);
-                node->children[0]->text += U'/' + node->children[1]->text;
-                node->children.erase(node->children.begin() + 1);
-                node->ops.erase(node->ops.begin());
-                node->opColumns.erase(node->opColumns.begin());
+        if (node.level == Node::Fraction && node.count > 1 && isIntegerNumber(tree, tree.operand(node, 0).node)
+            && isIntegerNumber(tree, tree.operand(node, 1).node)) {
+            Node& topNode = tree[tree.operand(node, 0).node];
+            const Node& bottomNode = tree[tree.operand(node, 1).node];
+            mpq_class& top = tree.bigValue(topNode);  // first: it may move the other values
+            const NumberValue bottom(tree, bottomNode);
+            const mpz_srcptr bottomNumber = mpq_numref(bottom.get());
+            if (mpz_cmp_ui(bottomNumber, 1) > 0 && gcd(top.get_num(), mpz_class(bottomNumber)) == 1) {
+                mpz_set(top.get_den_mpz_t(), bottomNumber);
+                topNode.text += '/' + bottomNode.text;
+                eraseOperand(tree, node, 1);
             }
         }
-        if (node->children.size() == 1)
-            promote(node, node->children[0]);
+        if (node.count == 1)
+            promote(tree, at, tree.operand(node, 0).node);
         break;
     default: break;
     }
 }
 
-// The innermost groups, left to right; returns whether `node` holds any group.
-bool collectInnermost(NodePtr& node, std::vector<NodePtr*>& out)
+// The contents of the innermost groups, left to right; returns whether node `at` holds any group.
+bool collectInnermost(const Tree& tree, int at, std::vector<int>& out)
 {
+    const Node& node = tree[at];
     bool holdsGroup = false;
-    for (NodePtr& child : node->children)
-        holdsGroup = collectInnermost(child, out) || holdsGroup;
-    if (node->kind == Node::Kind::Group && !holdsGroup)
-        out.push_back(&node->children[0]);
-    return holdsGroup || node->kind == Node::Kind::Group;
-}
-
-bool holds(const Node& node, bool (*test)(const Node&))
-{
-    if (test(node))
+    switch (node.kind) {
+    case Node::Kind::Number: return false;
+    case Node::Kind::Chain:
+        for (int i = 0; i < node.count; ++i)
+            holdsGroup = collectInnermost(tree, tree.operand(node, i).node, out) || holdsGroup;
+        return holdsGroup;
+    case Node::Kind::Group:
+        if (!collectInnermost(tree, node.first, out))
+            out.push_back(node.first);
         return true;
-    for (const NodePtr& child : node.children)
-        if (holds(*child, test))
-            return true;
-    return false;
+    default: return collectInnermost(tree, node.first, out);
+    }
 }
 
 bool isPower(const Node& node)
@@ -115,76 +139,94 @@ bool isProduct(const Node& node)
     return node.kind == Node::Kind::Chain && node.level >= Node::Product;
 }
 
-// Replaces every node that passes `test` (and nothing inside one) by its value.
-void computeEvery(NodePtr& node, bool (*test)(const Node&))
+// The first node in pre-order that passes `test`, or -1.
+int firstWhere(const Tree& tree, int at, bool (*test)(const Node&))
 {
-    if (test(*node)) {
-        node = numberNode(evaluate(*node), node->column);
+    const Node& node = tree[at];
+    if (test(node))
+        return at;
+    switch (node.kind) {
+    case Node::Kind::Number: return -1;
+    case Node::Kind::Chain:
+        for (int i = 0; i < node.count; ++i)
+            if (const int found = firstWhere(tree, tree.operand(node, i).node, test); found >= 0)
+                return found;
+        return -1;
+    default: return firstWhere(tree, node.first, test);
+    }
+}
+
+// Replaces every node that passes `test` (and nothing inside one) by its value.
+void computeEvery(Tree& tree, int at, bool (*test)(const Node&))
+{
+    const Node& node = tree[at];
+    if (test(node)) {
+        compute(tree, at);
         return;
     }
-    for (NodePtr& child : node->children)
-        computeEvery(child, test);
+    switch (node.kind) {
+    case Node::Kind::Number: return;
+    case Node::Kind::Chain:
+        for (int i = 0; i < node.count; ++i)
+            computeEvery(tree, tree.operand(node, i).node, test);
+        return;
+    default: computeEvery(tree, node.first, test);
+    }
 }
 
-void schoolStep(NodePtr& content)
+void schoolStep(Tree& tree, int content)
 {
-    if (holds(*content, isPower))
-        computeEvery(content, isPower);
-    else if (holds(*content, isProduct))
-        computeEvery(content, isProduct);
+    if (firstWhere(tree, content, isPower) >= 0)
+        computeEvery(tree, content, isPower);
+    else if (firstWhere(tree, content, isProduct) >= 0)
+        computeEvery(tree, content, isProduct);
     else
-        content = numberNode(evaluate(*content), content->column);
-}
-
-NodePtr* firstPower(NodePtr& node)
-{
-    if (node->kind == Node::Kind::Power)
-        return &node;
-    for (NodePtr& child : node->children)
-        if (NodePtr* found = firstPower(child))
-            return found;
-    return nullptr;
+        compute(tree, content);
 }
 
 // The chain's first operation done: its first two operands become one number.
-void computeFirst(Node& chain)
+void computeFirst(Tree& tree, int at)
 {
-    chain.children[0] = numberNode(
-        apply(chain.ops[0], chain.children[0]->value, chain.children[1]->value, chain.opColumns[0]),
-        chain.children[0]->column);
-    chain.children.erase(chain.children.begin() + 1);
-    chain.ops.erase(chain.ops.begin());
-    chain.opColumns.erase(chain.opColumns.begin());
+    Node& chain = tree[at];
+    const Operand& first = tree.operand(chain, 0);
+    const Operand& second = tree.operand(chain, 1);
+    mpq_class value(NumberValue(tree, tree[first.node]).get());
+    apply(second.op, value, NumberValue(tree, tree[second.node]).get(), second.opColumn);
+    setNumber(tree, first.node, std::move(value));
+    eraseOperand(tree, chain, 1);
 }
 
 // The leftmost multiplication, division or fraction bar whose operands are numbers.
-bool firstProduct(NodePtr& node)
+bool firstProduct(Tree& tree, int at)
 {
-    if (node->kind != Node::Kind::Chain)
+    const Node& node = tree[at];
+    if (node.kind != Node::Kind::Chain)
         return false;
-    if (node->level == Node::Sum) {
-        for (NodePtr& child : node->children)
-            if (firstProduct(child))
+    if (node.level == Node::Sum) {
+        for (int i = 0; i < node.count; ++i)
+            if (firstProduct(tree, tree.operand(node, i).node))
                 return true;
         return false;
     }
-    for (int i = 0; i < 2; ++i)
-        if (node->children[i]->kind != Node::Kind::Number)
-            return firstProduct(node->children[i]);
-    computeFirst(*node);
+    for (int i = 0; i < 2; ++i) {
+        const int child = tree.operand(node, i).node;
+        if (tree[child].kind != Node::Kind::Number)
+            return firstProduct(tree, child);
+    }
+    computeFirst(tree, at);
     return true;
 }
 
-void oneOperationStep(NodePtr& content)
+void oneOperationStep(Tree& tree, int content)
 {
-    if (NodePtr* power = firstPower(content))
-        *power = numberNode(evaluate(**power), (*power)->column);
-    else if (firstProduct(content))
+    if (const int power = firstWhere(tree, content, isPower); power >= 0)
+        compute(tree, power);
+    else if (firstProduct(tree, content))
         return;
-    else if (content->kind == Node::Kind::Chain)
-        computeFirst(*content);
+    else if (tree[content].kind == Node::Kind::Chain)
+        computeFirst(tree, content);
     else
-        content = numberNode(evaluate(*content), content->column);
+        compute(tree, content);
 }
 
 // Where a number stands decides whether it needs round brackets to read the same.
@@ -194,52 +236,53 @@ struct Place {
     bool beforeExponent = false;
 };
 
-void render(const Node& node, Place place, Line& out)
+void render(const Tree& tree, int at, Place place, Line& out)
 {
     auto put = [&out](char32_t c, bool raised = false) { out.push_back({c, raised}); };
+    const Node& node = tree[at];
     switch (node.kind) {
     case Node::Kind::Number: {
-        const bool negative = node.text.front() == U'-';
-        const bool fraction = node.text.find(U'/') != std::u32string::npos;
+        const bool negative = node.text.front() == '-';
+        const bool fraction = node.text.find('/') != std::string::npos;
         const bool brackets = (negative && (place.afterOperation || place.beforeExponent))
                               || (fraction && (place.afterFractionBar || place.beforeExponent));
         if (brackets)
             put(U'(');
-        for (char32_t c : node.text)
-            put(c);
+        for (char c : node.text)
+            put(char32_t(c));
         if (brackets)
             put(U')');
         break;
     }
     case Node::Kind::Group:
         put(node.symbol);
-        render(*node.children[0], {}, out);
+        render(tree, node.first, {}, out);
         put(closingOf(node.symbol));
         break;
     case Node::Kind::Sign:
         put(node.symbol);
-        render(*node.children[0], {true, false, false}, out);
+        render(tree, node.first, {true, false, false}, out);
         break;
     case Node::Kind::Power:
-        render(*node.children[0], {place.afterOperation, place.afterFractionBar, true}, out);
-        for (char32_t c : node.text)
-            put(c, true);
+        render(tree, node.first, {place.afterOperation, place.afterFractionBar, true}, out);
+        for (char c : node.text)
+            put(char32_t(c), true);
         break;
     case Node::Kind::Chain:
-        for (std::size_t i = 0; i < node.children.size(); ++i) {
+        for (int i = 0; i < node.count; ++i) {
+            const Operand& operand = tree.operand(node, i);
             Place childPlace{place.afterOperation, place.afterFractionBar, false};
             if (i > 0) {
-                const char32_t op = node.ops[i - 1];
-                if (op == U'/') {
-                    put(op);
+                if (operand.op == U'/') {
+                    put(operand.op);
                 } else {
                     put(U' ');
-                    put(op);
+                    put(operand.op);
                     put(U' ');
                 }
-                childPlace = {true, op == U'/', false};
+                childPlace = {true, operand.op == U'/', false};
             }
-            render(*node.children[i], childPlace, out);
+            render(tree, operand.node, childPlace, out);
         }
         break;
     }
@@ -261,32 +304,48 @@ Steps generateSteps(const Line& expression, StepMode mode, int maxLines)
                               + " caratteri)");
     Steps steps;
     try {
-        ParsedLine parsed = parseLine(expression, true);
+        // Kept from call to call, as the reader's; an expression is short, its numbers are not kept.
+        thread_local ParsedLine parsed;
+        const struct ClearValues {
+            ParsedLine& parsed;
+            ~ClearValues() { parsed.tree.values.clear(); }
+        } clearValues{parsed};
+        parseLine(expression, true, parsed);
         if (parsed.members.empty())
             return failure(0, "la riga non contiene un'espressione");
         if (parsed.members.size() > 1)
             return failure(parsed.equalsColumns[0], "scrivi solo l'espressione, senza altri membri");
-        NodePtr root = std::move(parsed.members[0]);
-        evaluate(*root);  // every problem of the expression is found before the first step
-        tidy(root);
+        Tree& tree = parsed.tree;
+        const int root = parsed.members[0];  // every step keeps the root where it is
+        {
+            mpq_class value;
+            evaluate(tree, root, value);  // every problem of the expression is found before the first step
+        }
+        // Each step computes at most as many numbers as there are nodes left.
+        tree.values.reserve(tree.values.size() + tree.nodes.size());
+        tidy(tree, root);
         std::size_t characters = 0;
         int count = 0;
-        while (root->kind != Node::Kind::Number) {
-            std::vector<NodePtr*> groups;
-            collectInnermost(root, groups);
+        std::vector<int> groups;
+        while (tree[root].kind != Node::Kind::Number) {
+            groups.clear();
+            collectInnermost(tree, root, groups);
             if (groups.empty())
-                groups.push_back(&root);
+                groups.push_back(root);
             if (mode == StepMode::OneOperation)
-                oneOperationStep(*groups.front());
+                oneOperationStep(tree, groups.front());
             else
-                for (NodePtr* group : groups)
-                    schoolStep(*group);
-            tidy(root);
+                for (const int group : groups)
+                    schoolStep(tree, group);
+            tidy(tree, root);
             ++count;
             if (count + 1 > maxLines)
                 continue;  // only counted from here on, to say how many there would be
-            Line line{{U'=', false}, {U' ', false}};
-            render(*root, {}, line);
+            Line line;
+            line.reserve(steps.lines.empty() ? expression.size() + 2 : steps.lines.back().size());
+            line.push_back({U'=', false});
+            line.push_back({U' ', false});
+            render(tree, root, {}, line);
             characters += line.size();
             if (characters > kMaxChainCharacters)
                 return failure(0, "i passaggi sarebbero troppo lunghi");

@@ -2,24 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "arithmetic/syntax.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <numeric>
 #include <string>
+#include <string_view>
 
 namespace quintavia::arithmetic::detail {
 
 namespace {
 
-bool isDigit(char32_t c)
+constexpr bool isDigit(char32_t c)
 {
     return c >= U'0' && c <= U'9';
 }
-bool isBlank(char32_t c)
+constexpr bool isBlank(char32_t c)
 {
     return c == U' ' || c == U'\t' || c == 0x00A0 || c == 0x202F;
 }
 
 // Every sign the notation accepts, mapped to the one the keypad types.
-char32_t operationOf(char32_t c)
+constexpr char32_t operationOf(char32_t c)
 {
     switch (c) {
     case U'+': return U'+';
@@ -39,11 +43,11 @@ char32_t operationOf(char32_t c)
     }
 }
 
-bool isOpening(char32_t c)
+constexpr bool isOpening(char32_t c)
 {
     return c == U'(' || c == U'[' || c == U'{';
 }
-bool isClosing(char32_t c)
+constexpr bool isClosing(char32_t c)
 {
     return c == U')' || c == U']' || c == U'}';
 }
@@ -53,23 +57,105 @@ bool isClosing(char32_t c)
     throw Failure{Problem{column, std::move(message)}};
 }
 
+enum class Kind { End, Number, Exponent, Operation, Open, Close, Equals, Bad };
+
+constexpr int levelOf(char32_t op)
+{
+    switch (op) {
+    case U'+':
+    case U'-': return Node::Sum;
+    case U'x':
+    case 0x00B7:
+    case U':': return Node::Product;
+    case U'/': return Node::Fraction;
+    default: return 0;
+    }
+}
+
+// What a character is to the parser when it is not raised.
+struct Class {
+    Kind kind = Kind::Bad;
+    char32_t op = 0;  // normalised, for an operation
+    int level = 0;    // the operation's
+    bool blank = false;
+};
+
+constexpr Class classOf(char32_t c)
+{
+    if (isBlank(c))
+        return {Kind::Bad, 0, 0, true};
+    if (isDigit(c))
+        return {Kind::Number};
+    if (const char32_t op = operationOf(c))
+        return {Kind::Operation, op, levelOf(op)};
+    if (isOpening(c))
+        return {Kind::Open};
+    if (isClosing(c))
+        return {Kind::Close};
+    if (c == U'=')
+        return {Kind::Equals};
+    return {};
+}
+
+// Lines are mostly ASCII: their characters are looked up rather than compared one sign at a time.
+constexpr std::array<Class, 128> kAsciiClasses = [] {
+    std::array<Class, 128> classes{};
+    for (char32_t c = 0; c < 128; ++c)
+        classes[c] = classOf(c);
+    return classes;
+}();
+
+// One character that is no blank, classified once: the parser looks at most of them several times.
+struct Item {
+    char32_t code;
+    bool raised;
+    int column;
+    Kind kind;
+    char32_t op;
+    int level;
+};
+
+// What the parser needs only while it reads, kept from line to line.
+struct Scratch {
+    std::vector<Item> items;       // the line without blanks
+    std::vector<Operand> operands;  // of the chains being read
+};
+
 class Parser {
 public:
-    Parser(const Line& line, bool keepText) : m_keepText(keepText)
+    Parser(const Line& line, bool keepText, ParsedLine& parsed, Scratch& scratch)
+        : m_items(scratch.items), m_stack(scratch.operands), m_tree(parsed.tree), m_parsed(parsed),
+          m_keepText(keepText)
     {
+        m_items.clear();
+        m_stack.clear();
+        m_tree.nodes.clear();
+        m_tree.operands.clear();
+        m_tree.values.clear();
+        parsed.members.clear();
+        parsed.equalsColumns.clear();
         m_items.reserve(line.size());
         int column = 0;
         for (const Char& c : line) {
             ++column;
-            if (!isBlank(c.code))
-                m_items.push_back({c.code, c.raised, column});
+            Class k = c.code < kAsciiClasses.size() ? kAsciiClasses[c.code] : classOf(c.code);
+            if (k.blank)
+                continue;
+            if (c.raised)
+                k = {isDigit(c.code) ? Kind::Exponent : Kind::Bad};
+            m_anyDigit = m_anyDigit || k.kind == Kind::Number || k.kind == Kind::Exponent;
+            m_items.push_back({c.code, c.raised, column, k.kind, k.op, k.level});
         }
-        m_endColumn = column + 1;
+        m_items.push_back({0, false, column + 1, Kind::End, 0, 0});  // so that reading needs no bounds
+        // Every node takes at least one item of its own, and most numbers more than one.
+        m_tree.nodes.reserve(m_items.size() / 2 + 1);
     }
 
-    ParsedLine parse()
+    bool anyDigit() const { return m_anyDigit; }
+
+    void parse()
     {
-        ParsedLine parsed;
+        ParsedLine& parsed = m_parsed;
         if (kind() == Kind::Equals)
             ++m_pos;  // "= 5 + 2": the member before the sign is the line above
         for (;;) {
@@ -86,43 +172,18 @@ public:
                 break;  // "3 + 4 =": the value comes on the next line
             parsed.equalsColumns.push_back(equals);
         }
-        return parsed;
     }
 
 private:
-    struct Item {
-        char32_t code;
-        bool raised;
-        int column;
-    };
-    enum class Kind { End, Number, Exponent, Operation, Open, Close, Equals, Bad };
+    // The last item is the end of the line, which no reading passes.
+    Kind kind() const { return m_items[m_pos].kind; }
+    // The current operation's sign and level; 0 for anything else.
+    char32_t currentOp() const { return m_items[m_pos].op; }
+    int currentLevel() const { return m_items[m_pos].level; }
 
-    Kind kind() const
-    {
-        if (m_pos >= m_items.size())
-            return Kind::End;
-        const Item& item = m_items[m_pos];
-        if (item.raised)
-            return isDigit(item.code) ? Kind::Exponent : Kind::Bad;
-        if (isDigit(item.code))
-            return Kind::Number;
-        if (operationOf(item.code))
-            return Kind::Operation;
-        if (isOpening(item.code))
-            return Kind::Open;
-        if (isClosing(item.code))
-            return Kind::Close;
-        if (item.code == U'=')
-            return Kind::Equals;
-        return Kind::Bad;
-    }
-
-    int column() const { return m_pos < m_items.size() ? m_items[m_pos].column : m_endColumn; }
-    char32_t code() const { return m_pos < m_items.size() ? m_items[m_pos].code : 0; }
-    bool ordinaryDigitAt(std::size_t i) const
-    {
-        return i < m_items.size() && !m_items[i].raised && isDigit(m_items[i].code);
-    }
+    int column() const { return m_items[m_pos].column; }
+    char32_t code() const { return m_items[m_pos].code; }
+    bool ordinaryDigitAt(std::size_t i) const { return i < m_items.size() && m_items[i].kind == Kind::Number; }
     bool ordinaryAt(std::size_t i, char32_t c) const
     {
         return i < m_items.size() && !m_items[i].raised && m_items[i].code == c;
@@ -144,67 +205,71 @@ private:
         fail(column(), message);
     }
 
-    static bool inLevel(int level, char32_t op)
+    int add(Node&& node)
     {
-        switch (level) {
-        case Node::Sum: return op == U'+' || op == U'-';
-        case Node::Product: return op == U'x' || op == 0x00B7 || op == U':';
-        default: return op == U'/';
-        }
+        m_tree.nodes.push_back(std::move(node));
+        return int(m_tree.nodes.size()) - 1;
     }
 
-    NodePtr operand(int level) { return level == Node::Fraction ? signedPower() : chain(level + 1); }
+    int operand(int level) { return level == Node::Fraction ? signedPower() : chain(level + 1); }
 
-    // A flat chain of one level's operations; a single operand is returned as it is.
-    NodePtr chain(int level)
+    // A flat chain of one level's operations; a single operand is returned as it is. Nested chains
+    // gather their operands on the same stack above this one's, and take them off before it goes on.
+    int chain(int level)
     {
-        NodePtr first = operand(level);
-        if (kind() != Kind::Operation || !inLevel(level, operationOf(code())))
+        const int first = operand(level);
+        if (currentLevel() != level)
             return first;
-        auto node = std::make_unique<Node>();
-        node->kind = Node::Kind::Chain;
-        node->level = level;
-        node->column = first->column;
-        node->children.push_back(std::move(first));
-        while (kind() == Kind::Operation && inLevel(level, operationOf(code()))) {
-            node->ops.push_back(operationOf(code()));
-            node->opColumns.push_back(column());
+        const std::size_t base = m_stack.size();
+        m_stack.push_back({first, 0, 0});
+        while (currentLevel() == level) {
+            const char32_t op = currentOp();
+            const int opColumn = column();
             ++m_pos;
-            node->children.push_back(operand(level));
+            const int next = operand(level);
+            m_stack.push_back({next, op, opColumn});
         }
-        return node;
+        Node node;
+        node.kind = Node::Kind::Chain;
+        node.level = level;
+        node.column = m_tree[first].column;
+        node.first = int(m_tree.operands.size());
+        node.count = int(m_stack.size() - base);
+        m_tree.operands.insert(m_tree.operands.end(), m_stack.begin() + std::ptrdiff_t(base), m_stack.end());
+        m_stack.resize(base);
+        return add(std::move(node));
     }
 
-    NodePtr sum() { return chain(Node::Sum); }
+    int sum() { return chain(Node::Sum); }
 
-    NodePtr signedPower()
+    int signedPower()
     {
-        if (kind() != Kind::Operation || (code() != U'+' && operationOf(code()) != U'-'))
+        if (currentOp() != U'+' && currentOp() != U'-')
             return power();
-        auto node = std::make_unique<Node>();
-        node->kind = Node::Kind::Sign;
-        node->symbol = operationOf(code());
-        node->column = column();
+        Node node;
+        node.kind = Node::Kind::Sign;
+        node.symbol = currentOp();
+        node.column = column();
         ++m_pos;
-        node->children.push_back(power());
-        return node;
+        node.first = power();
+        return add(std::move(node));
     }
 
-    NodePtr power()
+    int power()
     {
-        NodePtr base = primary();
+        const int base = primary();
         if (kind() != Kind::Exponent)
             return base;
-        auto node = std::make_unique<Node>();
-        node->kind = Node::Kind::Power;
-        node->column = column();
+        Node node;
+        node.kind = Node::Kind::Power;
+        node.column = column();
         while (kind() == Kind::Exponent)
-            node->text += m_items[m_pos++].code;
-        node->children.push_back(std::move(base));
-        return node;
+            node.text += static_cast<char>(m_items[m_pos++].code);
+        node.first = base;
+        return add(std::move(node));
     }
 
-    NodePtr primary()
+    int primary()
     {
         switch (kind()) {
         case Kind::Number: return number();
@@ -214,18 +279,18 @@ private:
         }
     }
 
-    NodePtr group()
+    int group()
     {
         const char32_t opening = code();
         const int openColumn = column();
         if (++m_depth > kMaxDepth)
             fail(openColumn, "troppe parentesi una dentro l'altra");
         ++m_pos;
-        auto node = std::make_unique<Node>();
-        node->kind = Node::Kind::Group;
-        node->symbol = opening;
-        node->column = openColumn;
-        node->children.push_back(sum());
+        Node node;
+        node.kind = Node::Kind::Group;
+        node.symbol = opening;
+        node.column = openColumn;
+        node.first = sum();
         switch (kind()) {
         case Kind::Close:
             if (code() != closingOf(opening))
@@ -237,17 +302,16 @@ private:
         }
         ++m_pos;
         --m_depth;
-        return node;
+        return add(std::move(node));
     }
 
-    NodePtr number()
+    int number()
     {
-        auto node = std::make_unique<Node>();
-        node->kind = Node::Kind::Number;
-        node->column = column();
-        // Most numbers fit a machine word; only longer ones are collected as a string.
-        std::string digits;
-        unsigned long small = 0;
+        Node node;
+        node.kind = Node::Kind::Number;
+        node.column = column();
+        const std::size_t start = m_pos;
+        unsigned long small = 0;  // the first 18 digits
         std::size_t count = 0;
         std::size_t decimals = 0;
         auto readDigits = [&](bool afterComma) {
@@ -255,10 +319,7 @@ private:
                 const char32_t d = m_items[m_pos].code;
                 if (count < 18)
                     small = small * 10 + (d - U'0');
-                digits += static_cast<char>(d);
                 ++count;
-                if (m_keepText)
-                    node->text += d;
                 if (afterComma)
                     ++decimals;
             }
@@ -275,8 +336,6 @@ private:
         if (ordinaryAt(m_pos, U',')) {
             if (!ordinaryDigitAt(m_pos + 1))
                 fail(column(), "manca una cifra dopo la virgola");
-            if (m_keepText)
-                node->text += U',';
             ++m_pos;
             readDigits(true);
         }
@@ -285,22 +344,43 @@ private:
         if (ordinaryAt(m_pos, U','))
             fail(column(), "virgola fuori posto");
         if (count > kMaxDigits)
-            fail(node->column, "numero troppo grande");
-        if (count <= 18)
-            mpz_set_ui(node->value.get_num_mpz_t(), small);
-        else
-            mpz_set_str(node->value.get_num_mpz_t(), digits.c_str(), 10);  // base 10: "0177" is not octal
-        if (decimals > 0) {
-            mpz_ui_pow_ui(node->value.get_den_mpz_t(), 10, decimals);
-            node->value.canonicalize();
+            fail(node.column, "numero troppo grande");
+        if (m_keepText)  // without thousands points
+            for (std::size_t i = start; i < m_pos; ++i)
+                if (m_items[i].code != U'.')
+                    node.text += static_cast<char>(m_items[i].code);
+        if (count <= 18) {
+            // Below 10^18, numerator and denominator fit a limb: no GMP number at all.
+            unsigned long scale = 1;
+            for (std::size_t i = 0; i < decimals; ++i)
+                scale *= 10;
+            const unsigned long common = std::gcd(small, scale);
+            node.small[0] = small / common;
+            node.small[1] = scale / common;
+            return add(std::move(node));
         }
-        return node;
+        std::string digits;
+        digits.reserve(count);
+        for (std::size_t i = start; i < m_pos; ++i)
+            if (m_items[i].kind == Kind::Number)
+                digits += static_cast<char>(m_items[i].code);
+        mpq_class& value = m_tree.values.emplace_back();
+        node.value = int(m_tree.values.size()) - 1;
+        mpz_set_str(value.get_num_mpz_t(), digits.c_str(), 10);  // base 10: "0177" is not octal
+        if (decimals > 0) {
+            mpz_ui_pow_ui(value.get_den_mpz_t(), 10, decimals);
+            value.canonicalize();
+        }
+        return add(std::move(node));
     }
 
-    std::vector<Item> m_items;
+    std::vector<Item>& m_items;
+    std::vector<Operand>& m_stack;  // operands of the chains being read
+    Tree& m_tree;
+    ParsedLine& m_parsed;
     std::size_t m_pos = 0;
     bool m_keepText = false;
-    int m_endColumn = 1;
+    bool m_anyDigit = false;
     int m_depth = 0;
 };
 
@@ -311,56 +391,86 @@ char32_t closingOf(char32_t opening)
     return opening == U'(' ? U')' : opening == U'[' ? U']' : U'}';
 }
 
-ParsedLine parseLine(const Line& line, bool keepText)
+mpq_class& Tree::bigValue(Node& number)
 {
-    bool anyDigit = false;
-    for (const Char& c : line)
-        anyDigit = anyDigit || isDigit(c.code);
-    if (!anyDigit)
-        return {};
-    if (line.size() > kMaxLineLength)
-        fail(1, "riga troppo lunga");
-    return Parser(line, keepText).parse();
+    if (number.value < 0) {
+        mpq_class& value = values.emplace_back();
+        mpz_set_ui(value.get_num_mpz_t(), number.small[0]);
+        mpz_set_ui(value.get_den_mpz_t(), number.small[1]);
+        number.value = int(values.size()) - 1;
+    }
+    return values[std::size_t(number.value)];
 }
 
-mpq_class apply(char32_t op, const mpq_class& left, const mpq_class& right, int column)
+NumberValue::NumberValue(const Tree& tree, const Node& number)
 {
-    mpq_class result;
+    if (number.value >= 0) {
+        m_value = tree.values[std::size_t(number.value)].get_mpq_t();
+        return;
+    }
+    mpz_roinit_n(mpq_numref(m_view), &number.small[0], 1);  // a zero limb reads as 0
+    mpz_roinit_n(mpq_denref(m_view), &number.small[1], 1);
+    m_value = m_view;
+}
+
+void parseLine(const Line& line, bool keepText, ParsedLine& parsed)
+{
+    if (line.size() > kMaxLineLength) {
+        if (std::none_of(line.begin(), line.end(), [](const Char& c) { return isDigit(c.code); })) {
+            parsed.members.clear();  // text, however long
+            return;
+        }
+        fail(1, "riga troppo lunga");
+    }
+    thread_local Scratch scratch;
+    Parser parser(line, keepText, parsed, scratch);
+    if (parser.anyDigit())  // else the line is text
+        parser.parse();
+    // A very long line leaves no large buffers behind.
+    if (scratch.items.capacity() > 4096)
+        scratch = {};
+}
+
+void apply(char32_t op, mpq_class& value, mpq_srcptr right, int column)
+{
+    const mpq_ptr q = value.get_mpq_t();
     switch (op) {
-    case U'+': result = left + right; break;
-    case U'-': result = left - right; break;
+    case U'+': mpq_add(q, q, right); break;
+    case U'-': mpq_sub(q, q, right); break;
     case U':':
     case U'/':
-        if (sgn(right) == 0)
+        if (mpq_sgn(right) == 0)
             fail(column, "divisione per zero");
-        result = left / right;
+        mpq_div(q, q, right);
         break;
-    default: result = left * right; break;
+    default: mpq_mul(q, q, right); break;
     }
-    if (tooBig(result))
+    if (tooBig(value))
         fail(column, "numero troppo grande");
-    return result;
 }
 
-mpq_class power(const mpq_class& base, const std::u32string& exponentText, int column)
+void power(mpq_class& value, const std::string& exponentText, int column)
 {
-    std::size_t first = exponentText.find_first_not_of(U'0');
-    const std::u32string digits = first == std::u32string::npos ? U"" : exponentText.substr(first);
-    if (digits.empty()) {
-        if (sgn(base) == 0)
+    const std::size_t first = exponentText.find_first_not_of('0');
+    if (first == std::string::npos) {
+        if (sgn(value) == 0)
             fail(column, "zero elevato a zero non ha valore");
-        return 1;
+        value = 1;
+        return;
     }
-    const bool odd = (digits.back() - U'0') % 2 == 1;
-    if (sgn(base) == 0 || base == 1)
-        return base;
-    if (base == -1)
-        return odd ? -1 : 1;
+    const std::string_view digits = std::string_view(exponentText).substr(first);
+    const bool odd = (digits.back() - '0') % 2 == 1;
+    if (sgn(value) == 0 || value == 1)
+        return;
+    if (value == -1) {
+        value = odd ? -1 : 1;
+        return;
+    }
     if (digits.size() > 9)
         fail(column, "numero troppo grande");
     unsigned long exponent = 0;
-    for (char32_t d : digits)
-        exponent = exponent * 10 + (d - U'0');
+    for (char d : digits)
+        exponent = exponent * 10 + (d - '0');
     // Decided before computing: the digits of p^e are about e * log10(p).
     auto log10Of = [](const mpz_class& z) {
         long twos = 0;
@@ -368,33 +478,44 @@ mpq_class power(const mpq_class& base, const std::u32string& exponentText, int c
         return std::log10(std::fabs(mantissa)) + double(twos) * std::log10(2.0);
     };
     const double digitsEstimate
-        = double(exponent) * std::max(log10Of(base.get_num()), log10Of(base.get_den()));
+        = double(exponent) * std::max(log10Of(value.get_num()), log10Of(value.get_den()));
     if (digitsEstimate > double(kMaxDigits) + 1)
         fail(column, "numero troppo grande");
-    mpq_class result;
-    mpz_pow_ui(result.get_num_mpz_t(), base.get_num_mpz_t(), exponent);
-    mpz_pow_ui(result.get_den_mpz_t(), base.get_den_mpz_t(), exponent);
-    if (tooBig(result))
+    mpz_pow_ui(value.get_num_mpz_t(), value.get_num_mpz_t(), exponent);
+    mpz_pow_ui(value.get_den_mpz_t(), value.get_den_mpz_t(), exponent);
+    if (tooBig(value))
         fail(column, "numero troppo grande");
-    return result;
 }
 
-mpq_class evaluate(const Node& node)
+void evaluate(const Tree& tree, int at, mpq_class& out)
 {
+    const Node& node = tree[at];
     switch (node.kind) {
-    case Node::Kind::Number: return node.value;
-    case Node::Kind::Group: return evaluate(*node.children[0]);
-    case Node::Kind::Sign: {
-        mpq_class value = evaluate(*node.children[0]);
-        return node.symbol == U'-' ? mpq_class(-value) : value;
-    }
-    case Node::Kind::Power: return power(evaluate(*node.children[0]), node.text, node.column);
+    case Node::Kind::Number: mpq_set(out.get_mpq_t(), NumberValue(tree, node).get()); return;
+    case Node::Kind::Group: evaluate(tree, node.first, out); return;
+    case Node::Kind::Sign:
+        evaluate(tree, node.first, out);
+        if (node.symbol == U'-')
+            mpq_neg(out.get_mpq_t(), out.get_mpq_t());
+        return;
+    case Node::Kind::Power:
+        evaluate(tree, node.first, out);
+        power(out, node.text, node.column);
+        return;
     case Node::Kind::Chain: break;
     }
-    mpq_class value = evaluate(*node.children[0]);
-    for (std::size_t i = 0; i < node.ops.size(); ++i)
-        value = apply(node.ops[i], value, evaluate(*node.children[i + 1]), node.opColumns[i]);
-    return value;
+    evaluate(tree, tree.operand(node, 0).node, out);
+    for (int i = 1; i < node.count; ++i) {
+        const Operand& next = tree.operand(node, i);
+        const Node& child = tree[next.node];
+        if (child.kind == Node::Kind::Number) {
+            apply(next.op, out, NumberValue(tree, child).get(), next.opColumn);  // no copy of a number
+        } else {
+            mpq_class operand;
+            evaluate(tree, next.node, operand);
+            apply(next.op, out, operand.get_mpq_t(), next.opColumn);
+        }
+    }
 }
 
 }  // namespace quintavia::arithmetic::detail

@@ -5,7 +5,7 @@
 #include "arithmetic/rational.h"
 #include "arithmetic/reader.h"
 
-#include <memory>
+#include <string>
 #include <vector>
 
 namespace quintavia::arithmetic::detail {
@@ -28,30 +28,68 @@ struct Node {
 
     Kind kind = Kind::Number;
     int column = 0;
-    mpq_class value;             // Number
-    std::u32string text;         // Number: as written; Power: the exponent's digits
-    char32_t symbol = 0;         // Group: opening bracket; Sign: '+' or '-'
-    int level = 0;               // Chain
-    std::vector<char32_t> ops;   // Chain: the sign between child i and i + 1, normalised
-    std::vector<int> opColumns;  // Chain
-    std::vector<std::unique_ptr<Node>> children;
+    char32_t symbol = 0;  // Group: opening bracket; Sign: '+' or '-'
+    int level = 0;        // Chain
+    int value = -1;       // Number: its index in Tree::values, or -1 when `small` holds it
+    mp_limb_t small[2] = {0, 1};  // Number: numerator and denominator, when both fit one limb
+    std::string text;     // Number: as written (ASCII); Power: the exponent's digits
+    int first = -1;       // Group, Sign, Power: the one child; Chain: its first operand in Tree::operands
+    int count = 0;        // Chain: how many operands
 };
-using NodePtr = std::unique_ptr<Node>;
+
+// One operand of a chain; the sign before it is `op` (none before the first).
+struct Operand {
+    int node = -1;
+    char32_t op = 0;  // normalised
+    int opColumn = 0;
+};
+
+// The nodes of a line in flat storage, linked by index: a line of a dozen numbers costs a few
+// allocations instead of several per node. Children come before their parents.
+struct Tree {
+    std::vector<Node> nodes;
+    std::vector<Operand> operands;
+    std::vector<mpq_class> values;
+
+    Node& operator[](int i) { return nodes[std::size_t(i)]; }
+    const Node& operator[](int i) const { return nodes[std::size_t(i)]; }
+    Operand& operand(const Node& chain, int i) { return operands[std::size_t(chain.first + i)]; }
+    const Operand& operand(const Node& chain, int i) const { return operands[std::size_t(chain.first + i)]; }
+    // A number's value to change: a small one moves to `values` first.
+    mpq_class& bigValue(Node& number);
+};
+
+// Reads a number's value without copying it: a small one lends GMP the node's own limbs. Valid
+// while the node and Tree::values stay where they are.
+class NumberValue {
+public:
+    NumberValue(const Tree& tree, const Node& number);
+    NumberValue(const NumberValue&) = delete;
+    NumberValue& operator=(const NumberValue&) = delete;
+    mpq_srcptr get() const { return m_value; }
+    bool isInteger() const { return mpz_cmp_ui(mpq_denref(m_value), 1) == 0; }
+
+private:
+    mpq_t m_view;
+    mpq_srcptr m_value;
+};
 
 struct ParsedLine {
-    std::vector<NodePtr> members;    // empty when the line is text
+    Tree tree;
+    std::vector<int> members;        // empty when the line is text
     std::vector<int> equalsColumns;  // the "=" before member i + 1
 };
 
-// Reads the members of a line (split at "="); numbers keep their text only when asked, for the
-// generator, which writes them again. Throws Failure.
-ParsedLine parseLine(const Line& line, bool keepText = false);
+// Reads the members of a line (split at "=") into `parsed`, reusing its storage; numbers keep their
+// text only when asked, for the generator, which writes them again. Throws Failure.
+void parseLine(const Line& line, bool keepText, ParsedLine& parsed);
 
 // Exact value of a tree; throws Failure for division by zero, 0⁰ and numbers too big.
-mpq_class evaluate(const Node& node);
-// One operation, with the same checks; `column` is the operation's.
-mpq_class apply(char32_t op, const mpq_class& left, const mpq_class& right, int column);
-mpq_class power(const mpq_class& base, const std::u32string& exponent, int column);
+void evaluate(const Tree& tree, int node, mpq_class& out);
+// One operation on `value` in place, with the same checks; `column` is the operation's.
+void apply(char32_t op, mpq_class& value, mpq_srcptr right, int column);
+// Raises `value` in place to the power written in `exponent`.
+void power(mpq_class& value, const std::string& exponent, int column);
 
 char32_t closingOf(char32_t opening);
 

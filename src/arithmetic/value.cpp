@@ -4,20 +4,22 @@
 
 namespace quintavia::arithmetic {
 
-Value::Value() : m_rep(std::make_unique<Rep>()) { }
+Value::Value() = default;
 Value::Value(long integer) : m_rep(std::make_unique<Rep>(Rep{mpq_class(integer)})) { }
-Value::Value(const Value& other) : m_rep(std::make_unique<Rep>(*other.m_rep)) { }
+Value::Value(const Value& other) : m_rep(other.m_rep ? std::make_unique<Rep>(*other.m_rep) : nullptr) { }
 Value::Value(Value&& other) noexcept : m_rep(std::move(other.m_rep)) { }
 Value::~Value() = default;
 
 Value& Value::operator=(const Value& other)
 {
-    if (this != &other) {
-        if (m_rep)
-            m_rep->q = other.m_rep->q;
-        else
-            m_rep = std::make_unique<Rep>(*other.m_rep);
-    }
+    if (this == &other)
+        return *this;
+    if (!other.m_rep)
+        m_rep.reset();
+    else if (m_rep)
+        m_rep->q = other.m_rep->q;
+    else
+        m_rep = std::make_unique<Rep>(*other.m_rep);
     return *this;
 }
 
@@ -27,31 +29,37 @@ Value& Value::operator=(Value&& other) noexcept
     return *this;
 }
 
+const Value::Rep& Value::rep() const
+{
+    static const Rep zero;
+    return m_rep ? *m_rep : zero;
+}
+
+Value::Rep& Value::rep()
+{
+    if (!m_rep)
+        m_rep = std::make_unique<Rep>();
+    return *m_rep;
+}
+
 bool Value::operator==(const Value& other) const
 {
-    return m_rep->q == other.m_rep->q;
+    return rep().q == other.rep().q;
 }
 bool Value::isInteger() const
 {
-    return m_rep->q.get_den() == 1;
+    return rep().q.get_den() == 1;
 }
 int Value::sign() const
 {
-    return sgn(m_rep->q);
+    return sgn(rep().q);
 }
 std::string Value::written() const
 {
-    return detail::written(m_rep->q);
+    return detail::written(rep().q);
 }
 
 namespace detail {
-
-Value makeValue(const mpq_class& q)
-{
-    Value value;
-    value.rep().q = q;
-    return value;
-}
 
 std::size_t digitsOf(const mpz_class& z)
 {
@@ -67,8 +75,11 @@ bool tooBig(const mpq_class& q)
 
 std::string written(const mpq_class& q)
 {
-    if (q.get_den() == 1)
+    if (q.get_den() == 1) {
+        if (mpz_fits_slong_p(q.get_num_mpz_t()))
+            return std::to_string(mpz_get_si(q.get_num_mpz_t()));  // without GMP's own buffer
         return q.get_num().get_str();
+    }
     // A finite decimal has a denominator 2^a 5^b; it needs max(a, b) decimals.
     mpz_class rest = q.get_den();
     unsigned twos = 0, fives = 0;

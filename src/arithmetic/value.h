@@ -24,11 +24,11 @@ public:
     std::string written() const;
 
     struct Rep;  // defined where GMP is visible
-    const Rep& rep() const { return *m_rep; }
-    Rep& rep() { return *m_rep; }
+    const Rep& rep() const;
+    Rep& rep();
 
 private:
-    std::unique_ptr<Rep> m_rep;
+    std::unique_ptr<Rep> m_rep;  // none for zero until it is written to: lines and verdicts hold many
 };
 
 }  // namespace quintavia::arithmetic

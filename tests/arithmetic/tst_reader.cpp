@@ -180,6 +180,8 @@ private Q_SLOTS:
                                                << "1: esponente fuori posto";
         QTest::newRow("exponent after sign") << "3 x ^2"
                                              << "5: esponente fuori posto";
+        QTest::newRow("nothing but an exponent") << " ^2"
+                                                 << "2: esponente fuori posto";
         QTest::newRow("division by zero") << "5 : (2 - 2)"
                                           << "3: divisione per zero";
         QTest::newRow("fraction over zero") << "3/0"
@@ -226,6 +228,8 @@ private Q_SLOTS:
         QTest::newRow("blanks") << "  \t ";
         QTest::newRow("title") << "Calcola:";
         QTest::newRow("equals alone") << "=";
+        QTest::newRow("signs and brackets only") << "( + ) x [ : ]";
+        QTest::newRow("longer than a line of numbers may be") << QString(30000, QLatin1Char('a'));
     }
     void textLines()
     {
