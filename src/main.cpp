@@ -39,28 +39,6 @@ bool haveDisplay()
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-// Screen readers hear the program through the session bus. Qt connects to it while the start
-// window is built, the first time a widget asks whether anyone listens; where no bus runs yet,
-// D-Bus first launches one. Connecting on a second thread while QApplication sets up takes that
-// wait, 8 to 10 ms on a bare X server, off the time to the first window.
-class SessionBusWarmUp {
-public:
-    SessionBusWarmUp()
-    {
-        QThread::currentThread();  // so that Qt takes this thread, not the helper, as its main thread
-        helper_ = std::thread([] { QDBusConnection::sessionBus(); });
-    }
-    ~SessionBusWarmUp() { wait(); }
-    void wait()
-    {
-        if (helper_.joinable())
-            helper_.join();
-    }
-
-private:
-    std::thread helper_;
-};
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -73,7 +51,13 @@ int main(int argc, char* argv[])
         return 2;
     }
     defaultMessageHandler = qInstallMessageHandler(quietAboutMissingSound);
-    SessionBusWarmUp busWarmUp;
+    // Screen readers hear the program through the session bus. Qt connects to it while the start
+    // window is built, the first time a widget asks whether anyone listens; where no bus runs yet,
+    // D-Bus first launches one. Connecting on a second thread while QApplication sets up takes
+    // that wait, 8 to 10 ms on a bare X server, off the time to the first window. This thread is
+    // named first, so that Qt takes it, not the helper, for its main thread.
+    QThread::currentThread();
+    std::jthread busWarmUp([] { QDBusConnection::sessionBus(); });
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quintavia"));
     QApplication::setApplicationVersion(QStringLiteral(QUINTAVIA_VERSION));
@@ -87,7 +71,7 @@ int main(int argc, char* argv[])
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
-    busWarmUp.wait();
+    busWarmUp.join();
     quintavia::ui::usePrerenderedPictures(quintavia::prerenderedPictures());
     quintavia::DeferredSoundOutput output([] { return quintavia::loadSoundModule(); });
     quintavia::SoundPlayer player(output);
