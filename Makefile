@@ -37,14 +37,12 @@ sanitize:
 	@$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CTEST_ARGS="-LE e2e" \
 	  CMAKE_FLAGS="-DQUINTAVIA_SANITIZE=ON -DQUINTAVIA_BENCH=OFF"
 
-# Every fuzz target (tools/fuzz_<name>.cpp) under libFuzzer for FUZZ_SECONDS (default 60) each. A
-# target starts from tests/data/<name>-corpus/ when that folder exists, else from the RTF corpus,
-# uses tools/fuzz_<name>.dict (or, for an RTF target, the reader's) when there is one, and takes
-# further libFuzzer flags from the lines of tools/fuzz_<name>.options not starting with #. ASan's
-# quarantine of freed memory (256 MB by default) is what made a long run's memory grow; 32 MB keep
-# it flat. Allocation stacks (malloc_context_size) and filling new blocks (max_malloc_fill_size)
-# cost a third of the speed of targets that allocate much; rerun a reproducer with ASAN_OPTIONS=
-# to get those stacks. A new target is one more word here.
+# Every fuzz target (fuzz/fuzz_<name>.cpp, declared in fuzz/CMakeLists.txt with its corpora and
+# dictionary) under libFuzzer for FUZZ_SECONDS (default 60) each; its new inputs go to
+# FOLDER/corpus-<name>. ASan's quarantine of freed memory (256 MB by default) is what made a long
+# run's memory grow; 32 MB keep it flat. Allocation stacks (malloc_context_size) and filling new
+# blocks (max_malloc_fill_size) cost a third of the speed of targets that allocate much; rerun a
+# reproducer with ASAN_OPTIONS= to get those stacks. A new target is one more word here.
 FUZZ_TARGETS ?= rtf_reader rtf_round_trip arithmetic_line step_generator
 FUZZ_SECONDS ?= 60
 EXPLORE_SECONDS ?= 3600
@@ -56,14 +54,9 @@ fuzz_build = CC=clang CXX=clang++ cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=RelWithD
   cmake --build $(1) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
 # $(call fuzz_run,FOLDER,SECONDS): each target for SECONDS, its new inputs in FOLDER/corpus-<name>.
 fuzz_run = set -e; for t in $(FUZZ_TARGETS); do \
-  seeds=tests/data/$$t-corpus; [ -d $$seeds ] || seeds=tests/data/rtf-corpus; \
-  dict=tools/fuzz_$$t.dict; \
-  [ -f $$dict ] || case $$t in rtf_*) dict=tools/fuzz_rtf_reader.dict;; esac; \
-  if [ -f $$dict ]; then dict=-dict=$$dict; else dict=; fi; \
-  options=$$(grep -v "^\#" tools/fuzz_$$t.options 2>/dev/null || true); \
   mkdir -p $(1)/corpus-$$t; \
   echo "fuzz: $$t for $(2) s in $(1)"; \
-  ASAN_OPTIONS=$(FUZZ_ASAN_OPTIONS) $(1)/tools/fuzz_$$t $(1)/corpus-$$t $$seeds $$dict $$options \
+  ASAN_OPTIONS=$(FUZZ_ASAN_OPTIONS) $(1)/fuzz/fuzz_$$t $(1)/corpus-$$t $$(cat $(1)/fuzz/fuzz_$$t.args) \
     -max_total_time=$(2) -print_final_stats=1; \
 done
 
@@ -81,7 +74,7 @@ explore: deps
 	@set -e; for t in $(FUZZ_TARGETS); do \
 	  echo "explore: $$t, the inputs found replayed under ASan and UBSan"; \
 	  log=build-explore/replay-$$t.log; \
-	  ASAN_OPTIONS=$(FUZZ_ASAN_OPTIONS) build-fuzz/tools/fuzz_$$t -runs=0 build-explore/corpus-$$t \
+	  ASAN_OPTIONS=$(FUZZ_ASAN_OPTIONS) build-fuzz/fuzz/fuzz_$$t -runs=0 build-explore/corpus-$$t \
 	    >$$log 2>&1 || { cat $$log; exit 1; }; \
 	  grep INITED $$log; \
 	done

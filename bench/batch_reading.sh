@@ -7,7 +7,7 @@
 set -euo pipefail
 build=${1:-build}
 count=${2:-1000}
-tool=$build/tools/quintavia-check
+tool=$build/quintavia-check
 [ -x "$tool" ] || { echo "batch_reading.sh: manca $tool (cmake --build $build)" >&2; exit 2; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -97,12 +97,16 @@ rtf::ReadResult readDocumentFile(const QString& path)
 
 bool writeDocumentFile(const QString& path, const QTextDocument& document, QString* error)
 {
+    return writeFileAtomically(path, rtf::write(document), error);
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
+{
     auto fail = [error](const QString& reason) {
         if (error)
             *error = reason;
         return false;
     };
-    const QByteArray bytes = rtf::write(document);
     // The new content goes to a temporary file next to the target and replaces it only when
     // complete, so a failed save leaves the old document as it was.
     QSaveFile file(path);

@@ -14,6 +14,10 @@ rtf::ReadResult readDocumentFile(const QString& path);
 // Saves atomically: an existing file is replaced only once the new one is completely written.
 bool writeDocumentFile(const QString& path, const QTextDocument& document, QString* error);
 
+// The same for any content (a printed sheet): on any failure the old file, if any, stays as it was
+// and `error` says why in Italian.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
+
 // Why a file call failed with errno `error`, in Italian ("spazio esaurito sul disco"); empty for
 // an errno with no words of its own.
 QString fileErrorCause(int error);

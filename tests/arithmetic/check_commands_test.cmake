@@ -43,7 +43,7 @@ esercizi/quinta/parentesi.RTF:2: colonna 9: manca una parentesi chiusa
 run_tool(0 "1 esercizio: 1 giusto, 0 con errori\n" "" --verifica esercizi/giusto.rtf)
 run_tool(2 "1 esercizio: 1 giusto, 0 con errori, 1 file non letto\n"
          "quintavia-check: manca.rtf: Il file non esiste.\n" --verifica esercizi/giusto.rtf manca.rtf)
-run_tool(2 "" "quintavia-check: --verifica vuole almeno un file o una cartella\nProva \"quintavia-check --help\".\n"
+run_tool(2 "" "quintavia-check: --verifica vuole almeno un file o una cartella\nProva \"quintavia-check --verifica --help\".\n"
          --verifica)
 
 set(chain "(3^2 + 4) x 2 - 5\n= (9 + 4) x 2 - 5\n= 13 x 2 - 5\n= 26 - 5\n= 21\n")
@@ -56,7 +56,7 @@ run_tool(0 "" "" --passaggi "(3^2 + 4) x 2 - 5" --rtf generato.rtf)
 run_tool(2 "" "quintavia-check: generato.rtf: il file esiste già (--forza per sostituirlo)\n"
          --passaggi "1 + 1" --rtf generato.rtf)
 run_tool(0 "" "" --passaggi "(3^2 + 4) x 2 - 5" --rtf generato.rtf --forza)
-run_tool(0 "(32 + 4) x 2 - 5\n= (9 + 4) x 2 - 5\n= 13 x 2 - 5\n= 26 - 5\n= 21\n" "" generato.rtf)
+run_tool(0 "(3^2 + 4) x 2 - 5\n= (9 + 4) x 2 - 5\n= 13 x 2 - 5\n= 26 - 5\n= 21\n" "" generato.rtf)
 run_tool(0 "1 esercizio: 1 giusto, 0 con errori\n" "" --verifica generato.rtf)
 
 execute_process(COMMAND ${TOOL} --version RESULT_VARIABLE status OUTPUT_VARIABLE out)

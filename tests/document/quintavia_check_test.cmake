@@ -14,12 +14,12 @@ function(run_tool expected_status expected_out expected_err)
   endif()
 endfunction()
 
-run_tool(0 "(32 + 4) · 2 - 5\n= (9 + 4) · 2 - 5\n= 13 · 2 - 5\n= 26 - 5\n= 21\n" "" ${DATA}/richedit.rtf)
+run_tool(0 "(3^2 + 4) · 2 - 5\n= (9 + 4) · 2 - 5\n= 13 · 2 - 5\n= 26 - 5\n= 21\n" "" ${DATA}/richedit.rtf)
 run_tool(0 "A\nB\n\n" "" ${DATA}/empty_last_line.rtf)
-run_tool(1 "==> ${DATA}/richedit_old.rtf <==\n53:52\n= 51\n= 5\n"
+run_tool(1 "==> ${DATA}/richedit_old.rtf <==\n5^3:5^2\n= 5^1\n= 5\n"
          "quintavia-check: ${DATA}/manca.rtf: Il file non esiste.\n"
          ${DATA}/richedit_old.rtf ${DATA}/manca.rtf)
-run_tool(0 "==> ${DATA}/empty_last_line.rtf <==\nA\nB\n\n\n==> ${DATA}/richedit_old.rtf <==\n53:52\n= 51\n= 5\n" ""
+run_tool(0 "==> ${DATA}/empty_last_line.rtf <==\nA\nB\n\n\n==> ${DATA}/richedit_old.rtf <==\n5^3:5^2\n= 5^1\n= 5\n" ""
          ${DATA}/empty_last_line.rtf ${DATA}/richedit_old.rtf)
 run_tool(1 "" "quintavia-check: ${CMAKE_CURRENT_LIST_FILE}: Il file non è in formato RTF.\n"
          ${CMAKE_CURRENT_LIST_FILE})

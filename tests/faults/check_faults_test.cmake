@@ -58,3 +58,13 @@ file(SHA256 ${WORK}/passi.rtf now)
 if(now STREQUAL old)
   message(FATAL_ERROR "--passaggi --rtf --forza did not replace the old file")
 endif()
+
+# The worksheet onto a full disk: no PDF, exit 1, the reason named.
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env LD_PRELOAD=${SHIM} ASAN_OPTIONS=verify_asan_link_order=0
+          QUINTAVIA_FAULT_CALL=write QUINTAVIA_FAULT_ERRNO=ENOSPC QUINTAVIA_FAULT_DIR=${WORK}
+          ${TOOL} --scheda ${DATA}/richedit.rtf --pdf ${WORK}/scheda.pdf
+  OUTPUT_QUIET RESULT_VARIABLE status ERROR_VARIABLE err)
+if(NOT status EQUAL 1 OR NOT err MATCHES "scheda.pdf: .*spazio" OR EXISTS ${WORK}/scheda.pdf)
+  message(FATAL_ERROR "--scheda onto a full disk: exit ${status}, stderr\n[${err}]")
+endif()

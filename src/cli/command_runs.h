@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "cli/command.h"
+
+// The commands' bodies, one file each; commands.cpp declares them.
+namespace quintavia::cli {
+
+int runListing(const Invocation& invocation, Output& output);
+int runValue(const Invocation& invocation, Output& output);
+int runVerify(const Invocation& invocation, Output& output);
+int runSteps(const Invocation& invocation, Output& output);
+int runSheet(const Invocation& invocation, Output& output);
+
+// "colonna 5: manca una parentesi chiusa", or the message alone when it has no column.
+QString located(int column, const std::string& message);
+
+}  // namespace quintavia::cli

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/command_runs.h"
+
+namespace quintavia::cli {
+
+const std::vector<Command>& commands()
+{
+    static const std::vector<Command> all{
+        {"", "FILE|CARTELLA...", 1, -1, "almeno un file o una cartella", {},
+         "Legge ogni documento di esercizio (.rtf) come lo legge la finestra di risoluzione e ne\n"
+         "stampa le righe in UTF-8, una riga di uscita per ogni riga del documento: la prima è\n"
+         "l'espressione, le altre sono i passaggi; \"^\" seguito da cifre indica cifre in apice.\n"
+         "Di una cartella prende tutti i file .rtf, anche nelle sottocartelle, in ordine di nome.\n"
+         "Con più file, ogni elenco è preceduto da \"==> FILE <==\". Un file che non si può\n"
+         "leggere è segnalato su stderr come \"quintavia-check: FILE: motivo\".\n"
+         "Stato di uscita: 0 se tutti i file sono stati letti, 1 se almeno uno non lo è stato,\n"
+         "2 se mancano gli argomenti.",
+         false, runListing},
+        {"--valore", "ESPRESSIONE", 1, 1, "un'espressione", {},
+         "Stampa il valore esatto dell'espressione: un intero, un decimale con la virgola o una\n"
+         "frazione ridotta. Nell'espressione \"^\" seguito da cifre indica cifre in apice (3^2).\n"
+         "Un errore va su stderr come \"quintavia-check: colonna N: motivo\", stato 2.",
+         false, runValue},
+        {"--verifica", "FILE|CARTELLA...", 1, -1, "almeno un file o una cartella", {},
+         "Dà un valore a ogni riga di ogni esercizio (nelle cartelle, ogni .rtf anche nelle\n"
+         "sottocartelle) e segnala come \"FILE:RIGA: motivo\" ogni riga che vale diversamente\n"
+         "dalla riga con valore precedente o che non si può leggere; alla fine un riepilogo.\n"
+         "Stato 0 se è tutto giusto, 1 se c'è una riga segnalata, 2 se un file non si legge.",
+         false, runVerify},
+        {"--passaggi", "ESPRESSIONE", 1, 1, "un'espressione",
+         {{"--fini", "", "un'operazione per passaggio"},
+          {"--rtf", "FILE", "scrive l'esercizio in FILE invece di stamparlo"},
+          {"--forza", "", "sostituisce FILE se esiste già"}},
+         "Stampa l'espressione e i passaggi che la risolvono nell'ordine di scuola; con --fini\n"
+         "un'operazione per passaggio. Con --rtf li scrive in un esercizio che l'editor e la\n"
+         "risoluzione aprono; un file che esiste già è sostituito solo con --forza.",
+         false, runSteps},
+        {"--scheda", "FILE|CARTELLA...", 1, -1, "almeno un file o una cartella",
+         {{"--pdf", "USCITA.pdf", "il file da creare", true},
+          {"--soluzioni", "", "aggiunge, su pagine a parte, ogni esercizio con tutti i passaggi"},
+          {"--forza", "", "sostituisce USCITA.pdf se esiste già"}},
+         "Crea una scheda da stampare (PDF, A4) con gli esercizi dei file .rtf indicati; di una\n"
+         "cartella prende tutti i file .rtf, anche nelle sottocartelle, in ordine di nome. Ogni\n"
+         "esercizio è numerato, con la sua espressione e tante righe vuote quanti sono i passaggi.\n"
+         "Un file che non si può leggere è segnalato su stderr e lasciato fuori; gli altri sono\n"
+         "stampati lo stesso. Stato 0 se tutti gli esercizi sono nella scheda, 1 se qualcuno\n"
+         "manca o se la scheda non è stata scritta, 2 se il comando è sbagliato.",
+         true, runSheet},
+    };
+    return all;
+}
+
+QString located(int column, const std::string& message)
+{
+    const QString text = QString::fromStdString(message);
+    return column > 0 ? QStringLiteral("colonna %1: %2").arg(column).arg(text) : text;
+}
+
+}  // namespace quintavia::cli

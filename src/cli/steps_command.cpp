@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/command_runs.h"
+
+#include "arithmetic/arithmetic.h"
+#include "document/document_file.h"
+#include "exercise/exercise_lines.h"
+
+#include <QFileInfo>
+
+namespace quintavia::cli {
+
+namespace ar = quintavia::arithmetic;
+
+int runSteps(const Invocation& invocation, Output& output)
+{
+    const ar::Line line = ar::plainLine(invocation.operands[0].toStdString());
+    const ar::Steps steps = ar::generateSteps(
+        line, invocation.has("--fini") ? ar::StepMode::OneOperation : ar::StepMode::School, rtf::kMaxLines);
+    if (!steps.ok()) {
+        output.complain(located(steps.problem.column, steps.problem.message));
+        return 2;
+    }
+    const QString rtfPath = invocation.value("--rtf");
+    if (rtfPath.isEmpty()) {
+        output.print(ar::plainText(line) + '\n');
+        for (const ar::Line& step : steps.lines)
+            output.print(ar::plainText(step) + '\n');
+        return 0;
+    }
+    if (!invocation.has("--forza") && QFileInfo::exists(rtfPath)) {
+        output.complain(rtfPath + QStringLiteral(": il file esiste già (--forza per sostituirlo)"));
+        return 2;
+    }
+    std::vector<ar::Line> lines{line};
+    lines.insert(lines.end(), steps.lines.begin(), steps.lines.end());
+    if (const QString problem = exercise::documentLimitProblem(lines); !problem.isEmpty()) {
+        output.complain(rtfPath + QStringLiteral(": ") + problem);
+        return 2;
+    }
+    QString error;
+    if (!writeDocumentFile(rtfPath, *exercise::documentOfLines(lines), &error)) {
+        output.complain(rtfPath + QStringLiteral(": ") + error);
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace quintavia::cli
