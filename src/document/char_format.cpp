@@ -13,7 +13,7 @@ void setRaise(QTextCharFormat& format, int twips)
     }
     format.setProperty(kRaiseProperty, twips);
     // Qt moves the baseline by a percentage of the font's size.
-    const qreal points = format.fontPointSize() > 0 ? format.fontPointSize() : 12.0;
+    const qreal points = format.fontPointSize() > 0 ? format.fontPointSize() : kOrdinaryPoints;
     format.setBaselineOffset(100.0 * (twips / 20.0) / points);
 }
 
@@ -26,7 +26,7 @@ QTextCharFormat baseCharFormat()
 {
     QTextCharFormat format;
     format.setFontFamilies({QString::fromLatin1(kExerciseFontFamily)});
-    format.setFontPointSize(12);
+    format.setFontPointSize(kOrdinaryPoints);
     format.setFontWeight(QFont::Normal);
     return format;
 }
@@ -34,7 +34,7 @@ QTextCharFormat baseCharFormat()
 QFont exerciseFont()
 {
     QFont font(QString::fromLatin1(kExerciseFontFamily));
-    font.setPointSizeF(12);
+    font.setPointSizeF(kOrdinaryPoints);
     return font;
 }
 

@@ -21,9 +21,17 @@ int raiseOf(const QTextCharFormat& format);
 // one, the exponents' raise up or down.
 int effectiveRaise(const QTextCharFormat& format);
 
-// Exponents as the keypad types them: 8 pt, bold, raised 85 twips (\up8 in the files).
+// Ordinary exercise text: 12 pt, \fs24 in the files, which count half-points.
+inline constexpr int kOrdinaryPoints = 12;
+inline constexpr int kOrdinaryHalfPoints = 2 * kOrdinaryPoints;
+// The largest size a file may set, in half-points; larger ones are taken as this.
+inline constexpr int kMaxHalfPoints = 3276;
+
+// Exponents as the keypad types them: 8 pt, bold, raised 85 twips. The files write that raise as
+// \up8: \up counts half-points, and 8 stands for exactly 85 twips, as the rich-edit control has it.
 inline constexpr int kExponentRaise = 85;
 inline constexpr int kExponentPoints = 8;
+inline constexpr int kExponentRaiseHalfPoints = 8;
 
 // The exercise font at the ordinary text's size: a document's default font.
 QFont exerciseFont();

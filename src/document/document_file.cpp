@@ -74,7 +74,7 @@ rtf::ReadResult readDocumentFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(QStringLiteral("Impossibile leggere il file."));
-    const QString tooBig = QStringLiteral("Il file è troppo grande (più di 16 MiB).");
+    const QString tooBig = rtf::tooBigMessage();
     if (file.size() > rtf::kMaxFileSize)
         return failure(tooBig);
     // Read in pieces up to one byte past the limit: the size reported for special files cannot be

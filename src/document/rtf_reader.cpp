@@ -26,15 +26,13 @@ namespace {
 constexpr int kMaxDepth = 1000;
 constexpr int kMaxWordLength = 32;
 constexpr std::int64_t kMaxParameter = 1'000'000'000;
-constexpr int kDefaultHalfPoints = 24;
-constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxRaise = 32767;
 
 enum class Dest : std::uint8_t { Body, Skip, FontTable, ColorTable };
 
 struct CharState {
     int font = -1;  // -1: the document's default font (\deff)
-    int halfPoints = kDefaultHalfPoints;
+    int halfPoints = kOrdinaryHalfPoints;
     bool bold = false;
     int color = 0;
     int raise = 0;             // from \up / \dn, in twips
@@ -51,7 +49,7 @@ struct Group {
 // What decides a run's format: runs are cut where it changes.
 struct RunKey {
     int font = 0;
-    int halfPoints = kDefaultHalfPoints;
+    int halfPoints = kOrdinaryHalfPoints;
     bool bold = false;
     int color = -1;
     int raise = 0;
@@ -371,7 +369,7 @@ ReadResult failure(const QString& reason)
 ReadResult Reader::run()
 {
     if (m_in.size() > kMaxFileSize)
-        return failure(QStringLiteral("Il file è troppo grande (più di 16 MiB)."));
+        return failure(tooBigMessage());
     if (m_in.isEmpty())
         return failure(QStringLiteral("Il file è vuoto."));
     qsizetype start = 0;
@@ -621,14 +619,14 @@ void Reader::controlWord(std::string_view word, bool hasParameter, std::int64_t 
         m_blue = clampInt(value, 0, 255);
         m_colorSet = true;
         break;
-    case Kw::Fs: chars.halfPoints = value > 0 ? std::min(value, kMaxHalfPoints) : kDefaultHalfPoints; break;
+    case Kw::Fs: chars.halfPoints = value > 0 ? std::min(value, kMaxHalfPoints) : kOrdinaryHalfPoints; break;
     case Kw::B: chars.bold = on; break;
     case Kw::Cf: chars.color = value; break;
     case Kw::Up:
     case Kw::Dn: {
         const int halfPoints = clampInt(parameter, -kMaxRaise / 10, kMaxRaise / 10);
         int twips = hasParameter ? halfPoints * 10 : 60;  // \up alone means 3 points
-        if (halfPoints == 8 || halfPoints == -8)
+        if (halfPoints == kExponentRaiseHalfPoints || halfPoints == -kExponentRaiseHalfPoints)
             twips = halfPoints > 0 ? kExponentRaise : -kExponentRaise;
         chars.raise = found->second.kw == Kw::Up ? twips : -twips;
         break;
@@ -951,6 +949,11 @@ void Reader::commitFontName()
 }
 
 }  // namespace
+
+QString tooBigMessage()
+{
+    return QStringLiteral("Il file è troppo grande (più di %1 MiB).").arg(kMaxFileSizeMiB);
+}
 
 ReadResult read(QByteArrayView bytes)
 {

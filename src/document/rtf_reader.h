@@ -10,11 +10,15 @@
 namespace quintavia::rtf {
 
 // Files larger than this are refused rather than read.
-inline constexpr qsizetype kMaxFileSize = 16 * 1024 * 1024;
+inline constexpr qsizetype kMaxFileSizeMiB = 16;
+inline constexpr qsizetype kMaxFileSize = kMaxFileSizeMiB * 1024 * 1024;
 // Documents with more lines are refused: an exercise has a few, and each costs memory and time.
 inline constexpr int kMaxLines = 10000;
 inline constexpr int kMaxLineLength = 10000;   // characters in one line
 inline constexpr int kMaxCharacters = 200000;  // characters in the whole document
+
+// The reason given for a file over kMaxFileSize.
+QString tooBigMessage();
 
 struct ReadResult {
     std::unique_ptr<QTextDocument> document;  // null on failure

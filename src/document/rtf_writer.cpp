@@ -22,7 +22,7 @@ namespace {
 
 struct RunProps {
     int font = 0;
-    int halfPoints = 24;
+    int halfPoints = kOrdinaryHalfPoints;
     bool bold = false;
     int color = 0;  // index in the colour table; 0 is the empty first entry
     int raise = 0;  // twips
@@ -54,11 +54,11 @@ QString familyOf(const QTextCharFormat& format)
     return family.isEmpty() ? QString::fromLatin1(kExerciseFontFamily) : family;
 }
 
-// \up and \dn count half-points; 8 stands for the exponents' 85 twips, as in the rich-edit control.
+// \up and \dn count half-points; the exponents' raise has a count of its own (char_format.h).
 int raiseHalfPoints(int twips)
 {
     if (twips == kExponentRaise || twips == -kExponentRaise)
-        return twips > 0 ? 8 : -8;
+        return twips > 0 ? kExponentRaiseHalfPoints : -kExponentRaiseHalfPoints;
     const int halfPoints = static_cast<int>(std::lround(twips / 10.0));
     if (halfPoints == 0 && twips != 0)
         return twips > 0 ? 1 : -1;
@@ -140,8 +140,8 @@ QByteArray write(const QTextDocument& document)
             run.font = int(fonts.size());
             fonts.append(family);
         }
-        const qreal points = format.fontPointSize() > 0 ? format.fontPointSize() : 12.0;
-        run.halfPoints = std::clamp(int(std::lround(points * 2)), 1, 3276);
+        const qreal points = format.fontPointSize() > 0 ? format.fontPointSize() : kOrdinaryPoints;
+        run.halfPoints = std::clamp(int(std::lround(points * 2)), 1, kMaxHalfPoints);
         run.bold = format.fontWeight() >= QFont::DemiBold;
         if (format.foreground().style() != Qt::NoBrush) {
             const QRgb rgb = format.foreground().color().rgb();

@@ -17,7 +17,7 @@ namespace {
 // Sizes on paper, in millimetres and points. The expression is a little larger than on screen so
 // that a class can read it from a photocopy.
 constexpr qreal kTextPoints = 16;
-constexpr qreal kScale = kTextPoints / 12.0;  // documents are written at 12 pt
+constexpr qreal kScale = kTextPoints / kOrdinaryPoints;
 constexpr qreal kHeadingPoints = 14;
 constexpr qreal kNamePoints = 8;
 constexpr qreal kHeadingHeight = 18;
