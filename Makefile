@@ -8,12 +8,16 @@ MAKEFLAGS += --no-print-directory
 CMAKE_FLAGS ?=
 CTEST_ARGS ?=
 
-.PHONY: all deps configure build run test clean sanitize fuzz explore
+.PHONY: all deps test-deps configure build run test clean sanitize fuzz explore
 
 all: build
 
+# What building and running need; the tests, benchmarks and fuzzing add their own.
 deps:
 	@scripts/install-deps
+
+test-deps:
+	@scripts/install-deps --tests
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
@@ -28,7 +32,7 @@ run: build
 	fi
 	@$(BUILD_DIR)/quintavia
 
-test: build
+test: test-deps build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
 
 # Everything with AddressSanitizer and UndefinedBehaviorSanitizer, in its own build folder (the
@@ -60,14 +64,14 @@ fuzz_run = set -e; for t in $(FUZZ_TARGETS); do \
     -max_total_time=$(2) -print_final_stats=1; \
 done
 
-fuzz: deps
+fuzz: test-deps
 	@$(call fuzz_build,build-fuzz,ON)
 	@$(call fuzz_run,build-fuzz,$(FUZZ_SECONDS))
 
 # Fuzzing that explores, EXPLORE_SECONDS (an hour) each: the targets without sanitizers, which cost
 # the RTF targets two thirds of their speed, so that a long run covers more; then every input the
 # run kept is replayed once under ASan and UBSan.
-explore: deps
+explore: test-deps
 	@$(call fuzz_build,build-fuzz,ON)
 	@$(call fuzz_build,build-explore,OFF)
 	@$(call fuzz_run,build-explore,$(EXPLORE_SECONDS))
