@@ -1,17 +1,5 @@
 # Runs quintavia-check's arithmetic commands (TOOL) in WORK and checks output and exit status.
-function(run_tool expected_status expected_out expected_err)
-  execute_process(COMMAND ${TOOL} ${ARGN} WORKING_DIRECTORY ${WORK}
-                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT status STREQUAL expected_status)
-    message(FATAL_ERROR "quintavia-check ${ARGN}: exit ${status}, expected ${expected_status}\n${out}\n${err}")
-  endif()
-  if(NOT out STREQUAL expected_out)
-    message(FATAL_ERROR "quintavia-check ${ARGN}: stdout\n[${out}]\nexpected\n[${expected_out}]")
-  endif()
-  if(NOT err STREQUAL expected_err)
-    message(FATAL_ERROR "quintavia-check ${ARGN}: stderr\n[${err}]\nexpected\n[${expected_err}]")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/run_tool.cmake)
 
 # An exercise as the rich-edit control saves it: exponents raised 8 half-points, 8 pt, bold.
 function(write_exercise path)

@@ -1,18 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Quintavia developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs quintavia-check (TOOL) on the fixtures in DATA and checks output and exit status.
-function(run_tool expected_status expected_out expected_err)
-  execute_process(COMMAND ${TOOL} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT status STREQUAL expected_status)
-    message(FATAL_ERROR "quintavia-check ${ARGN}: exit ${status}, expected ${expected_status}\n${err}")
-  endif()
-  if(NOT out STREQUAL expected_out)
-    message(FATAL_ERROR "quintavia-check ${ARGN}: stdout\n[${out}]\nexpected\n[${expected_out}]")
-  endif()
-  if(NOT err STREQUAL expected_err)
-    message(FATAL_ERROR "quintavia-check ${ARGN}: stderr\n[${err}]\nexpected\n[${expected_err}]")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/run_tool.cmake)
 
 run_tool(0 "(3^2 + 4) · 2 - 5\n= (9 + 4) · 2 - 5\n= 13 · 2 - 5\n= 26 - 5\n= 21\n" "" ${DATA}/richedit.rtf)
 run_tool(0 "A\nB\n\n" "" ${DATA}/empty_last_line.rtf)
