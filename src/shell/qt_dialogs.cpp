@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -60,10 +61,21 @@ std::optional<QColor> QtDialogs::chooseColor(QWidget* parent, const QColor& curr
     return chosen;
 }
 
-bool QtDialogs::askYesNo(QWidget* parent, const QString& title, const QString& text)
+Answer QtDialogs::askYesNo(QWidget* parent, const QString& title, const QString& text)
 {
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-           == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    // Left to itself, QMessageBox makes No the answer of Esc and of its close box. Those mean
+    // "wait": they press a Cancel button that is never shown.
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    cancel->hide();
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == box.button(QMessageBox::Yes))
+        return Answer::Yes;
+    if (box.clickedButton() == box.button(QMessageBox::No))
+        return Answer::No;
+    return Answer::Cancel;
 }
 
 void QtDialogs::warn(QWidget* parent, const QString& title, const QString& text)

@@ -11,7 +11,7 @@ public:
     std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& current) override;
     std::optional<QString> saveFile(QWidget* parent, const QString& filter, const QString& current) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& current) override;
-    bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
+    Answer askYesNo(QWidget* parent, const QString& title, const QString& text) override;
     void warn(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<PrintChoice> choosePrinter(QWidget* parent, QPrinter& printer) override;
 };
