@@ -25,11 +25,15 @@ public:
     virtual ~Dialogs() = default;
 
     // `filter` is in the "description|pattern" notation, e.g. "file .rtf (Rich Text Format)|*.rtf".
-    // Each returns the chosen path, or nothing when the dialog is cancelled.
-    virtual std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& current)
+    // The dialog proposes `current` when it names a file, else starts in `folder`; the installed
+    // collection of exercises is one click away in both. Each returns the chosen path, or nothing
+    // when the dialog is cancelled.
+    virtual std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& current,
+                                            const QString& folder)
         = 0;
     // Asks before an existing file is overwritten.
-    virtual std::optional<QString> saveFile(QWidget* parent, const QString& filter, const QString& current)
+    virtual std::optional<QString> saveFile(QWidget* parent, const QString& filter, const QString& current,
+                                            const QString& folder)
         = 0;
     // Opens on `current`; returns nothing when cancelled.
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& current) = 0;

@@ -9,7 +9,7 @@ source "$(dirname "$0")/desktop.sh"
 
 # weston's X server needs the sockets' folder, which an X11 desktop creates at boot.
 [ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix
-export XDG_RUNTIME_DIR=$WORK XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=quintavia-wayland
+export XDG_RUNTIME_DIR=$WORK XDG_CONFIG_HOME=$WORK/config XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=quintavia-wayland
 unset DISPLAY QT_QPA_PLATFORM
 weston --backend=headless-backend.so --xwayland --socket="$WAYLAND_DISPLAY" --width=1280 --height=1024 \
   --idle-time=0 --log="$WORK/weston.log" >/dev/null 2>&1 &

@@ -47,12 +47,16 @@ public:
         m_answers.push_back(Scripted{"print", pdf, {}, withKey, {}});
     }
 
-    std::optional<QString> openFile(QWidget*, const QString& filter, const QString& current) override
+    std::optional<QString> openFile(QWidget*, const QString& filter, const QString& current,
+                                    const QString& folder) override
     {
+        startFolders.append(folder);
         return take("open", filter, current) ? m_last.path : std::nullopt;
     }
-    std::optional<QString> saveFile(QWidget*, const QString& filter, const QString& current) override
+    std::optional<QString> saveFile(QWidget*, const QString& filter, const QString& current,
+                                    const QString& folder) override
     {
+        startFolders.append(folder);
         return take("save", filter, current) ? m_last.path : std::nullopt;
     }
     std::optional<QColor> chooseColor(QWidget*, const QColor& current) override
@@ -79,6 +83,7 @@ public:
 
     QList<Shown> shown;
     QStringList unexpected;
+    QStringList startFolders;  // each file dialog's folder to start in, in order
     QColor lastColorShown;
 
 private:
