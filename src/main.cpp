@@ -3,6 +3,7 @@
 #include "editor/editor_window.h"
 #include "pictures/prerendered_pictures.h"
 #include "shell/deferred_sound_output.h"
+#include "shell/display_platform.h"
 #include "shell/qt_dialogs.h"
 #include "shell/sound_player.h"
 #include "shell/window_registry.h"
@@ -50,6 +51,12 @@ int main(int argc, char* argv[])
                      argc > 0 ? argv[0] : "quintavia");
         return 2;
     }
+    // On a Wayland desktop with XWayland the windows stay on top, centred and without a close box
+    // only as X11 windows.
+    const QByteArray platform
+        = quintavia::chooseQtPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), argc, argv);
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     defaultMessageHandler = qInstallMessageHandler(quietAboutMissingSound);
     // Screen readers hear the program through the session bus. Qt connects to it while the start
     // window is built, the first time a widget asks whether anyone listens; where no bus runs yet,

@@ -122,8 +122,10 @@ bool EditorWindow::settleUnsavedWork()
 {
     if (!m_session.unsaved())
         return true;
-    if (!m_registry.dialogs().askYesNo(this, messages::warningTitle(), messages::saveWorkQuestion()))
-        return true;  // No: the work is given up on purpose
+    const Answer answer
+        = m_registry.dialogs().askYesNo(this, messages::warningTitle(), messages::saveWorkQuestion());
+    if (answer != Answer::Yes)
+        return answer == Answer::No;  // No gives the work up on purpose; Esc waits
     return save();
 }
 
@@ -176,8 +178,9 @@ bool EditorWindow::save()
     const QString target = exerciseFileName(chosen);
     // The dialog asked about the name as typed; a completed name needs its own question.
     if (target != chosen && QFileInfo::exists(target)
-        && !m_registry.dialogs().askYesNo(this, messages::warningTitle(),
-                                          messages::replaceFileQuestion().arg(nativeName(target))))
+        && m_registry.dialogs().askYesNo(this, messages::warningTitle(),
+                                         messages::replaceFileQuestion().arg(nativeName(target)))
+               != Answer::Yes)
         return false;
     m_dialog.setFileName(target);
     QString reason;
@@ -223,7 +226,8 @@ void EditorWindow::generateSteps()
         return;
     }
     if (plan.replacesLines()
-        && !m_registry.dialogs().askYesNo(this, messages::warningTitle(), messages::replaceFollowingLines()))
+        && m_registry.dialogs().askYesNo(this, messages::warningTitle(), messages::replaceFollowingLines())
+               != Answer::Yes)
         return;
     exercise::applySteps(*m_box->document(), plan);
     m_box->setFocus();

@@ -22,19 +22,21 @@ QString toQtFilter(const QString& filter)
 
 bool CommonDialog::showOpen(QWidget* parent, const QString& filter)
 {
-    const auto chosen = m_dialogs.openFile(parent, filter, m_fileName);
+    const auto chosen = m_dialogs.openFile(parent, filter, m_fileName, startFolder(m_use));
     if (!chosen)
         return false;
     m_fileName = *chosen;
+    rememberFolder(m_use, m_fileName);
     return true;
 }
 
 bool CommonDialog::showSave(QWidget* parent, const QString& filter)
 {
-    const auto chosen = m_dialogs.saveFile(parent, filter, m_fileName);
+    const auto chosen = m_dialogs.saveFile(parent, filter, m_fileName, startFolder(m_use));
     if (!chosen)
         return false;
     m_fileName = *chosen;
+    rememberFolder(m_use, m_fileName);
     return true;
 }
 

@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QString>
 
+#include "shell/folder_memory.h"
+
 class QWidget;
 
 namespace quintavia {
@@ -14,7 +16,11 @@ class Dialogs;
 // name and the last colour from one use to the next, and forgets them when the window goes.
 class CommonDialog {
 public:
-    explicit CommonDialog(Dialogs& dialogs) : m_dialogs(dialogs) { }
+    // The open and save dialogs start where the last ones of `use` were confirmed (folder_memory.h).
+    explicit CommonDialog(Dialogs& dialogs, FolderUse use = FolderUse::Teacher)
+        : m_dialogs(dialogs), m_use(use)
+    {
+    }
 
     // Each returns true when the user confirmed; fileName() / color() then hold the choice.
     // A cancelled dialog leaves them as they were.
@@ -30,6 +36,7 @@ public:
 
 private:
     Dialogs& m_dialogs;
+    FolderUse m_use;
     QString m_fileName;
     QColor m_color = Qt::black;
 };

@@ -15,23 +15,31 @@ struct PrintChoice {
     bool withKey = false;  // the solution key too, on pages of its own
 };
 
+// How a question was answered. Cancel is neither button: Esc, or the question's own close box. It
+// means "wait", so whatever the question guards is left as it was.
+enum class Answer { Yes, No, Cancel };
+
 // The platform's modal dialogs. The real implementation uses Qt's dialogs; tests script a fake.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
     // `filter` is in the "description|pattern" notation, e.g. "file .rtf (Rich Text Format)|*.rtf".
-    // Each returns the chosen path, or nothing when the dialog is cancelled.
-    virtual std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& current)
+    // The dialog proposes `current` when it names a file, else starts in `folder`; the installed
+    // collection of exercises is one click away in both. Each returns the chosen path, or nothing
+    // when the dialog is cancelled.
+    virtual std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& current,
+                                            const QString& folder)
         = 0;
     // Asks before an existing file is overwritten.
-    virtual std::optional<QString> saveFile(QWidget* parent, const QString& filter, const QString& current)
+    virtual std::optional<QString> saveFile(QWidget* parent, const QString& filter, const QString& current,
+                                            const QString& folder)
         = 0;
     // Opens on `current`; returns nothing when cancelled.
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& current) = 0;
 
-    // A question with Yes and No and the question icon; true for Yes.
-    virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A question with Yes and No and the question icon.
+    virtual Answer askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
     // A warning with the warning icon and OK only.
     virtual void warn(QWidget* parent, const QString& title, const QString& text) = 0;
 

@@ -35,8 +35,8 @@ constexpr const char* kGuardName = "quintavia_close_guard";
 constexpr const char* kPreparedProperty = "quintavia_prepared";
 
 // Enter and the keypad's Enter press the focused button of a program window, as Space does, by
-// clicking it (so it plays its sound). Check boxes keep to Space. Keys that are not buttons, such
-// as the answer box's Enter, are left alone; so are the platform's own dialogs.
+// clicking it (so it plays its sound); a check box such as the sound switch is toggled. Keys that
+// are not buttons, such as the answer box's Enter, are left alone; so are the platform's own dialogs.
 class EnterPressesButtons final : public QObject {
 public:
     using QObject::QObject;
@@ -51,7 +51,7 @@ protected:
             || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
             return false;
         auto* button = qobject_cast<QAbstractButton*>(watched);
-        if (!button || button->isCheckable() || !button->isEnabled()
+        if (!button || !button->isEnabled()
             || !button->window()->property(kPreparedProperty).toBool())
             return false;
         if (!key->isAutoRepeat())  // one press, one click, as with Space

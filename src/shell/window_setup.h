@@ -16,7 +16,8 @@ bool removeCloseCommand(QWidget* window);
 
 // What every window does first when it is created: the close step, then inPrimoPiano.
 // A failed close step does not stop the window from being made topmost. From then on Enter (and
-// the keypad's Enter) presses the window's focused button, as Space does.
+// the keypad's Enter) presses the window's focused button, or toggles its focused check box, as
+// Space does.
 void prepareWindow(QWidget* window);
 
 // True once removeCloseCommand has succeeded on `window`.

@@ -88,7 +88,7 @@ QWidget* createSolverWindow(WindowRegistry& registry)
     return new SolverWindow(registry);
 }
 
-SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_dialog(registry.dialogs())
+SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_dialog(registry.dialogs(), FolderUse::Pupil)
 {
     prepareWindow(this);
 

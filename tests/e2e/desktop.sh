@@ -67,6 +67,8 @@ start_desktop() {
   eval "$(dbus-launch --sh-syntax)"
   PIDS+=("$DBUS_SESSION_BUS_PID")
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_RUNTIME_DIR=$WORK
+  # The program keeps its settings (the dialogs' last folders) here, not in the user's own.
+  export XDG_CONFIG_HOME=$WORK/config
   # openbox now and then fails to open a display that has only just come up: try again.
   for attempt in 1 2 3; do
     openbox >>"$WORK/openbox.log" 2>&1 &

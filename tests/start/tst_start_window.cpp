@@ -70,6 +70,8 @@ private Q_SLOTS:
     void buttonsPlayAndNavigate_data();
     void buttonsPlayAndNavigate();
     void switchTurnsSoundsOffSilentlyAndOnWithASound();
+    void keysToggleTheFocusedSwitch_data();
+    void keysToggleTheFocusedSwitch();
     void silentVisitsKeepTheSwitch();
     void clickOnStartClosesAboutFirst_data();
     void clickOnStartClosesAboutFirst();
@@ -151,6 +153,36 @@ void TestStartWindow::switchTurnsSoundsOffSilentlyAndOnWithASound()
     QCOMPARE(h.sound.played, QList<int>{102});
     QVERIFY(!soundsOn());
     QVERIFY(check->isChecked());
+}
+
+void TestStartWindow::keysToggleTheFocusedSwitch_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("keypad");
+    QTest::newRow("Space") << int(Qt::Key_Space) << false;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << false;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true;
+}
+
+void TestStartWindow::keysToggleTheFocusedSwitch()
+{
+    QFETCH(int, key);
+    QFETCH(bool, keypad);
+    test::Harness h;
+    QWidget* start = startWindow(h);
+    QToolButton* check = control(start, "Check1");
+    check->setFocus();
+    const auto press
+        = [&] { QTest::keyClick(check, Qt::Key(key), keypad ? Qt::KeypadModifier : Qt::NoModifier); };
+    press();
+    QVERIFY(check->isChecked());
+    QCOMPARE(soundSwitch(), std::optional<int>(1));
+    QVERIFY(h.sound.played.isEmpty());
+    press();
+    QVERIFY(!check->isChecked());
+    QCOMPARE(soundSwitch(), std::optional<int>(0));
+    QCOMPARE(h.sound.played, QList<int>{102});
+    QVERIFY(start->isVisible());  // nothing else was pressed
 }
 
 void TestStartWindow::silentVisitsKeepTheSwitch()

@@ -13,7 +13,7 @@
 namespace quintavia::test {
 
 // Dialogs whose answers a test gives in advance. Every dialog shown is logged; a dialog that was
-// not scripted is logged in `unexpected` and answered with Cancel / No.
+// not scripted is logged in `unexpected` and answered with Cancel (a question: No).
 class ScriptedDialogs final : public Dialogs {
 public:
     struct Shown {
@@ -23,23 +23,40 @@ public:
     };
 
     // Answers, consumed in order. An empty optional means Cancel.
-    void answerOpen(std::optional<QString> path) { m_answers.push_back(Answer{"open", path, {}, false}); }
-    void answerSave(std::optional<QString> path) { m_answers.push_back(Answer{"save", path, {}, false}); }
-    void answerColor(std::optional<QColor> color) { m_answers.push_back(Answer{"color", {}, color, false}); }
-    void answerQuestion(bool yes) { m_answers.push_back(Answer{"question", {}, {}, yes}); }
-    void answerWarning() { m_answers.push_back(Answer{"warning", {}, {}, false}); }
+    void answerOpen(std::optional<QString> path)
+    {
+        m_answers.push_back(Scripted{"open", path, {}, false, {}});
+    }
+    void answerSave(std::optional<QString> path)
+    {
+        m_answers.push_back(Scripted{"save", path, {}, false, {}});
+    }
+    void answerColor(std::optional<QColor> color)
+    {
+        m_answers.push_back(Scripted{"color", {}, color, false, {}});
+    }
+    void answerQuestion(quintavia::Answer answer)
+    {
+        m_answers.push_back(Scripted{"question", {}, {}, false, answer});
+    }
+    void answerQuestion(bool yes) { answerQuestion(yes ? quintavia::Answer::Yes : quintavia::Answer::No); }
+    void answerWarning() { m_answers.push_back(Scripted{"warning", {}, {}, false, {}}); }
     // Prints to the PDF file `pdf` (nothing: Cancel), with the key or without.
     void answerPrint(std::optional<QString> pdf, bool withKey = false)
     {
-        m_answers.push_back(Answer{"print", pdf, {}, withKey});
+        m_answers.push_back(Scripted{"print", pdf, {}, withKey, {}});
     }
 
-    std::optional<QString> openFile(QWidget*, const QString& filter, const QString& current) override
+    std::optional<QString> openFile(QWidget*, const QString& filter, const QString& current,
+                                    const QString& folder) override
     {
+        startFolders.append(folder);
         return take("open", filter, current) ? m_last.path : std::nullopt;
     }
-    std::optional<QString> saveFile(QWidget*, const QString& filter, const QString& current) override
+    std::optional<QString> saveFile(QWidget*, const QString& filter, const QString& current,
+                                    const QString& folder) override
     {
+        startFolders.append(folder);
         return take("save", filter, current) ? m_last.path : std::nullopt;
     }
     std::optional<QColor> chooseColor(QWidget*, const QColor& current) override
@@ -47,9 +64,9 @@ public:
         lastColorShown = current;
         return take("color", QString(), current.name()) ? m_last.color : std::nullopt;
     }
-    bool askYesNo(QWidget*, const QString& title, const QString& text) override
+    quintavia::Answer askYesNo(QWidget*, const QString& title, const QString& text) override
     {
-        return take("question", title, text) && m_last.yes;
+        return take("question", title, text) ? m_last.answer : quintavia::Answer::No;
     }
     void warn(QWidget*, const QString& title, const QString& text) override { take("warning", title, text); }
 
@@ -59,21 +76,23 @@ public:
             return std::nullopt;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(*m_last.path);
-        return PrintChoice{m_last.yes};
+        return PrintChoice{m_last.withKey};
     }
 
     bool allAnswered() const { return m_answers.empty(); }
 
     QList<Shown> shown;
     QStringList unexpected;
+    QStringList startFolders;  // each file dialog's folder to start in, in order
     QColor lastColorShown;
 
 private:
-    struct Answer {
+    struct Scripted {
         QString kind;
         std::optional<QString> path;
         std::optional<QColor> color;
-        bool yes;
+        bool withKey;
+        quintavia::Answer answer;
     };
 
     // Logs the dialog and moves its scripted answer to m_last; false when none was scripted.
@@ -89,8 +108,8 @@ private:
         return true;
     }
 
-    std::deque<Answer> m_answers;
-    Answer m_last;
+    std::deque<Scripted> m_answers;
+    Scripted m_last{};
 };
 
 }  // namespace quintavia::test

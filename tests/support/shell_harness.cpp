@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell_harness.h"
 
+#include <QSettings>
+
 #include "shell/sound_switch.h"
 
 #include <QApplication>
@@ -32,6 +34,7 @@ void ModalWatchdog::check()
 ShellHarness::ShellHarness()
 {
     soundSwitch().reset();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     registry.setEndProgram([this] { ++endProgramCalls; });
 }
 

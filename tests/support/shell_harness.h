@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace quintavia::test {
@@ -29,6 +30,9 @@ private:
 struct ShellHarness {
     ShellHarness();
     ~ShellHarness();
+
+    // The program's settings (the dialogs' last folders) live here, never in the user's own.
+    QTemporaryDir settingsFolder;
 
     FakeSoundOutput sound;
     SoundPlayer player{sound};
