@@ -47,7 +47,7 @@ int valueOf(const QString& expression)
 {
     const ar::Reading reading = ar::readLine(ar::plainLine(expression.toStdString()));
     switch (reading.kind) {
-    case ar::Reading::Kind::Valued: print(stdout, reading.value.written() + '\n'); return 0;
+    case ar::Reading::Kind::Valued: print(stdout, reading.value.written(reading.notation) + '\n'); return 0;
     case ar::Reading::Kind::Faulty: printError(QString::fromStdString(located(reading.problem))); return 2;
     case ar::Reading::Kind::Text: break;
     }
