@@ -54,6 +54,14 @@ int Value::sign() const
 {
     return sgn(rep().q);
 }
+std::optional<std::pair<std::int64_t, std::int64_t>> Value::terms() const
+{
+    const mpq_class& q = rep().q;
+    if (!mpz_fits_slong_p(q.get_num_mpz_t()) || !mpz_fits_slong_p(q.get_den_mpz_t()))
+        return std::nullopt;
+    return std::pair<std::int64_t, std::int64_t>{mpz_get_si(q.get_num_mpz_t()), mpz_get_si(q.get_den_mpz_t())};
+}
+
 std::string Value::written(Notation notation) const
 {
     return detail::written(rep().q, notation);

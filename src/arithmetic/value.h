@@ -1,8 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace quintavia::arithmetic {
 
@@ -26,6 +29,8 @@ public:
     bool operator==(const Value& other) const;
     bool isInteger() const;
     int sign() const;  // -1, 0 or 1
+    // Numerator and denominator (reduced, the denominator positive), when both fit 64 bits.
+    std::optional<std::pair<std::int64_t, std::int64_t>> terms() const;
     // How the program writes a value: "-3", "2,5", "7/3"; "5/2" in fractions.
     std::string written(Notation notation = Notation::Decimals) const;
 
