@@ -181,11 +181,11 @@ bool Builder::fits(Q v) const
 }
 
 // The result when the operation is one a textbook prints: no 0 on either side, no x 1 or : 1 (or
-// -1), and a result the level allows.
+// -1), no n : n, and a result the level allows.
 std::optional<Q> Builder::operate(Q left, char op, Q right) const
 {
     if (left.n == 0 || right.n == 0 || (op == 'x' && (isUnit(left) || isUnit(right)))
-        || (op == ':' && isUnit(right)))
+        || (op == ':' && (isUnit(right) || left == right)))
         return std::nullopt;
     const std::optional<Q> result = apply(left, op, right);
     if (!result || !fits(*result))
@@ -472,9 +472,16 @@ int Builder::sumWith(int operations, int inner, bool top)
     const int drawn = int(m_random.below(10));
     const int terms = std::min(operations + 1, top ? (drawn < 4 ? 1 : drawn < 8 ? 2 : 3)
                                                    : (drawn < 6 ? 2 : drawn < 9 ? 3 : 4));
+    // Products of two or three factors, as in a book, not long rows of them.
+    constexpr int kMostInTerm = 3;
     std::vector<int> own(std::size_t(terms), 0);
-    for (int left = operations - (terms - 1); left > 0; --left)
-        ++own[m_random.below(own.size())];
+    for (int left = operations - (terms - 1); left > 0; --left) {
+        std::size_t k = m_random.below(own.size());
+        for (std::size_t tried = 0; own[k] >= kMostInTerm; k = (k + 1) % own.size())
+            if (++tried > own.size())
+                return kFailed;
+        ++own[k];
+    }
     const std::size_t holder = m_random.below(own.size());
     // A bracket first in a sum would change nothing, and "a - (...)" is rarer in a book than a
     // bracket in a product: mostly it goes into one.
