@@ -4,5 +4,7 @@
 # checks their arithmetic, writes solution chains and prints worksheets.
 add_executable(quintavia-check ${CMAKE_CURRENT_LIST_DIR}/quintavia_check.cpp
                ${CMAKE_CURRENT_LIST_DIR}/check_commands.cpp ${CMAKE_CURRENT_LIST_DIR}/check_commands.h
-               ${CMAKE_CURRENT_LIST_DIR}/worksheet_command.cpp ${CMAKE_CURRENT_LIST_DIR}/worksheet_command.h)
-target_link_libraries(quintavia-check PRIVATE quintavia_document quintavia_exercise quintavia_worksheet)
+               ${CMAKE_CURRENT_LIST_DIR}/worksheet_command.cpp ${CMAKE_CURRENT_LIST_DIR}/worksheet_command.h
+               ${CMAKE_CURRENT_LIST_DIR}/generate_command.cpp ${CMAKE_CURRENT_LIST_DIR}/generate_command.h)
+target_link_libraries(quintavia-check PRIVATE quintavia_document quintavia_exercise quintavia_worksheet
+                      quintavia_curriculum)

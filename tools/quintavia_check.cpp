@@ -3,6 +3,7 @@
 // quintavia-check: prints the lines of exercise documents exactly as the solver reads them.
 #include "check_commands.h"
 #include "document/document_file.h"
+#include "generate_command.h"
 #include "worksheet_command.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,7 @@ const char kHelp[]
       "  oppure: quintavia-check --valore ESPRESSIONE\n"
       "  oppure: quintavia-check --verifica FILE|CARTELLA...\n"
       "  oppure: quintavia-check --passaggi ESPRESSIONE [--fini] [--rtf FILE] [--forza]\n"
+      "  oppure: quintavia-check --genera N --livello L [--seme S] [--cartella DIR] [--fini] [--forza]\n"
       "\n"
       "Legge ogni documento di esercizio (.rtf) come lo legge la finestra di risoluzione e ne\n"
       "stampa le righe in UTF-8, una riga di uscita per ogni riga del documento: la prima è\n"
@@ -45,6 +47,14 @@ const char kHelp[]
       "    Stampa l'espressione e i passaggi che la risolvono nell'ordine di scuola; con --fini\n"
       "    un'operazione per passaggio. Con --rtf li scrive in un esercizio che l'editor e la\n"
       "    risoluzione aprono; un file che esiste già è sostituito solo con --forza.\n"
+      "\n"
+      "--genera N --livello L [--seme S] [--cartella DIR] [--fini] [--forza]\n"
+      "    Stampa N espressioni nuove (da 1 a 1000), una per riga, del livello L: 1 Quarta\n"
+      "    primaria, 2 Quinta primaria, 3 Prima media, 4 Seconda media, 5 Terza media. Con\n"
+      "    --cartella scrive DIR/es01.rtf ... con l'espressione e i passaggi (con --fini\n"
+      "    un'operazione per passaggio); un file che esiste già è sostituito solo con --forza.\n"
+      "    Lo stesso seme dà gli stessi esercizi; senza --seme è scelto a caso e scritto su\n"
+      "    stderr (\"seme: 123456\").\n"
       "\n"
       "--scheda FILE|CARTELLA... --pdf USCITA.pdf [--soluzioni] [--forza]\n"
       "    Crea una scheda PDF da stampare (\"quintavia-check --scheda --help\").\n"
@@ -84,6 +94,8 @@ int main(int argc, char* argv[])
         return runWorksheetCommand(argc, argv);
     QCoreApplication app(argc, argv);
     if (const std::optional<int> status = quintavia::check::runArithmeticCommand(app.arguments().mid(1)))
+        return *status;
+    if (const std::optional<int> status = quintavia::check::runGenerateCommand(app.arguments().mid(1)))
         return *status;
     QStringList files;
     bool onlyFiles = false;
