@@ -472,7 +472,7 @@ int Builder::sumWith(int operations, int inner, bool top)
     const int drawn = int(m_random.below(10));
     const int terms = std::min(operations + 1, top ? (drawn < 4 ? 1 : drawn < 8 ? 2 : 3)
                                                    : (drawn < 6 ? 2 : drawn < 9 ? 3 : 4));
-    // Products of two or three factors, as in a book, not long rows of them.
+    // Short products, as in a book, not long rows of factors.
     constexpr int kMostInTerm = 3;
     std::vector<int> own(std::size_t(terms), 0);
     for (int left = operations - (terms - 1); left > 0; --left) {
@@ -633,9 +633,10 @@ std::vector<std::string> generate(int levelNumber, int count, std::uint64_t seed
     for (std::int64_t tries = 0; int(out.size()) < count; ++tries) {
         if (tries > 100000 + 5000 * std::int64_t(count))
             throw std::runtime_error("troppi tentativi per il livello " + std::to_string(levelNumber));
-        // Curly brackets in at least half of the first year of middle school's exercises.
+        // Where curly brackets are wanted in half the exercises, every other one has them; elsewhere
+        // they are rarer than in a book, since fractions and (-3) already take a round bracket.
         int height = int(random.between(1, rules.maxHeight));
-        if (rules.maxHeight == 3 && !rules.fractions)
+        if (rules.curlyInHalf)
             height = out.size() % 2 == 0 ? 3 : int(random.between(2, 3));
         else if (rules.maxHeight == 3)
             height = random.chance(25) ? 3 : int(random.between(1, 2));

@@ -43,6 +43,7 @@ constexpr Level prima()
     l.minOperations = 5;
     l.maxOperations = 12;
     l.maxHeight = 3;
+    l.curlyInHalf = true;
     l.maxValue = 10000;
     l.maxExponent = 5;
     l.exponentZero = true;

@@ -19,6 +19,7 @@ struct Level {
     int minOperations = 0;  // powers count as operations; a fraction a/b or a number (-3) does not
     int maxOperations = 0;
     int maxHeight = 0;  // brackets nest up to: 1 round, 2 square, 3 curly
+    bool curlyInHalf = false;  // curly brackets in at least half of the exercises
     enum class Partials { Whole, Hundredths, Fractions };
     Partials partials = Partials::Whole;  // every partial result
     std::int64_t maxValue = 0;            // Whole and Hundredths: partial results from 0 to this
