@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             failWith("problem outside the line");
         break;
     case Reading::Kind::Valued: {
-        const Reading again = readLine(plainLine(reading.value.written()));
+        const Reading again = readLine(plainLine(reading.value.written(reading.notation)));
         if (again.kind != Reading::Kind::Valued || !(again.value == reading.value))
             failWith("written value reads differently");
         break;

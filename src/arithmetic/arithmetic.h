@@ -5,6 +5,7 @@
 // Must not know: documents, files, widgets, Qt, or GMP outside this folder's .cpp files.
 #include "arithmetic/chain_check.h"
 #include "arithmetic/line.h"
+#include "arithmetic/outline.h"
 #include "arithmetic/reader.h"
 #include "arithmetic/steps.h"
 #include "arithmetic/value.h"

@@ -8,8 +8,8 @@ std::string LineVerdict::message() const
 {
     switch (status) {
     case Status::Slip:
-        return "vale " + value.written() + ", ma la riga " + std::to_string(previousLine) + " vale "
-               + previousValue.written();
+        return "vale " + value.written(notation) + ", ma la riga " + std::to_string(previousLine) + " vale "
+               + previousValue.written(notation);
     case Status::Unreadable: return problem.message;
     default: return {};
     }
@@ -21,9 +21,13 @@ std::vector<LineVerdict> checkChain(const std::vector<Line>& lines)
     verdicts.reserve(lines.size());  // `previous` points into it
     int previousLine = 0;
     const Value* previous = nullptr;
+    std::optional<Notation> notation;  // the expression's: the first line with digits
     for (std::size_t i = 0; i < lines.size(); ++i) {
         Reading reading = readLine(lines[i]);
+        if (!notation && reading.kind != Reading::Kind::Text)
+            notation = reading.notation;
         LineVerdict& verdict = verdicts.emplace_back();
+        verdict.notation = notation.value_or(Notation::Decimals);
         switch (reading.kind) {
         case Reading::Kind::Text: break;
         case Reading::Kind::Faulty:

@@ -23,6 +23,7 @@ struct LineVerdict {
     int previousLine = 0;  // Slip: the line (from 1) it was compared with
     Value previousValue;   // Slip
     Problem problem;       // Unreadable
+    Notation notation = Notation::Decimals;  // the expression's: how the message writes values
 
     bool flagged() const { return status == Status::Slip || status == Status::Unreadable; }
     // "vale 21, ma la riga 2 vale 14", "manca una parentesi chiusa"; empty when not flagged.
@@ -30,7 +31,8 @@ struct LineVerdict {
 };
 
 // Checks a whole exercise, the expression first: every valued line must keep the value of the
-// valued line before it. A slip is flagged once: the chain goes on from the slipped value.
+// valued line before it. A slip is flagged once: the chain goes on from the slipped value. Values
+// in messages are written as the expression (the first line with digits) writes its numbers.
 std::vector<LineVerdict> checkChain(const std::vector<Line>& lines);
 
 // The first flagged line (index from 0), if any.

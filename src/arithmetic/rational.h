@@ -26,6 +26,6 @@ inline const mpq_class& rationalOf(const Value& value)
 std::size_t digitsOf(const mpz_class& z);
 bool tooBig(const mpq_class& q);
 // The written form of a value, see Value::written().
-std::string written(const mpq_class& q);
+std::string written(const mpq_class& q, Notation notation);
 
 }  // namespace quintavia::arithmetic::detail

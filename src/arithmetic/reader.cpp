@@ -13,6 +13,7 @@ namespace {
 Reading read(const Line& line, ParsedLine& parsed)
 {
     Reading reading;
+    reading.notation = notationOf(line);
     try {
         parseLine(line, false, parsed);
         if (parsed.members.empty())
@@ -25,7 +26,8 @@ Reading read(const Line& line, ParsedLine& parsed)
             if (other != first)
                 throw Failure{
                     Problem{parsed.equalsColumns[i - 1],
-                            "dopo l'uguale vale " + written(other) + ", ma prima vale " + written(first)}};
+                            "dopo l'uguale vale " + written(other, reading.notation) + ", ma prima vale "
+                                + written(first, reading.notation)}};
         }
         reading.kind = Reading::Kind::Valued;
     } catch (const Failure& failure) {
@@ -37,6 +39,19 @@ Reading read(const Line& line, ParsedLine& parsed)
 }
 
 }  // namespace
+
+Notation notationOf(const Line& line)
+{
+    bool bar = false;
+    for (const Char& c : line) {
+        if (c.raised)
+            continue;
+        if (c.code == U',')
+            return Notation::Decimals;
+        bar = bar || c.code == U'/';
+    }
+    return bar ? Notation::Fractions : Notation::Decimals;
+}
 
 Reading readLine(const Line& line)
 {

@@ -20,9 +20,13 @@ struct Reading {
     Kind kind = Kind::Text;
     Value value;      // when Valued
     Problem problem;  // when Faulty
+    Notation notation = Notation::Decimals;  // the line's own, for writing its values
 };
 
 // Reads one line in school notation; all members between "=" must have one value.
 Reading readLine(const Line& line);
+
+// How a line writes its numbers: fractions when it has a fraction bar and no decimal comma.
+Notation notationOf(const Line& line);
 
 }  // namespace quintavia::arithmetic

@@ -20,7 +20,7 @@ void setNumber(Tree& tree, int at, mpq_class&& value)
 {
     Node& node = tree[at];
     node.kind = Node::Kind::Number;
-    node.text = written(value);
+    node.text = written(value, tree.notation);
     node.value = int(tree.values.size());
     node.first = -1;
     node.count = 0;
@@ -85,7 +85,7 @@ void tidy(Tree& tree, int at)
             mpq_class& value = tree.bigValue(child);
             const bool plain = sgn(value) > 0 && child.text.front() != '-';
             mpq_neg(value.get_mpq_t(), value.get_mpq_t());
-            child.text = plain ? '-' + child.text : written(value);
+            child.text = plain ? '-' + child.text : written(value, tree.notation);
         }
         promote(tree, at, node.first);
         break;
@@ -316,6 +316,7 @@ Steps generateSteps(const Line& expression, StepMode mode, int maxLines)
         if (parsed.members.size() > 1)
             return failure(parsed.equalsColumns[0], "scrivi solo l'espressione, senza altri membri");
         Tree& tree = parsed.tree;
+        tree.notation = notationOf(expression);  // the steps write numbers as the expression does
         const int root = parsed.members[0];  // every step keeps the root where it is
         {
             mpq_class value;

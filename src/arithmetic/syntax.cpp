@@ -109,6 +109,7 @@ constexpr std::array<Class, 128> kAsciiClasses = [] {
 struct Item {
     char32_t code;
     bool raised;
+    bool spaced;  // a blank comes before it
     int column;
     Kind kind;
     char32_t op;
@@ -136,17 +137,21 @@ public:
         parsed.equalsColumns.clear();
         m_items.reserve(line.size());
         int column = 0;
+        bool spaced = false;
         for (const Char& c : line) {
             ++column;
             Class k = c.code < kAsciiClasses.size() ? kAsciiClasses[c.code] : classOf(c.code);
-            if (k.blank)
+            if (k.blank) {
+                spaced = true;
                 continue;
+            }
             if (c.raised)
                 k = {isDigit(c.code) ? Kind::Exponent : Kind::Bad};
             m_anyDigit = m_anyDigit || k.kind == Kind::Number || k.kind == Kind::Exponent;
-            m_items.push_back({c.code, c.raised, column, k.kind, k.op, k.level});
+            m_items.push_back({c.code, c.raised, spaced, column, k.kind, k.op, k.level});
+            spaced = false;
         }
-        m_items.push_back({0, false, column + 1, Kind::End, 0, 0});  // so that reading needs no bounds
+        m_items.push_back({0, false, spaced, column + 1, Kind::End, 0, 0});  // so that reading needs no bounds
         // Every node takes at least one item of its own, and most numbers more than one.
         m_tree.nodes.reserve(m_items.size() / 2 + 1);
     }
@@ -184,6 +189,15 @@ private:
     int column() const { return m_items[m_pos].column; }
     char32_t code() const { return m_items[m_pos].code; }
     bool ordinaryDigitAt(std::size_t i) const { return i < m_items.size() && m_items[i].kind == Kind::Number; }
+    // A digit that goes on the number before it: no blank between them.
+    bool joinedDigitAt(std::size_t i) const { return ordinaryDigitAt(i) && !m_items[i].spaced; }
+    // Exactly three digits after a blank: a thousands group ("12 500"). Other digits after a blank
+    // start another number, so that a missing sign is found, not read as one number.
+    bool blankGroupAt(std::size_t i) const
+    {
+        return ordinaryDigitAt(i) && m_items[i].spaced && joinedDigitAt(i + 1) && joinedDigitAt(i + 2)
+               && !joinedDigitAt(i + 3);
+    }
     bool ordinaryAt(std::size_t i, char32_t c) const
     {
         return i < m_items.size() && !m_items[i].raised && m_items[i].code == c;
@@ -315,7 +329,7 @@ private:
         std::size_t count = 0;
         std::size_t decimals = 0;
         auto readDigits = [&](bool afterComma) {
-            for (; ordinaryDigitAt(m_pos); ++m_pos) {
+            for (bool first = true; first ? ordinaryDigitAt(m_pos) : joinedDigitAt(m_pos); ++m_pos, first = false) {
                 const char32_t d = m_items[m_pos].code;
                 if (count < 18)
                     small = small * 10 + (d - U'0');
@@ -325,12 +339,16 @@ private:
             }
         };
         readDigits(false);
-        // A thousands point is followed by exactly three digits.
-        while (ordinaryAt(m_pos, U'.')) {
-            if (!ordinaryDigitAt(m_pos + 1) || !ordinaryDigitAt(m_pos + 2) || !ordinaryDigitAt(m_pos + 3)
-                || ordinaryDigitAt(m_pos + 4))
-                fail(column(), "punto fuori posto");
-            ++m_pos;
+        // A thousands point or blank is followed by exactly three digits.
+        for (;;) {
+            if (ordinaryAt(m_pos, U'.')) {
+                if (!ordinaryDigitAt(m_pos + 1) || !ordinaryDigitAt(m_pos + 2) || !ordinaryDigitAt(m_pos + 3)
+                    || ordinaryDigitAt(m_pos + 4))
+                    fail(column(), "punto fuori posto");
+                ++m_pos;
+            } else if (!blankGroupAt(m_pos)) {
+                break;
+            }
             readDigits(false);
         }
         if (ordinaryAt(m_pos, U',')) {

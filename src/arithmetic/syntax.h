@@ -50,6 +50,7 @@ struct Tree {
     std::vector<Node> nodes;
     std::vector<Operand> operands;
     std::vector<mpq_class> values;
+    Notation notation = Notation::Decimals;  // how the step generator writes computed numbers
 
     Node& operator[](int i) { return nodes[std::size_t(i)]; }
     const Node& operator[](int i) const { return nodes[std::size_t(i)]; }

@@ -54,9 +54,17 @@ int Value::sign() const
 {
     return sgn(rep().q);
 }
-std::string Value::written() const
+std::optional<std::pair<std::int64_t, std::int64_t>> Value::terms() const
 {
-    return detail::written(rep().q);
+    const mpq_class& q = rep().q;
+    if (!mpz_fits_slong_p(q.get_num_mpz_t()) || !mpz_fits_slong_p(q.get_den_mpz_t()))
+        return std::nullopt;
+    return std::pair<std::int64_t, std::int64_t>{mpz_get_si(q.get_num_mpz_t()), mpz_get_si(q.get_den_mpz_t())};
+}
+
+std::string Value::written(Notation notation) const
+{
+    return detail::written(rep().q, notation);
 }
 
 namespace detail {
@@ -73,13 +81,15 @@ bool tooBig(const mpq_class& q)
     return digitsOf(q.get_num()) > kMaxDigits || digitsOf(q.get_den()) > kMaxDigits;
 }
 
-std::string written(const mpq_class& q)
+std::string written(const mpq_class& q, Notation notation)
 {
     if (q.get_den() == 1) {
         if (mpz_fits_slong_p(q.get_num_mpz_t()))
             return std::to_string(mpz_get_si(q.get_num_mpz_t()));  // without GMP's own buffer
         return q.get_num().get_str();
     }
+    if (notation == Notation::Fractions)
+        return q.get_num().get_str() + '/' + q.get_den().get_str();
     // A finite decimal has a denominator 2^a 5^b; it needs max(a, b) decimals.
     mpz_class rest = q.get_den();
     unsigned twos = 0, fives = 0;

@@ -1,10 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace quintavia::arithmetic {
+
+// How values are written: as the exercise writes its numbers.
+enum class Notation {
+    Decimals,   // a decimal wherever one is exact ("2,5"), else a fraction ("7/3")
+    Fractions,  // always a fraction or a whole number ("5/2"): the line has fraction bars, no comma
+};
 
 // An exact rational number. The rest of the program sees only this and its written form.
 class Value {
@@ -20,8 +29,10 @@ public:
     bool operator==(const Value& other) const;
     bool isInteger() const;
     int sign() const;  // -1, 0 or 1
-    // How the program writes a value everywhere: "-3", "2,5", "7/3".
-    std::string written() const;
+    // Numerator and denominator (reduced, the denominator positive), when both fit 64 bits.
+    std::optional<std::pair<std::int64_t, std::int64_t>> terms() const;
+    // How the program writes a value: "-3", "2,5", "7/3"; "5/2" in fractions.
+    std::string written(Notation notation = Notation::Decimals) const;
 
     struct Rep;  // defined where GMP is visible
     const Rep& rep() const;

@@ -11,6 +11,7 @@ int runValue(const Invocation& invocation, Output& output);
 int runVerify(const Invocation& invocation, Output& output);
 int runSteps(const Invocation& invocation, Output& output);
 int runSheet(const Invocation& invocation, Output& output);
+int runGenerate(const Invocation& invocation, Output& output);
 
 // "colonna 5: manca una parentesi chiusa", or the message alone when it has no column.
 QString located(int column, const std::string& message);

@@ -36,6 +36,19 @@ const std::vector<Command>& commands()
          "un'operazione per passaggio. Con --rtf li scrive in un esercizio che l'editor e la\n"
          "risoluzione aprono; un file che esiste già è sostituito solo con --forza.",
          false, runSteps},
+        {"--genera", "N", 1, 1, "quanti esercizi (da 1 a 1000)",
+         {{"--livello", "L", "1 Quarta primaria, 2 Quinta primaria, 3 Prima media, 4 Seconda media,\n"
+                             "                 5 Terza media", true},
+          {"--seme", "S", "lo stesso seme dà gli stessi esercizi"},
+          {"--cartella", "DIR", "scrive DIR/es01.rtf ... invece di stampare le espressioni"},
+          {"--fini", "", "un'operazione per passaggio"},
+          {"--forza", "", "sostituisce i file che esistono già"}},
+         "Stampa N espressioni nuove, una per riga, del livello L, come le scrive un libro di\n"
+         "scuola. Con --cartella scrive DIR/es01.rtf ... con l'espressione e i passaggi (con\n"
+         "--fini un'operazione per passaggio); se un file esiste già non scrive niente, a meno di\n"
+         "--forza. Senza --seme il seme è scelto a caso e scritto su stderr (\"seme: 123456\"),\n"
+         "perché si possa rifare la stessa scheda.",
+         false, runGenerate},
         {"--scheda", "FILE|CARTELLA...", 1, -1, "almeno un file o una cartella",
          {{"--pdf", "USCITA.pdf", "il file da creare", true},
           {"--soluzioni", "", "aggiunge, su pagine a parte, ogni esercizio con tutti i passaggi"},

@@ -12,7 +12,7 @@ int runValue(const Invocation& invocation, Output& output)
 {
     const ar::Reading reading = ar::readLine(ar::plainLine(invocation.operands[0].toStdString()));
     switch (reading.kind) {
-    case ar::Reading::Kind::Valued: output.print(reading.value.written() + '\n'); return 0;
+    case ar::Reading::Kind::Valued: output.print(reading.value.written(reading.notation) + '\n'); return 0;
     case ar::Reading::Kind::Faulty: output.complain(located(reading.problem.column, reading.problem.message)); return 2;
     case ar::Reading::Kind::Text: break;
     }

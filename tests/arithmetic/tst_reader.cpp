@@ -15,7 +15,7 @@ namespace {
 QString valueText(const Reading& reading)
 {
     switch (reading.kind) {
-    case Reading::Kind::Valued: return QString::fromStdString(reading.value.written());
+    case Reading::Kind::Valued: return QString::fromStdString(reading.value.written(reading.notation));
     case Reading::Kind::Faulty:
         return QStringLiteral("%1: %2")
             .arg(reading.problem.column)
@@ -69,7 +69,7 @@ private Q_SLOTS:
         QTest::newRow("fraction bar tighter than division") << "6 : 2/3"
                                                             << "9";
         QTest::newRow("fraction bar looser than power") << "3/4^2"
-                                                        << "0,1875";
+                                                        << "3/16";
         QTest::newRow("fraction bars left to right") << "1/2/3"
                                                      << "1/6";
         QTest::newRow("power") << "3^2"
@@ -124,6 +124,14 @@ private Q_SLOTS:
                                        << "1";
         QTest::newRow("no-break space is a blank") << "3\u00a0+\u00a04"
                                                    << "7";
+        QTest::newRow("thousands blank") << "1 000 + 12 500"
+                                         << "13500";
+        QTest::newRow("thousands blanks, then decimals") << "1 000 000,5"
+                                                         << "1000000,5";
+        QTest::newRow("narrow no-break space between thousands") << "12\u202f500"
+                                                                 << "12500";
+        QTest::newRow("thousands blank among fractions") << "1 000/3"
+                                                         << "1000/3";
     }
     void values()
     {
@@ -202,6 +210,24 @@ private Q_SLOTS:
                                          << "8: numero troppo grande";
         QTest::newRow("members differ") << "3 + 4 = 8"
                                         << "7: dopo l'uguale vale 8, ma prima vale 7";
+        QTest::newRow("members differ in fractions") << "1/2 + 1/4 = 1"
+                                                     << "11: dopo l'uguale vale 1, ma prima vale 3/4";
+        QTest::newRow("blank between digits") << "2 3"
+                                              << "3: manca un segno di operazione";
+        QTest::newRow("blank between digits after a sign") << "3 x 2 2"
+                                                           << "7: manca un segno di operazione";
+        QTest::newRow("two digits after a blank") << "12 50"
+                                                  << "4: manca un segno di operazione";
+        QTest::newRow("four digits after a blank") << "1 0000"
+                                                   << "3: manca un segno di operazione";
+        QTest::newRow("blank inside a group") << "1 00 0"
+                                              << "3: manca un segno di operazione";
+        QTest::newRow("blank among decimals") << "3,5 2"
+                                              << "5: manca un segno di operazione";
+        QTest::newRow("blank group after decimals") << "3,5 200"
+                                                    << "5: manca un segno di operazione";
+        QTest::newRow("blank between digits in brackets") << "(4 5) x 2"
+                                                          << "4: manca un segno di operazione";
     }
     void problems()
     {
@@ -284,6 +310,18 @@ private Q_SLOTS:
                                         << "2";
         QTest::newRow("big integer") << "123456789012345678901234567890 x 10"
                                      << "1234567890123456789012345678900";
+        QTest::newRow("fraction bars keep fractions") << "1/2 + 1/4"
+                                                      << "3/4";
+        QTest::newRow("negative fraction") << "1/4 - 1/2"
+                                           << "-1/4";
+        QTest::newRow("fraction bars with a whole result") << "3/4 x 4"
+                                                           << "3";
+        QTest::newRow("a comma makes decimals") << "0,5 + 1/4"
+                                                << "0,75";
+        QTest::newRow("division without bars makes decimals") << "3 : 4"
+                                                              << "0,75";
+        QTest::newRow("raised digits are no comma") << "1/2^2"
+                                                    << "1/4";
     }
     void writing()
     {
@@ -329,6 +367,10 @@ private Q_SLOTS:
             << QStringList{"2: 9: manca una parentesi chiusa", "3: vale 15, ma la riga 1 vale 14"};
         QTest::newRow("members disagree")
             << QStringList{"3 + 4", "= 7 = 8"} << QStringList{"2: 5: dopo l'uguale vale 8, ma prima vale 7"};
+        QTest::newRow("values written as the expression's fractions")
+            << QStringList{"1/2 + 1/4", "= 0,5"} << QStringList{"2: vale 1/2, ma la riga 1 vale 3/4"};
+        QTest::newRow("values written as the expression's decimals")
+            << QStringList{"0,5 + 0,25", "= 1/2"} << QStringList{"2: vale 0,5, ma la riga 1 vale 0,75"};
         QTest::newRow("raised digit typed as ordinary")
             << QStringList{"3^2 + 1", "= 32 + 1"} << QStringList{"2: vale 33, ma la riga 1 vale 10"};
     }

@@ -97,13 +97,25 @@ private Q_SLOTS:
         QTest::newRow("fraction before exponent stays in brackets")
             << "(1/2 + 1/6)^2" << QStringList{"= (2/3)^2", "= 4/9"} << QStringList{"= (2/3)^2", "= 4/9"};
         QTest::newRow("fraction after fraction bar stays in brackets")
-            << "1/(4/6)" << QStringList{"= 1/(2/3)", "= 1,5"} << QStringList{"= 1/(2/3)", "= 1,5"};
+            << "1/(4/6)" << QStringList{"= 1/(2/3)", "= 3/2"} << QStringList{"= 1/(2/3)", "= 3/2"};
         QTest::newRow("leading negative result drops its brackets")
             << "(1 - 4) x 2" << QStringList{"= -3 x 2", "= -6"} << QStringList{"= -3 x 2", "= -6"};
         QTest::newRow("decimals") << "2,5 x 4 - 1,25" << QStringList{"= 10 - 1,25", "= 8,75"}
                                   << QStringList{"= 10 - 1,25", "= 8,75"};
-        QTest::newRow("fractions") << "1/2 + 2/3 x 3/4" << QStringList{"= 1/2 + 0,5", "= 1"}
-                                   << QStringList{"= 1/2 + 0,5", "= 1"};
+        QTest::newRow("fractions") << "1/2 + 2/3 x 3/4" << QStringList{"= 1/2 + 1/2", "= 1"}
+                                   << QStringList{"= 1/2 + 1/2", "= 1"};
+        QTest::newRow("fractions stay fractions")
+            << "(2/5 + 1/10) : 5/4 - 1/4" << QStringList{"= 1/2 : 5/4 - 1/4", "= 2/5 - 1/4", "= 3/20"}
+            << QStringList{"= 1/2 : 5/4 - 1/4", "= 2/5 - 1/4", "= 3/20"};
+        QTest::newRow("decimals stay decimals")
+            << "(0,4 + 0,1) : 1,25 - 0,25" << QStringList{"= 0,5 : 1,25 - 0,25", "= 0,4 - 0,25", "= 0,15"}
+            << QStringList{"= 0,5 : 1,25 - 0,25", "= 0,4 - 0,25", "= 0,15"};
+        QTest::newRow("negative fraction in brackets")
+            << "1/3 x (1/4 - 1/2)" << QStringList{"= 1/3 x (-1/4)", "= -1/12"}
+            << QStringList{"= 1/3 x (-1/4)", "= -1/12"};
+        QTest::newRow("thousands blank read as one number")
+            << "12 000 : 4 - 1" << QStringList{"= 3000 - 1", "= 2999"}
+            << QStringList{"= 3000 - 1", "= 2999"};
         QTest::newRow("reduced fraction result")
             << "(1 + 1/3) : 2" << QStringList{"= 4/3 : 2", "= 2/3"} << QStringList{"= 4/3 : 2", "= 2/3"};
         QTest::newRow("thousands point and middle dot kept as typed")
@@ -135,6 +147,7 @@ private Q_SLOTS:
                                      << "7: scrivi solo l'espressione, senza altri membri";
         QTest::newRow("unreadable") << "(3 + 4" << 100 << "7: manca una parentesi chiusa";
         QTest::newRow("division by zero") << "3 : (2 - 2)" << 100 << "3: divisione per zero";
+        QTest::newRow("blank between digits") << "3 x 2 2" << 100 << "7: manca un segno di operazione";
         QTest::newRow("too many steps")
             << "(1 + 2) x 3 + 4" << 3 << "0: troppi passaggi: 3, ma il documento ne tiene al massimo 2";
         QTest::newRow("too long") << QStringLiteral("1+").repeated(1000) + QLatin1Char('1') << 100000

@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/command_runs.h"
+
+#include "arithmetic/arithmetic.h"
+#include "curriculum/generator.h"
+#include "curriculum/levels.h"
+#include "document/document_file.h"
+#include "exercise/exercise_lines.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <random>
+
+namespace quintavia::cli {
+
+namespace {
+
+namespace ar = quintavia::arithmetic;
+
+// es01.rtf ... es24.rtf: as many digits as the count has, two at least, so that names sort.
+QString fileName(int index, int count)
+{
+    const int width = std::max<int>(2, int(QString::number(count).size()));
+    return QStringLiteral("es%1.rtf").arg(index, width, 10, QLatin1Char('0'));
+}
+
+std::optional<int> numberIn(const QString& text, int lowest, int highest)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    return ok && number >= lowest && number <= highest ? std::optional<int>(number) : std::nullopt;
+}
+
+// Each exercise with its chain, as --passaggi --rtf writes one. Nothing is written when a file is
+// there already, unless `force`.
+int writeExercises(const QString& folderPath, const std::vector<std::string>& expressions, ar::StepMode mode,
+                   bool force, Output& output)
+{
+    const QDir folder(folderPath);
+    const int count = int(expressions.size());
+    QStringList paths;
+    for (int i = 1; i <= count; ++i)
+        paths << folder.filePath(fileName(i, count));
+    if (!force)
+        for (const QString& path : paths)
+            if (QFileInfo::exists(path)) {
+                output.complain(path + QStringLiteral(": il file esiste già (--forza per sostituirlo)"));
+                return 2;
+            }
+    if (!QDir().mkpath(folderPath)) {
+        output.complain(folderPath + QStringLiteral(": la cartella non si può creare"));
+        return 2;
+    }
+    for (int i = 0; i < count; ++i) {
+        std::vector<ar::Line> lines{ar::plainLine(expressions[std::size_t(i)])};
+        const ar::Steps steps = ar::generateSteps(lines.front(), mode, curriculum::kMaxLines);
+        QString error = steps.ok() ? QString() : QString::fromStdString(steps.problem.message);
+        if (steps.ok()) {
+            lines.insert(lines.end(), steps.lines.begin(), steps.lines.end());
+            error = exercise::documentLimitProblem(lines);
+        }
+        if (error.isEmpty())
+            writeDocumentFile(paths[i], *exercise::documentOfLines(lines), &error);
+        if (!error.isEmpty()) {
+            output.complain(paths[i] + QStringLiteral(": ") + error);
+            return 2;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+int runGenerate(const Invocation& invocation, Output& output)
+{
+    const QString help = QStringLiteral("quintavia-check --genera");
+    const std::optional<int> count = numberIn(invocation.operands[0], 1, curriculum::kMaxCount);
+    if (!count)
+        return output.usage(QStringLiteral("il numero di esercizi va da 1 a %1, non «%2»")
+                                .arg(curriculum::kMaxCount)
+                                .arg(invocation.operands[0]),
+                            help);
+    const std::optional<int> level = numberIn(invocation.value("--livello"), 1, curriculum::kLevels);
+    if (!level)
+        return output.usage(QStringLiteral("il livello va da 1 (Quarta primaria) a %1 (Terza media), non «%2»")
+                                .arg(curriculum::kLevels)
+                                .arg(invocation.value("--livello")),
+                            help);
+    std::uint64_t seed = 0;
+    if (invocation.has("--seme")) {
+        bool ok = false;
+        const QString text = invocation.value("--seme");
+        seed = text.toULongLong(&ok, 10);
+        if (!ok || text.startsWith(QLatin1Char('+')))
+            return output.usage(
+                QStringLiteral("il seme è un numero intero da 0 a 18446744073709551615, non «%1»").arg(text), help);
+    } else {
+        std::random_device device;
+        seed = (std::uint64_t(device()) << 32 | device()) % 1000000;  // short, to copy from the screen
+        output.warn(QStringLiteral("seme: %1").arg(seed));
+    }
+    const std::vector<std::string> expressions = curriculum::generate(*level, *count, seed);
+    if (!invocation.has("--cartella")) {
+        for (const std::string& expression : expressions)
+            output.print(expression + '\n');
+        return 0;
+    }
+    return writeExercises(invocation.value("--cartella"), expressions,
+                          invocation.has("--fini") ? ar::StepMode::OneOperation : ar::StepMode::School,
+                          invocation.has("--forza"), output);
+}
+
+}  // namespace quintavia::cli
