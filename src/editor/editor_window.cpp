@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/editor_window.h"
 
-#include "document/clipboard_text.h"
 #include "editor/live_check.h"
 #include "exercise/messages.h"
 #include "exercise/step_generation.h"
@@ -231,8 +230,7 @@ void EditorWindow::generateSteps()
 
 void EditorWindow::onConfirmClicked()
 {
-    const ConfirmDecision decision
-        = m_recorder.press(passThroughClipboard(m_box->text(), ClipboardAfter::Clear));
+    const ConfirmDecision decision = m_recorder.press(m_box->text());
     m_box->setEnabled(true);
     m_box->setFocus();
     if (decision == ConfirmDecision::LineBreak) {

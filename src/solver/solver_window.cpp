@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/solver_window.h"
 
-#include "document/clipboard_text.h"
 #include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
 #include "shell/dialogs.h"
@@ -191,7 +190,7 @@ void SolverWindow::onOpenClicked()
     // A first line taller than the others' reveal needs a taller box from the start.
     const double firstExtra = lineInches(m_document, 1) - reveal::kLine;
     showRevealed({reveal::kStartHeight + firstExtra, reveal::kAnswerTop + firstExtra}, 1);
-    const QString expression = passThroughClipboard(m_document->text(), ClipboardAfter::KeepText);
+    const QString expression = m_document->text();
     if (expression.isEmpty()) {
         // Nothing to solve; the steps of an earlier exercise no longer match what is shown.
         showNoExercise();

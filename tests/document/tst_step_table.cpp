@@ -1,12 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "document/clipboard_text.h"
 #include "document/step_table.h"
 #include "test_main.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QMimeData>
 #include <QTest>
 
 using namespace quintavia;
@@ -20,8 +16,6 @@ private Q_SLOTS:
     void growsForLongDocuments();
     void refusesWhatA16BitCounterCannotCount();
     void counterStopsAtItsLimit();
-    void clipboardVariants_data();
-    void clipboardVariants();
 };
 
 void TestStepTable::splitsLines_data()
@@ -87,28 +81,6 @@ void TestStepTable::counterStopsAtItsLimit()
     QCOMPARE(counter, qint16(32767));
     QVERIFY(!checkedIncrement(counter));
     QCOMPARE(counter, qint16(32767));
-}
-
-void TestStepTable::clipboardVariants_data()
-{
-    QTest::addColumn<int>("after");
-    QTest::addColumn<bool>("clipboardKeepsText");
-    QTest::newRow("solver keeps the text") << int(ClipboardAfter::KeepText) << true;
-    QTest::newRow("editor leaves it empty") << int(ClipboardAfter::Clear) << false;
-}
-
-void TestStepTable::clipboardVariants()
-{
-    QFETCH(int, after);
-    QFETCH(bool, clipboardKeepsText);
-    const QString text = QStringLiteral("3²+{5·2}\r\n\r\nè ù é\r\n");
-    QApplication::clipboard()->setText("something of the user's");
-    QCOMPARE(passThroughClipboard(text, ClipboardAfter(after)), text);
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (clipboardKeepsText)
-        QCOMPARE(QApplication::clipboard()->text(), text);
-    else
-        QVERIFY(!data || !data->hasText() || QApplication::clipboard()->text().isEmpty());
 }
 
 QUINTAVIA_TEST_MAIN(TestStepTable)
