@@ -4,7 +4,6 @@
 
 #include "arithmetic/arithmetic.h"
 #include "document/document_file.h"
-#include "document/step_table.h"
 #include "exercise/exercise_lines.h"
 
 #include <QDirIterator>

@@ -3,6 +3,7 @@
 #include "editor/editor_window.h"
 
 #include "editor/live_check.h"
+#include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
 #include "exercise/step_generation.h"
 #include "shell/dialogs.h"
@@ -101,7 +102,6 @@ bool EditorWindow::play(Sound sound)
 
 void EditorWindow::resetToIdle()
 {
-    m_recorder.reset();
     m_session = EditorSession();
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     applyState();
@@ -132,7 +132,6 @@ void EditorWindow::onNewClicked()
         return;
     m_session.started();
     m_documentName.clear();
-    m_recorder.reset();
     applyState();
     m_box->clearAll();
     m_box->setFocus();
@@ -230,7 +229,7 @@ void EditorWindow::generateSteps()
 
 void EditorWindow::onConfirmClicked()
 {
-    const ConfirmDecision decision = m_recorder.press(m_box->text());
+    const ConfirmDecision decision = decideConfirm(exercise::linesOfDocument(*m_box->document()).size());
     m_box->setEnabled(true);
     m_box->setFocus();
     if (decision == ConfirmDecision::LineBreak) {
@@ -240,7 +239,6 @@ void EditorWindow::onConfirmClicked()
         play(Sound::Chime);
     } else {
         m_registry.dialogs().warn(this, messages::warningTitle(), messages::noMoreSteps());
-        m_recorder.refused();
     }
 }
 

@@ -190,19 +190,19 @@ void SolverWindow::onOpenClicked()
     // A first line taller than the others' reveal needs a taller box from the start.
     const double firstExtra = lineInches(m_document, 1) - reveal::kLine;
     showRevealed({reveal::kStartHeight + firstExtra, reveal::kAnswerTop + firstExtra}, 1);
-    const QString expression = m_document->text();
-    if (expression.isEmpty()) {
+    std::vector<arithmetic::Line> lines = exercise::linesOfDocument(*m_document->document());
+    if (lines.size() == 1 && lines.front().empty()) {
         // Nothing to solve; the steps of an earlier exercise no longer match what is shown.
         showNoExercise();
         return;
     }
-    if (!startSteps(expression))
+    if (!startSteps(std::move(lines)))
         refuse(messages::tooManyLinesToSolve().arg(fileLabel(fileName)));
 }
 
-bool SolverWindow::startSteps(const QString& text)
+bool SolverWindow::startSteps(std::vector<arithmetic::Line> lines)
 {
-    if (!m_session.start(text, exercise::linesOfDocument(*m_document->document())))
+    if (!m_session.start(std::move(lines)))
         return false;
     m_timer->stop();
     m_answer->setEnabled(true);

@@ -46,7 +46,7 @@ private:
     void onConfirmClicked();
     void onHelpClicked();
     void onAnswerKeyPress(int& keyAscii);
-    bool startSteps(const QString& text);
+    bool startSteps(std::vector<arithmetic::Line> lines);
     void afterStep();
     // Places the boxes for the first `lines` lines (as `wanted`, while they fit above the message
     // line) and shows those lines, the last ones when they do not all fit.
