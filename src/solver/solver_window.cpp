@@ -14,9 +14,8 @@
 #include "widgets/keypad.h"
 #include "widgets/rich_text_box.h"
 
+#include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -26,7 +25,6 @@
 #include <QTextCursor>
 #include <QTextFrame>
 #include <QTimer>
-#include <QToolButton>
 #include <QtMath>
 
 namespace quintavia {
@@ -91,7 +89,7 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
 {
     prepareWindow(this);
 
-    const auto makeBox = [](const ui::ControlSpec& c, QWidget* parent) -> QWidget* {
+    const auto makeBox = [](const ui::ControlSpec& c, QWidget* parent) {
         auto* box = new RichTextBox(parent);
         box->setTwipsGeometry(c.left, c.top, c.width, c.height);
         // Only the revealed lines may show: no scrolling to the ones below.
@@ -99,12 +97,12 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return box;
     };
-    const ui::Controls controls = ui::buildWindow(this, ui::solverLayout(), makeBox);
-    m_document = controls.get<RichTextBox>(QStringLiteral("RTB1"));
-    m_answer = controls.get<RichTextBox>(QStringLiteral("RTB2"));
-    m_message = controls.get<QLabel>(QStringLiteral("lblMessaggio"));
-    m_open = controls.get<BevelButton>(QStringLiteral("cmdApri"));
-    m_frame = controls.get<QFrame>(QStringLiteral("Frame1"));
+    const ui::SolverControls controls = ui::buildSolverWindow(this, makeBox);
+    m_document = controls.document;
+    m_answer = controls.answer;
+    m_message = controls.message;
+    m_open = controls.open;
+    m_frame = controls.frame;
     setOpenButtonColour(ui::kOpenBright.toColor());
 
     m_answer->setSingleLine(true);
@@ -118,17 +116,13 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(500);
 
-    connect(m_open, &QToolButton::clicked, this, &SolverWindow::onOpenClicked);
-    connect(controls.get<QToolButton>(QStringLiteral("Cmd_esci")), &QToolButton::clicked, this,
-            &SolverWindow::onExitClicked);
-    connect(controls.get<QToolButton>(QStringLiteral("Cmd_invio")), &QToolButton::clicked, this,
-            &SolverWindow::onConfirmClicked);
-    connect(controls.get<QToolButton>(QStringLiteral("cmdAiuto")), &QToolButton::clicked, this,
-            &SolverWindow::onHelpClicked);
+    connect(m_open, &QAbstractButton::clicked, this, &SolverWindow::onOpenClicked);
+    connect(controls.exit, &QAbstractButton::clicked, this, &SolverWindow::onExitClicked);
+    connect(controls.confirm, &QAbstractButton::clicked, this, &SolverWindow::onConfirmClicked);
+    connect(controls.help, &QAbstractButton::clicked, this, &SolverWindow::onHelpClicked);
     connect(m_answer, &RichTextBox::keyPress, this, &SolverWindow::onAnswerKeyPress);
     connect(m_timer, &QTimer::timeout, this, &SolverWindow::onTimerTick);
 
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
     m_frame->setEnabled(false);
     m_answer->setEnabled(false);
     m_answer->setHeightInches(reveal::kAnswerHeight);

@@ -103,6 +103,7 @@ private Q_SLOTS:
     void newOrOpenOverUnsavedWorkAsks();
     void nuovaEmptiesTheBoxAndItsFormatting();
     void modificaThenSalvaProposesTheOpenedFile();
+    void currentFolderLeftAlone();
     void cancelledModificaLeavesTheWindowAsItWas_data();
     void cancelledModificaLeavesTheWindowAsItWas();
     void unreadableFileKeepsTheDocument();
@@ -387,6 +388,21 @@ void TestEditorWindow::nuovaEmptiesTheBoxAndItsFormatting()
     QCOMPARE(c.charFormat().foreground().color(), QColor(Qt::black));
     QCOMPARE(c.charFormat().verticalAlignment(), QTextCharFormat::AlignNormal);
     QCOMPARE(c.charFormat().baselineOffset(), 0.0);
+}
+
+void TestEditorWindow::currentFolderLeftAlone()
+{
+    QTemporaryDir dir;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    {
+        EditorRig r;
+        r.nuova();
+        r.type("1+1");
+        r.click("Cmd_invio");
+        QCOMPARE(QDir::currentPath(), QDir(dir.path()).canonicalPath());
+    }
+    QDir::setCurrent(before);
 }
 
 void TestEditorWindow::modificaThenSalvaProposesTheOpenedFile()

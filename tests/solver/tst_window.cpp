@@ -101,6 +101,7 @@ private Q_SLOTS:
     void unusableDocuments_data();
     void unusableDocuments();
     void exitReturnsToStart();
+    void currentFolderLeftAlone();
     void screenshots();
 };
 
@@ -606,6 +607,20 @@ void TestSolverWindow::exitReturnsToStart()
     // A new visit starts afresh.
     auto* again = qobject_cast<SolverWindow*>(s.h.registry.load(WindowKind::Solver));
     QVERIFY(again && !again->session().running());
+}
+
+void TestSolverWindow::currentFolderLeftAlone()
+{
+    QTemporaryDir dir;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    {
+        Solver s;
+        s.openData("three_steps.rtf");
+        s.answer(QString::fromUtf8("5·4"));
+        QCOMPARE(QDir::currentPath(), QDir(dir.path()).canonicalPath());
+    }
+    QDir::setCurrent(before);
 }
 
 // Not a check: with QUINTAVIA_SCREENSHOTS=<folder> (under a real display) saves the window with no
