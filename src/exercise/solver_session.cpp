@@ -43,7 +43,16 @@ bool SolverSession::start(std::vector<arithmetic::Line> lines)
         return false;
     m_lines = std::move(lines);
     m_counter = 1;
+    m_lastWrong.reset();
     return true;
+}
+
+void SolverSession::countWrongAnswer(const arithmetic::Line& answer)
+{
+    if (m_lastWrong == answer)
+        return;
+    m_lastWrong = answer;
+    ++m_errors;
 }
 
 void SolverSession::stop()
@@ -67,6 +76,7 @@ bool SolverSession::isRight(const QString& answer) const
 
 bool SolverSession::advance()
 {
+    m_lastWrong.reset();
     return checkedIncrement(m_counter);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace quintavia {
@@ -38,7 +39,8 @@ public:
     // blanks and the choice among equivalent signs do not).
     bool isRight(const arithmetic::Line& answer) const;
     bool isRight(const QString& answer) const;
-    void countError() { ++m_errors; }
+    // A wrong answer is one error; the same answer confirmed again, unchanged, is not another.
+    void countWrongAnswer(const arithmetic::Line& answer);
     void countHelp() { ++m_helps; }
     // One more line shown. False when the counter cannot go further (it then stays).
     bool advance();
@@ -61,6 +63,7 @@ private:
     qint16 m_counter = 0;
     int m_errors = 0;
     int m_helps = 0;
+    std::optional<arithmetic::Line> m_lastWrong;  // since the last line was shown
 };
 
 // How the document box grows as lines are revealed, and where the answer box then stands.

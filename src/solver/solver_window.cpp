@@ -311,7 +311,8 @@ void SolverWindow::onAnswerKeyPress(int& keyAscii)
 void SolverWindow::onConfirmClicked()
 {
     const auto typed = exercise::linesOfDocument(*m_answer->document());
-    if (m_session.isRight(typed.empty() ? arithmetic::Line() : typed.front())) {
+    const arithmetic::Line answer = typed.empty() ? arithmetic::Line() : typed.front();
+    if (m_session.isRight(answer)) {
         if (!play(Sound::Chime))
             return;
         m_message->setText(SolverSession::rightMessage());
@@ -323,7 +324,7 @@ void SolverWindow::onConfirmClicked()
         if (!play(Sound::Buzz))
             return;
         m_message->setText(SolverSession::wrongMessage());
-        m_session.countError();
+        m_session.countWrongAnswer(answer);
         m_answer->setFocus();
     }
 }

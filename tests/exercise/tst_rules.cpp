@@ -171,7 +171,7 @@ void TestRules::finalReport()
     QFETCH(bool, fewHelps);
     SolverSession session;
     for (int i = 0; i < errors; ++i)
-        session.countError();
+        session.countWrongAnswer(exercise::lineOfText(QString::number(i)));
     for (int i = 0; i < helps; ++i)
         session.countHelp();
     QCOMPARE(session.finalMessage(), message);

@@ -88,6 +88,8 @@ private Q_SLOTS:
     void openingShowsTheExpression();
     void solvedWithTheKeyboard();
     void enterLeavesNoLineBreak();
+    void sameWrongAnswerCountsOnce_data();
+    void sameWrongAnswerCountsOnce();
     void endMessageAndSound_data();
     void endMessageAndSound();
     void emptyLastLine();
@@ -211,6 +213,39 @@ void TestSolverWindow::enterLeavesNoLineBreak()
     QCOMPARE(s.message->text(), QStringLiteral("Hai finito con 1 errore e 0 aiuti "));
 }
 
+void TestSolverWindow::sameWrongAnswerCountsOnce_data()
+{
+    QTest::addColumn<QStringList>("moves");  // "=text": typed and Enter; "enter", "invio": again unchanged
+    QTest::addColumn<int>("errors");
+    QTest::newRow("Enter, Enter") << QStringList{"=5", "enter"} << 1;
+    QTest::newRow("Enter, invio") << QStringList{"=5", "invio"} << 1;
+    QTest::newRow("Enter, invio, invio") << QStringList{"=5", "invio", "invio"} << 1;
+    QTest::newRow("changed in between") << QStringList{"=5", "=6", "=5"} << 3;
+    QTest::newRow("the same slip at the next step") << QStringList{"=5", QString::fromUtf8("=5·4"), "=5"} << 2;
+}
+
+void TestSolverWindow::sameWrongAnswerCountsOnce()
+{
+    QFETCH(QStringList, moves);
+    QFETCH(int, errors);
+    Solver s;
+    s.openData("three_steps.rtf");
+    for (const QString& move : moves) {
+        s.h.sound.played.clear();
+        s.message->clear();
+        if (move.startsWith(u'='))
+            s.answer(move.mid(1));
+        else if (move == QLatin1String("enter"))
+            s.append(QString());
+        else
+            s.confirm();
+        // Every confirmation answers with its sound and message, counted or not.
+        QCOMPARE(s.h.sound.played.size(), 1);
+        QVERIFY(!s.message->text().isEmpty());
+    }
+    QCOMPARE(s.w->session().errors(), errors);
+}
+
 void TestSolverWindow::endMessageAndSound_data()
 {
     QTest::addColumn<int>("errors");
@@ -237,7 +272,7 @@ void TestSolverWindow::endMessageAndSound()
     s.h.sound.played.clear();
     QList<int> sounds;
     for (int i = 0; i < errors; ++i) {
-        s.answer(QStringLiteral("1"));
+        s.answer(QString::number(7 + i));  // a different slip each time
         sounds << 103;
     }
     for (int i = 0; i < helps; ++i) {
