@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/editor_window.h"
 
-#include "document/clipboard_text.h"
 #include "editor/live_check.h"
+#include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
 #include "exercise/step_generation.h"
 #include "shell/dialogs.h"
@@ -47,32 +47,24 @@ EditorWindow::EditorWindow(WindowRegistry& registry) : m_registry(registry), m_d
 {
     prepareWindow(this);
 
-    const ui::Controls controls
-        = ui::buildWindow(this, ui::editorLayout(), [](const ui::ControlSpec&, QWidget* parent) -> QWidget* {
-              return new RichTextBox(parent);
-          });
-    m_box = controls.get<RichTextBox>(QStringLiteral("RichTextBox1"));
-    m_frame = controls.get<QFrame>(QStringLiteral("Frame1"));
-    m_saveButton = controls.get<QAbstractButton>(QStringLiteral("cmdSalva"));
-    m_colourButton = controls.get<QAbstractButton>(QStringLiteral("cmdColore"));
-    Q_ASSERT(m_box && m_frame && m_saveButton && m_colourButton);
+    const ui::EditorControls controls = ui::buildEditorWindow(this);
+    m_box = controls.box;
+    m_frame = controls.frame;
+    m_saveButton = controls.save;
+    m_colourButton = controls.colour;
 
     m_keypad = new Keypad(m_frame, *m_box);
     connect(m_keypad, &Keypad::pressed, this, [this] { m_registry.sound().play(Sound::Click); });
 
-    auto wire = [&](const char* name, void (EditorWindow::*handler)()) {
-        auto* button = controls.get<QAbstractButton>(QString::fromLatin1(name));
-        connect(button, &QAbstractButton::clicked, this, handler);
-    };
-    wire("cmdNuovo", &EditorWindow::onNewClicked);
-    wire("cmdModifica", &EditorWindow::onOpenClicked);
-    wire("cmdSalva", &EditorWindow::onSaveClicked);
-    wire("cmdColore", &EditorWindow::onColourClicked);
-    wire("Cmd_esci", &EditorWindow::onExitClicked);
-    wire("Cmd_invio", &EditorWindow::onConfirmClicked);
+    connect(controls.newDocument, &QAbstractButton::clicked, this, &EditorWindow::onNewClicked);
+    connect(controls.open, &QAbstractButton::clicked, this, &EditorWindow::onOpenClicked);
+    connect(controls.save, &QAbstractButton::clicked, this, &EditorWindow::onSaveClicked);
+    connect(controls.colour, &QAbstractButton::clicked, this, &EditorWindow::onColourClicked);
+    connect(controls.exit, &QAbstractButton::clicked, this, &EditorWindow::onExitClicked);
+    connect(controls.confirm, &QAbstractButton::clicked, this, &EditorWindow::onConfirmClicked);
     connect(m_box.data(), &RichTextBox::edited, this, [this] { m_session.changed(); });
 
-    m_liveCheck = new LiveCheck(*m_box, *controls.get<QLabel>(QStringLiteral("lblVerifica")));
+    m_liveCheck = new LiveCheck(*m_box, *controls.check);
     m_generate = new QAction(QStringLiteral("Genera i passaggi"), this);
     m_generate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     m_generate->setShortcutContext(Qt::WidgetShortcut);
@@ -102,9 +94,7 @@ bool EditorWindow::play(Sound sound)
 
 void EditorWindow::resetToIdle()
 {
-    m_recorder.reset();
     m_session = EditorSession();
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
     applyState();
 }
 
@@ -135,7 +125,6 @@ void EditorWindow::onNewClicked()
         return;
     m_session.started();
     m_documentName.clear();
-    m_recorder.reset();
     applyState();
     m_box->clearAll();
     m_box->setFocus();
@@ -235,8 +224,7 @@ void EditorWindow::generateSteps()
 
 void EditorWindow::onConfirmClicked()
 {
-    const ConfirmDecision decision
-        = m_recorder.press(passThroughClipboard(m_box->text(), ClipboardAfter::Clear));
+    const ConfirmDecision decision = decideConfirm(exercise::linesOfDocument(*m_box->document()).size());
     m_box->setEnabled(true);
     m_box->setFocus();
     if (decision == ConfirmDecision::LineBreak) {
@@ -246,7 +234,6 @@ void EditorWindow::onConfirmClicked()
         play(Sound::Chime);
     } else {
         m_registry.dialogs().warn(this, messages::warningTitle(), messages::noMoreSteps());
-        m_recorder.refused();
     }
 }
 

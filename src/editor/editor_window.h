@@ -32,7 +32,6 @@ public:
     ~EditorWindow() override;
 
     const EditorSession& session() const { return m_session; }
-    const StepRecorder& recorder() const { return m_recorder; }
     const CommonDialog& commonDialog() const { return m_dialog; }
     LiveCheck& liveCheck() { return *m_liveCheck; }
 
@@ -64,7 +63,6 @@ private:
     WindowRegistry& m_registry;
     CommonDialog m_dialog;
     EditorSession m_session;
-    StepRecorder m_recorder;
     QPointer<RichTextBox> m_box;
     QFrame* m_frame = nullptr;
     QAbstractButton* m_saveButton = nullptr;

@@ -34,7 +34,11 @@ void LiveCheck::checkNow()
         marks.append(mark);
     }
     m_box.setExtraSelections(marks);
-    m_status.setText(problem ? problem->text : QString());
+    // One line: a message longer than the strip ends in "…", and the whole of it stays available.
+    const QString text = problem ? problem->text : QString();
+    m_status.setText(m_status.fontMetrics().elidedText(text, Qt::ElideRight, m_status.contentsRect().width()));
+    m_status.setToolTip(text);
+    m_status.setAccessibleDescription(text);
 }
 
 }  // namespace quintavia

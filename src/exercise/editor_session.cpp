@@ -16,16 +16,9 @@ QString exerciseFileName(const QString& chosen)
     return name + QLatin1String(".rtf");
 }
 
-ConfirmDecision decideConfirm(qint16 lines)
+ConfirmDecision decideConfirm(std::size_t lines)
 {
-    return lines > 0 && lines < kLineLimit ? ConfirmDecision::LineBreak : ConfirmDecision::Refuse;
-}
-
-ConfirmDecision StepRecorder::press(const QString& plainText)
-{
-    m_expression = plainText;
-    m_counter = m_steps.build(m_expression);
-    return decideConfirm(m_counter);
+    return lines > 0 && lines < std::size_t(kLineLimit) ? ConfirmDecision::LineBreak : ConfirmDecision::Refuse;
 }
 
 }  // namespace quintavia

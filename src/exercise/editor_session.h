@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "document/step_table.h"
-
 #include <QString>
+
+#include <cstddef>
 
 namespace quintavia {
 
@@ -48,28 +48,7 @@ inline constexpr int kLineLimit = 15;
 
 enum class ConfirmDecision { LineBreak, Refuse };
 
-// The decision for a document of `lines` lines; 0 stands for more lines than can be counted.
-ConfirmDecision decideConfirm(qint16 lines);
-
-// The Invio button's line count: the text taken at the last press, the step table built from it
-// and the counter left at its number of lines.
-class StepRecorder {
-public:
-    // Counts the lines of `plainText` (CR LF between lines) and decides.
-    ConfirmDecision press(const QString& plainText);
-    // After the limit warning the counter starts again from 1.
-    void refused() { m_counter = 1; }
-    // A new document, or a freshly loaded window.
-    void reset() { m_counter = 1; }
-
-    qint16 counter() const { return m_counter; }
-    const QString& expression() const { return m_expression; }
-    const StepTable& steps() const { return m_steps; }
-
-private:
-    qint16 m_counter = 1;
-    QString m_expression;
-    StepTable m_steps;
-};
+// The Invio button's decision for a document of `lines` lines (an empty document is one line).
+ConfirmDecision decideConfirm(std::size_t lines);
 
 }  // namespace quintavia

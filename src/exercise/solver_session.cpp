@@ -7,12 +7,11 @@
 #include "exercise/step_match.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace quintavia {
 
 namespace {
-const QString kCrLf = QStringLiteral("\r\n");
-
 // A count as the message shows it: a blank, then the digits.
 QString count(int n)
 {
@@ -30,44 +29,42 @@ QString SolverSession::wrongMessage()
     return messages::wrongStep();
 }
 
-bool SolverSession::start(const QString& plainText, std::vector<arithmetic::Line> lines)
+bool checkedIncrement(qint16& counter)
 {
-    StepTable table;
-    const qint16 count = table.build(plainText);
-    if (count <= 0)
+    if (counter == std::numeric_limits<qint16>::max())
         return false;
-    // The document's lines must be the table's; anything else is checked as plain text.
-    if (lines.size() != std::size_t(count)) {
-        lines.clear();
-        for (int k = 1; k <= count; ++k)
-            lines.push_back(exercise::lineOfText(table.at(k).chopped(kCrLf.size())));
-    }
-    m_steps = table;
-    m_lines = std::move(lines);
-    m_lineCount = count;
-    m_counter = 1;
+    ++counter;
     return true;
+}
+
+bool SolverSession::start(std::vector<arithmetic::Line> lines)
+{
+    if (lines.empty() || lines.size() > std::size_t(kMaximumLines))
+        return false;
+    m_lines = std::move(lines);
+    m_counter = 1;
+    m_lastWrong.reset();
+    return true;
+}
+
+void SolverSession::countWrongAnswer(const arithmetic::Line& answer)
+{
+    if (m_lastWrong == answer)
+        return;
+    m_lastWrong = answer;
+    ++m_errors;
 }
 
 void SolverSession::stop()
 {
-    m_steps.clear();
     m_lines.clear();
-    m_lineCount = 0;
     m_counter = 0;
-}
-
-QString SolverSession::expected() const
-{
-    if (!running())
-        return {};
-    return m_steps.at(m_counter + 1);
 }
 
 bool SolverSession::isRight(const arithmetic::Line& answer) const
 {
     // Without an exercise, or after its last line, there is no line to match, not even an empty one.
-    if (!running() || finished() || std::size_t(m_counter) >= m_lines.size())
+    if (finished())
         return false;
     return exercise::stepsMatch(answer, m_lines[std::size_t(m_counter)]);
 }
@@ -79,12 +76,8 @@ bool SolverSession::isRight(const QString& answer) const
 
 bool SolverSession::advance()
 {
+    m_lastWrong.reset();
     return checkedIncrement(m_counter);
-}
-
-bool SolverSession::finished() const
-{
-    return expected().isEmpty();
 }
 
 QString SolverSession::finalMessage() const

@@ -2,16 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "arithmetic/line.h"
-#include "document/step_table.h"
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace quintavia {
 
-// What the solver window knows about the exercise in progress: the step table, the line counter,
-// the error and help counters, and the texts and sounds that follow from them. No widgets here.
+// The solver's line counter is 16 bits wide: it must point one past the last line, so a document
+// may have at most this many lines to be solved.
+inline constexpr int kMaximumLines = 32766;
+// Adds one to a 16-bit line counter; false (and the counter unchanged) when it would overflow.
+bool checkedIncrement(qint16& counter);
+
+// What the solver window knows about the exercise in progress: the document's lines, the line
+// counter, the error and help counters, and the texts and sounds that follow from them. No widgets.
 class SolverSession {
 public:
     // Messages of the message line.
@@ -22,11 +28,10 @@ public:
     void resetErrors() { m_errors = 0; }
     void resetHelps() { m_helps = 0; }
 
-    // Builds the step table from the document's plain text and points at its first line. `lines`
-    // are the document's lines with their raised flags; without them every character counts as
-    // not raised. False, and nothing changed, when the text has too many lines to count.
-    bool start(const QString& plainText, std::vector<arithmetic::Line> lines = {});
-    bool running() const { return m_lineCount > 0; }
+    // Takes the document's lines (with their raised flags) and points at the first. False, and
+    // nothing changed, when there are none or more than kMaximumLines.
+    bool start(std::vector<arithmetic::Line> lines);
+    bool running() const { return !m_lines.empty(); }
     // Forgets the exercise: nothing to check any more.
     void stop();
 
@@ -34,12 +39,13 @@ public:
     // blanks and the choice among equivalent signs do not).
     bool isRight(const arithmetic::Line& answer) const;
     bool isRight(const QString& answer) const;
-    void countError() { ++m_errors; }
+    // A wrong answer is one error; the same answer confirmed again, unchanged, is not another.
+    void countWrongAnswer(const arithmetic::Line& answer);
     void countHelp() { ++m_helps; }
     // One more line shown. False when the counter cannot go further (it then stays).
     bool advance();
-    // No line after the ones shown: the exercise is over.
-    bool finished() const;
+    // No line after the ones shown (or no exercise): the exercise is over.
+    bool finished() const { return !running() || std::size_t(m_counter) >= m_lines.size(); }
 
     // "Hai finito con 2 errori e 1 aiuto " and the like.
     QString finalMessage() const;
@@ -49,18 +55,15 @@ public:
 
     int errors() const { return m_errors; }
     int helps() const { return m_helps; }
+    // Lines shown, from 1; 0 while no exercise runs.
     qint16 counter() const { return m_counter; }
-    const StepTable& steps() const { return m_steps; }
-    // The line the pupil must type next, with its CR LF (empty after the last line).
-    QString expected() const;
 
 private:
-    StepTable m_steps;
-    std::vector<arithmetic::Line> m_lines;  // line k of the table is m_lines[k - 1]
+    std::vector<arithmetic::Line> m_lines;  // line k (from 1) is m_lines[k - 1]
     qint16 m_counter = 0;
-    qint16 m_lineCount = 0;
     int m_errors = 0;
     int m_helps = 0;
+    std::optional<arithmetic::Line> m_lastWrong;  // since the last line was shown
 };
 
 // How the document box grows as lines are revealed, and where the answer box then stands.

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/solver_window.h"
 
-#include "document/clipboard_text.h"
+#include "document/document_file.h"
 #include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
 #include "shell/dialogs.h"
@@ -15,9 +15,8 @@
 #include "widgets/keypad.h"
 #include "widgets/rich_text_box.h"
 
+#include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -25,10 +24,12 @@
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <QTextFrame>
 #include <QTimer>
-#include <QToolButton>
 #include <QtMath>
+
+#include <algorithm>
 
 namespace quintavia {
 
@@ -63,17 +64,32 @@ void setRevealLineHeight(RichTextBox* box)
     document->rootFrame()->setFrameFormat(frame);
 }
 
-QRectF lineRect(const RichTextBox* box, int line)
+QRectF blockRect(const QTextDocument* document, int index)
 {
-    const QTextBlock block = box->document()->findBlockByNumber(line - 1);
-    return block.isValid() ? box->document()->documentLayout()->blockBoundingRect(block) : QRectF();
+    const QTextBlock block = document->findBlockByNumber(index);
+    return block.isValid() ? document->documentLayout()->blockBoundingRect(block) : QRectF();
 }
 
-// How much line `line` (from 1) adds to the document box when it is revealed, in inches.
-double lineInches(const RichTextBox* box, int line)
+// Puts the lines `indexes` (from 0) of `exercise` into `box` as they stand there, formats included,
+// so that each is laid out exactly as in the whole document.
+void showLinesOf(const QTextDocument& exercise, const std::vector<int>& indexes, RichTextBox* box)
 {
-    const double pixels = lineRect(box, line).height();
-    return pixels > kLinePixels + 0.01 ? pixels / kPixelsPerInch : reveal::kLine;
+    box->clearAll();
+    QTextDocument* shown = box->document();
+    shown->rootFrame()->setFrameFormat(exercise.rootFrame()->frameFormat());
+    QTextCursor cursor(shown);
+    for (std::size_t i = 0; i < indexes.size(); ++i) {
+        const QTextBlock block = exercise.findBlockByNumber(indexes[i]);
+        if (i == 0) {
+            cursor.setBlockFormat(block.blockFormat());
+            cursor.setBlockCharFormat(block.charFormat());
+        } else {
+            cursor.insertBlock(block.blockFormat(), block.charFormat());
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            cursor.insertText(it.fragment().text(), it.fragment().charFormat());
+    }
+    box->setTextCursor(QTextCursor(shown));
 }
 
 QString fileLabel(const QString& path)
@@ -92,7 +108,7 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
 {
     prepareWindow(this);
 
-    const auto makeBox = [](const ui::ControlSpec& c, QWidget* parent) -> QWidget* {
+    const auto makeBox = [](const ui::ControlSpec& c, QWidget* parent) {
         auto* box = new RichTextBox(parent);
         box->setTwipsGeometry(c.left, c.top, c.width, c.height);
         // Only the revealed lines may show: no scrolling to the ones below.
@@ -100,18 +116,19 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return box;
     };
-    const ui::Controls controls = ui::buildWindow(this, ui::solverLayout(), makeBox);
-    m_document = controls.get<RichTextBox>(QStringLiteral("RTB1"));
-    m_answer = controls.get<RichTextBox>(QStringLiteral("RTB2"));
-    m_message = controls.get<QLabel>(QStringLiteral("lblMessaggio"));
-    m_open = controls.get<BevelButton>(QStringLiteral("cmdApri"));
-    m_frame = controls.get<QFrame>(QStringLiteral("Frame1"));
+    const ui::SolverControls controls = ui::buildSolverWindow(this, makeBox);
+    m_document = controls.document;
+    m_answer = controls.answer;
+    m_message = controls.message;
+    m_open = controls.open;
+    m_frame = controls.frame;
     setOpenButtonColour(ui::kOpenBright.toColor());
 
     m_answer->setSingleLine(true);
     // The teacher's lines are shown, not edited: the pupil's typing belongs in the answer box.
     m_document->setReadOnly(true);
     m_document->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_document->document()->setUndoRedoEnabled(false);  // its lines change only by reveals
     m_keypad = new Keypad(m_frame, *m_answer);
     connect(m_keypad, &Keypad::pressed, this, [this] { m_registry.sound().play(Sound::Click); });
 
@@ -119,17 +136,13 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(500);
 
-    connect(m_open, &QToolButton::clicked, this, &SolverWindow::onOpenClicked);
-    connect(controls.get<QToolButton>(QStringLiteral("Cmd_esci")), &QToolButton::clicked, this,
-            &SolverWindow::onExitClicked);
-    connect(controls.get<QToolButton>(QStringLiteral("Cmd_invio")), &QToolButton::clicked, this,
-            &SolverWindow::onConfirmClicked);
-    connect(controls.get<QToolButton>(QStringLiteral("cmdAiuto")), &QToolButton::clicked, this,
-            &SolverWindow::onHelpClicked);
+    connect(m_open, &QAbstractButton::clicked, this, &SolverWindow::onOpenClicked);
+    connect(controls.exit, &QAbstractButton::clicked, this, &SolverWindow::onExitClicked);
+    connect(controls.confirm, &QAbstractButton::clicked, this, &SolverWindow::onConfirmClicked);
+    connect(controls.help, &QAbstractButton::clicked, this, &SolverWindow::onHelpClicked);
     connect(m_answer, &RichTextBox::keyPress, this, &SolverWindow::onAnswerKeyPress);
     connect(m_timer, &QTimer::timeout, this, &SolverWindow::onTimerTick);
 
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
     m_frame->setEnabled(false);
     m_answer->setEnabled(false);
     m_answer->setHeightInches(reveal::kAnswerHeight);
@@ -167,49 +180,68 @@ void SolverWindow::onTimerTick()
 
 void SolverWindow::onOpenClicked()
 {
-    m_session.resetErrors();
     if (!play(Sound::Tick))
         return;
     setOpenButtonColour(ui::kOpenBright.toColor());
+    // Cancelled, or a file that cannot be used: the exercise in progress goes on as it was.
+    if (!m_dialog.showOpen(this, messages::exerciseFilter()))
+        return;
+    const QString fileName = m_dialog.fileName();
+    rtf::ReadResult read = readDocumentFile(fileName);
+    if (!read.ok()) {
+        m_registry.dialogs().warn(this, messages::warningTitle(),
+                                  messages::cannotOpenExercise().arg(fileLabel(fileName), read.error));
+        return;
+    }
+    std::vector<arithmetic::Line> lines = exercise::linesOfDocument(*read.document);
+    if (lines.size() > std::size_t(kMaximumLines)) {
+        m_registry.dialogs().warn(this, messages::warningTitle(),
+                                  messages::tooManyLinesToSolve().arg(fileLabel(fileName)));
+        return;
+    }
+
+    m_session.resetErrors();
     m_session.resetHelps();
     m_answer->setText(QString());
     m_message->clear();
-    showRevealed({reveal::kStartHeight, reveal::kAnswerTop}, 1);
-
-    // A cancelled dialog keeps the file chosen before, which is then opened again.
-    if (!m_dialog.showOpen(this, messages::exerciseFilter()) && m_dialog.fileName().isEmpty()) {
-        showNoExercise();
-        return;
-    }
-    const QString fileName = m_dialog.fileName();
-    QString error;
-    if (!m_document->loadFile(fileName, &error)) {
-        refuse(messages::cannotOpenExercise().arg(fileLabel(fileName), error));
-        return;
-    }
-    setRevealLineHeight(m_document);
+    prepareExercise(*read.document);
     // A first line taller than the others' reveal needs a taller box from the start.
-    const double firstExtra = lineInches(m_document, 1) - reveal::kLine;
+    const double firstExtra = lineInches(1) - reveal::kLine;
     showRevealed({reveal::kStartHeight + firstExtra, reveal::kAnswerTop + firstExtra}, 1);
-    const QString expression = passThroughClipboard(m_document->text(), ClipboardAfter::KeepText);
-    if (expression.isEmpty()) {
+    if (lines.size() == 1 && lines.front().empty()) {
         // Nothing to solve; the steps of an earlier exercise no longer match what is shown.
         showNoExercise();
         return;
     }
-    if (!startSteps(expression))
-        refuse(messages::tooManyLinesToSolve().arg(fileLabel(fileName)));
-}
-
-bool SolverWindow::startSteps(const QString& text)
-{
-    if (!m_session.start(text, exercise::linesOfDocument(*m_document->document())))
-        return false;
+    m_session.start(std::move(lines));
     m_timer->stop();
     m_answer->setEnabled(true);
     m_answer->setFocus();
     m_frame->setEnabled(true);
-    return true;
+}
+
+void SolverWindow::prepareExercise(const QTextDocument& read)
+{
+    // Laid out once whole in the box, to give each line its reveal height and measure it there.
+    m_document->clearAll();
+    QTextCursor(m_document->document()).insertFragment(QTextDocumentFragment(&read));
+    setRevealLineHeight(m_document);
+    m_exercise.reset(m_document->document()->clone());
+    // Measured in a layout of its own as wide as the box's, laid out afresh with the reveal heights.
+    m_exercise->setTextWidth(m_document->document()->textWidth());
+    m_lines.clear();
+    for (int i = 0; i < m_exercise->blockCount(); ++i) {
+        const QRectF rect = blockRect(m_exercise.get(), i);
+        m_lines.push_back({rect.top(), rect.bottom()});
+    }
+}
+
+double SolverWindow::lineInches(int line) const
+{
+    if (line < 1 || std::size_t(line) > m_lines.size())
+        return reveal::kLine;
+    const double pixels = m_lines[std::size_t(line) - 1].bottom - m_lines[std::size_t(line) - 1].top;
+    return pixels > kLinePixels + 0.01 ? pixels / kPixelsPerInch : reveal::kLine;
 }
 
 void SolverWindow::showRevealed(reveal::Geometry wanted, int lines)
@@ -220,7 +252,35 @@ void SolverWindow::showRevealed(reveal::Geometry wanted, int lines)
     const reveal::Geometry shown = reveal::fitted({wantedHeight(), wantedTop()});
     m_document->setHeightInches(shown.documentHeight);
     m_answer->setTopInches(shown.answerTop);
-    m_document->limitView(qCeil(lineRect(m_document, lines).bottom()));
+    if (!m_exercise) {
+        m_document->limitView(qCeil(blockRect(m_document->document(), 0).bottom()));
+        return;
+    }
+    const std::vector<int> indexes = shownLines(std::min(lines, int(m_lines.size())));
+    showLinesOf(*m_exercise, indexes, m_document);
+    m_document->limitView(qCeil(blockRect(m_document->document(), int(indexes.size()) - 1).bottom()));
+}
+
+std::vector<int> SolverWindow::shownLines(int lines) const
+{
+    std::vector<int> indexes;
+    const double room = m_document->contentsRect().height() + 0.5;
+    const double bottom = m_lines[std::size_t(lines) - 1].bottom;
+    int first = 1;
+    if (bottom > room && lines > 1) {
+        // Too many to show whole: the expression stays as the first line, above as many of the
+        // last revealed lines as fit whole (each moved up to where line 2 stands); the last one
+        // always shows, even without the expression.
+        const double second = m_lines[1].top;
+        while (first < lines && bottom - m_lines[std::size_t(first)].top + second > room)
+            ++first;
+        if (first >= lines - 1 && bottom - m_lines[std::size_t(lines) - 1].top + second > room)
+            return {lines - 1};
+    }
+    indexes.push_back(0);
+    for (int i = first; i < lines; ++i)
+        indexes.push_back(i);
+    return indexes;
 }
 
 void SolverWindow::showNoExercise()
@@ -230,13 +290,6 @@ void SolverWindow::showNoExercise()
     m_answer->setEnabled(false);
     if (!m_timer->isActive())
         m_timer->start();
-}
-
-void SolverWindow::refuse(const QString& text)
-{
-    m_document->clearAll();
-    showNoExercise();
-    m_registry.dialogs().warn(this, messages::warningTitle(), text);
 }
 
 void SolverWindow::onExitClicked()
@@ -258,11 +311,12 @@ void SolverWindow::onAnswerKeyPress(int& keyAscii)
 void SolverWindow::onConfirmClicked()
 {
     const auto typed = exercise::linesOfDocument(*m_answer->document());
-    if (m_session.isRight(typed.empty() ? arithmetic::Line() : typed.front())) {
+    const arithmetic::Line answer = typed.empty() ? arithmetic::Line() : typed.front();
+    if (m_session.isRight(answer)) {
         if (!play(Sound::Chime))
             return;
         m_message->setText(SolverSession::rightMessage());
-        const double line = lineInches(m_document, m_session.counter() + 1);
+        const double line = lineInches(m_session.counter() + 1);
         m_session.advance();
         showRevealed(reveal::afterRightStep(wantedHeight(), wantedTop(), line), m_session.counter());
         afterStep();
@@ -270,7 +324,7 @@ void SolverWindow::onConfirmClicked()
         if (!play(Sound::Buzz))
             return;
         m_message->setText(SolverSession::wrongMessage());
-        m_session.countError();
+        m_session.countWrongAnswer(answer);
         m_answer->setFocus();
     }
 }
@@ -280,7 +334,7 @@ void SolverWindow::onHelpClicked()
     if (!play(Sound::Click))
         return;
     m_message->clear();
-    const double line = lineInches(m_document, m_session.counter() + 1);
+    const double line = lineInches(m_session.counter() + 1);
     m_session.advance();
     showRevealed(reveal::afterHelp(wantedHeight(), wantedTop(), line), m_session.counter());
     m_session.countHelp();

@@ -5,7 +5,11 @@
 #include "shell/common_dialog.h"
 
 #include <QColor>
+#include <QTextDocument>
 #include <QWidget>
+
+#include <memory>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -46,15 +50,21 @@ private:
     void onConfirmClicked();
     void onHelpClicked();
     void onAnswerKeyPress(int& keyAscii);
-    bool startSteps(const QString& text);
     void afterStep();
+    // Lays the exercise out whole, measures its lines and keeps it; the box then gets only the
+    // revealed lines, so nothing hidden can be copied, dragged or read out from it.
+    void prepareExercise(const QTextDocument& read);
+    // How much line `line` (from 1) adds to the document box when it is revealed, in inches.
+    double lineInches(int line) const;
     // Places the boxes for the first `lines` lines (as `wanted`, while they fit above the message
-    // line) and shows those lines, the last ones when they do not all fit.
+    // line) and puts into the document box the lines it shows whole (see shownLines).
     void showRevealed(reveal::Geometry wanted, int lines);
+    // Which of the first `lines` lines (from 0) the box shows: all while they fit, else the
+    // expression above the last ones that fit whole.
+    std::vector<int> shownLines(int lines) const;
     float wantedHeight() const { return static_cast<float>(m_wantedHeightTwips / 1440.0); }
     float wantedTop() const { return static_cast<float>(m_wantedTopTwips / 1440.0); }
     void showNoExercise();
-    void refuse(const QString& text);
     void setOpenButtonColour(const QColor& colour);
     // Plays a sound; false when the window went away while pending events ran.
     bool play(Sound sound);
@@ -71,6 +81,12 @@ private:
     QFrame* m_frame = nullptr;
     QTimer* m_timer = nullptr;
     Keypad* m_keypad = nullptr;  // owned by the frame
+    std::unique_ptr<QTextDocument> m_exercise;  // every line, as laid out in the box
+    struct LineSpan {
+        double top;
+        double bottom;
+    };
+    std::vector<LineSpan> m_lines;  // where each line stands in the whole exercise, in pixels
     // Where the boxes would stand if the window were tall enough for every revealed line.
     int m_wantedHeightTwips = 0;
     int m_wantedTopTwips = 0;

@@ -3,12 +3,25 @@
 #include "ui/editor_layout.h"
 
 #include "ui/keypad_layout.h"
+#include "ui/window_builder.h"
+#include "widgets/rich_text_box.h"
+
+#include <QAbstractButton>
+#include <QFrame>
+#include <QLabel>
 
 #include <vector>
 
 namespace quintavia::ui {
 
 namespace {
+
+constexpr const char* kBox = "RichTextBox1";
+constexpr const char* kNew = "cmdNuovo";
+constexpr const char* kOpen = "cmdModifica";
+constexpr const char* kSave = "cmdSalva";
+constexpr const char* kColour = "cmdColore";
+constexpr const char* kCheck = "lblVerifica";
 
 constexpr Rgb kWindowColour{255, 192, 192};
 constexpr Rgb kDocumentButtons{192, 192, 255};
@@ -32,19 +45,19 @@ std::vector<ControlSpec> makeControls()
 {
     std::vector<ControlSpec> controls;
 
-    ControlSpec box{"RichTextBox1", ControlKind::RichTextBox, "", 120, 1080, 6735, 5370};
+    ControlSpec box{kBox, ControlKind::RichTextBox, "", 120, 1080, 6735, 5370};
     box.background = Rgb{255, 255, 255};
     box.font = FontSpec{12};
     box.tabIndex = 0;
     box.accessibleName = "Esercizio";
     controls.push_back(box);
 
-    controls.push_back(documentButton("cmdNuovo", "Nuova", 120, 1));
-    controls.push_back(documentButton("cmdModifica", "Modifica", 1860, 2));
-    controls.push_back(documentButton("cmdSalva", "Salva", 3600, 3));
-    controls.push_back(documentButton("cmdColore", "Colore", 5340, 4));
+    controls.push_back(documentButton(kNew, "Nuova", 120, 1));
+    controls.push_back(documentButton(kOpen, "Modifica", 1860, 2));
+    controls.push_back(documentButton(kSave, "Salva", 3600, 3));
+    controls.push_back(documentButton(kColour, "Colore", 5340, 4));
 
-    ControlSpec frame{"Frame1", ControlKind::Frame, "", 7020, 480, 2355, 5655};
+    ControlSpec frame{kKeypadFrame, ControlKind::Frame, "", 7020, 480, 2355, 5655};
     frame.background = kWindowColour;
     frame.tabIndex = 5;
     controls.push_back(frame);
@@ -54,7 +67,7 @@ std::vector<ControlSpec> makeControls()
         controls.push_back(key);
 
     // The live check's status line, in the free strip under the document box; not in the tab order.
-    ControlSpec check{"lblVerifica", ControlKind::Label, "", 120, 6480, 6735, 330};
+    ControlSpec check{kCheck, ControlKind::Label, "", 120, 6480, 6735, 330};
     check.text = Rgb{139, 0, 0};
     check.font = FontSpec{9.75};
     check.accessibleName = "Verifica dei passaggi";
@@ -79,6 +92,28 @@ const WindowSpec& editorLayout()
                                    .font = FontSpec{12},
                                    .controls = controls};
     return layout;
+}
+
+EditorControls buildEditorWindow(QWidget* window)
+{
+    const Controls built = buildWindow(window, editorLayout(), [](const ControlSpec&, QWidget* parent) -> QWidget* {
+        return new RichTextBox(parent);
+    });
+    const auto get = [&built]<typename T>(const char* name, T*& control) {
+        control = built.get<T>(QString::fromUtf8(name));
+        Q_ASSERT_X(control, "buildEditorWindow", name);
+    };
+    EditorControls c;
+    get(kBox, c.box);
+    get(kKeypadFrame, c.frame);
+    get(kCheck, c.check);
+    get(kNew, c.newDocument);
+    get(kOpen, c.open);
+    get(kSave, c.save);
+    get(kColour, c.colour);
+    get(kConfirmKey, c.confirm);
+    get(kExitButton, c.exit);
+    return c;
 }
 
 }  // namespace quintavia::ui

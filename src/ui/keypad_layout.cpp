@@ -57,7 +57,7 @@ ControlSpec cell(const char* name, int firstRowTop, int row, int column, bool wi
     c.top = firstRowTop + row * kRowStep;
     c.width = wide ? kWide : kCell;
     c.height = kCell;
-    c.parent = "Frame1";
+    c.parent = kKeypadFrame;
     return c;
 }
 
@@ -85,7 +85,7 @@ std::vector<ControlSpec> keypadControls(KeypadWindow window, int firstRowTop, in
         controls.push_back(c);
     }
 
-    ControlSpec invio = cell("Cmd_invio", firstRowTop, kInvioRow, kInvioColumn, true);
+    ControlSpec invio = cell(kConfirmKey, firstRowTop, kInvioRow, kInvioColumn, true);
     invio.background = kInvio;
     invio.font = FontSpec{invioFontPoints};
     invio.accessibleName = "invio";
@@ -97,7 +97,7 @@ std::vector<ControlSpec> keypadControls(KeypadWindow window, int firstRowTop, in
 
 ControlSpec exitButton(int top)
 {
-    return {.name = "Cmd_esci",
+    return {.name = kExitButton,
             .kind = ControlKind::Button,
             .caption = "Esci",
             .left = 8760,

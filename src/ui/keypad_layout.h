@@ -9,6 +9,11 @@ namespace quintavia::ui {
 
 enum class KeypadWindow { Solver, Editor };
 
+// Object names of the controls both working windows have.
+inline constexpr const char* kKeypadFrame = "Frame1";
+inline constexpr const char* kConfirmKey = "Cmd_invio";
+inline constexpr const char* kExitButton = "Cmd_esci";
+
 // Where a working window puts its keypad inside `Frame1`: the key table's grid of 495-twip cells on
 // the columns 120, 660, 1200 and 1740, rows 540 apart, the first key row (backspace and the curly
 // brackets) at `firstRowTop`, and `Cmd_invio` ending the last row. Tab indexes are the window's own,

@@ -3,6 +3,11 @@
 #include "ui/solver_layout.h"
 
 #include "ui/keypad_layout.h"
+#include "widgets/bevel_button.h"
+#include "widgets/rich_text_box.h"
+
+#include <QFrame>
+#include <QLabel>
 
 #include <vector>
 
@@ -10,11 +15,17 @@ namespace quintavia::ui {
 
 namespace {
 
+constexpr const char* kMessage = "lblMessaggio";
+constexpr const char* kDocument = "RTB1";
+constexpr const char* kOpen = "cmdApri";
+constexpr const char* kAnswer = "RTB2";
+constexpr const char* kHelp = "cmdAiuto";
+
 std::vector<ControlSpec> makeControls()
 {
     std::vector<ControlSpec> controls;
 
-    controls.push_back({.name = "lblMessaggio",
+    controls.push_back({.name = kMessage,
                         .kind = ControlKind::Label,
                         .left = 120,
                         .top = 6120,
@@ -24,7 +35,7 @@ std::vector<ControlSpec> makeControls()
                         .font = FontSpec{15.75, true, true},
                         .tabIndex = 0,
                         .centred = true});
-    controls.push_back({.name = "RTB1",
+    controls.push_back({.name = kDocument,
                         .kind = ControlKind::RichTextBox,
                         .left = 120,
                         .top = 120,
@@ -34,7 +45,7 @@ std::vector<ControlSpec> makeControls()
                         .font = FontSpec{12},
                         .tabIndex = 1,
                         .accessibleName = "Espressione"});
-    controls.push_back({.name = "cmdApri",
+    controls.push_back({.name = kOpen,
                         .kind = ControlKind::Button,
                         .caption = "Scegli espressione",
                         .left = 7140,
@@ -44,7 +55,7 @@ std::vector<ControlSpec> makeControls()
                         .background = kOpenBright,
                         .font = FontSpec{12},
                         .tabIndex = 2});
-    controls.push_back({.name = "RTB2",
+    controls.push_back({.name = kAnswer,
                         .kind = ControlKind::RichTextBox,
                         .left = 120,
                         .top = 720,
@@ -54,7 +65,7 @@ std::vector<ControlSpec> makeControls()
                         .font = FontSpec{12},
                         .tabIndex = 3,
                         .accessibleName = "Il tuo passaggio"});
-    controls.push_back({.name = "Frame1",
+    controls.push_back({.name = kKeypadFrame,
                         .kind = ControlKind::Frame,
                         .left = 7020,
                         .top = 540,
@@ -62,7 +73,7 @@ std::vector<ControlSpec> makeControls()
                         .height = 6195,
                         .background = Rgb{255, 192, 192},
                         .tabIndex = 4});
-    controls.push_back({.name = "cmdAiuto",
+    controls.push_back({.name = kHelp,
                         .kind = ControlKind::Button,
                         .caption = "Aiuto",
                         .left = 120,
@@ -72,7 +83,7 @@ std::vector<ControlSpec> makeControls()
                         .background = Rgb{192, 192, 255},
                         .font = FontSpec{12},
                         .tabIndex = 41,
-                        .parent = "Frame1"});
+                        .parent = kKeypadFrame});
 
     for (const ControlSpec& key : keypadControls(KeypadWindow::Solver, 720, 11, 6))
         controls.push_back(key);
@@ -104,6 +115,25 @@ const WindowSpec& solverLayout()
                                    .font = FontSpec{12},
                                    .controls = controls};
     return layout;
+}
+
+SolverControls buildSolverWindow(QWidget* window, const RichTextBoxFactory& makeBox)
+{
+    const Controls built = buildWindow(window, solverLayout(), makeBox);
+    const auto get = [&built]<typename T>(const char* name, T*& control) {
+        control = built.get<T>(QString::fromUtf8(name));
+        Q_ASSERT_X(control, "buildSolverWindow", name);
+    };
+    SolverControls c;
+    get(kDocument, c.document);
+    get(kAnswer, c.answer);
+    get(kMessage, c.message);
+    get(kOpen, c.open);
+    get(kKeypadFrame, c.frame);
+    get(kHelp, c.help);
+    get(kConfirmKey, c.confirm);
+    get(kExitButton, c.exit);
+    return c;
 }
 
 }  // namespace quintavia::ui

@@ -2,12 +2,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "ui/layout.h"
+#include "ui/window_builder.h"
+
+class QAbstractButton;
+class QFrame;
+class QLabel;
+
+namespace quintavia {
+class BevelButton;
+class RichTextBox;
+}  // namespace quintavia
 
 namespace quintavia::ui {
 
 // The solver window: document and answer boxes, message line, open and exit buttons, and the
 // keypad frame with the help and confirm keys.
 const WindowSpec& solverLayout();
+
+// The solver's controls as the window reaches them; their object names stay in the layout.
+struct SolverControls {
+    RichTextBox* document = nullptr;
+    RichTextBox* answer = nullptr;
+    QLabel* message = nullptr;
+    BevelButton* open = nullptr;
+    QFrame* frame = nullptr;  // the keypad's
+    QAbstractButton* help = nullptr;
+    QAbstractButton* confirm = nullptr;
+    QAbstractButton* exit = nullptr;
+};
+// Builds `window` from solverLayout(); `makeBox` makes its two rich-text boxes.
+using RichTextBoxFactory = std::function<RichTextBox*(const ControlSpec& control, QWidget* parent)>;
+SolverControls buildSolverWindow(QWidget* window, const RichTextBoxFactory& makeBox);
 
 // Colours of the open button while it blinks.
 inline constexpr Rgb kOpenBright{0, 255, 0};

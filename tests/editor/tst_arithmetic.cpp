@@ -52,6 +52,10 @@ void TestEditorArithmetic::liveCheckReportsTheFirstProblem_data()
     QTest::newRow("a missing bracket")
         << QStringList{"3 x 4", "= (3 x 4", "= 12"} << "Riga 2: manca una parentesi chiusa" << 1;
     QTest::newRow("a title is skipped") << QStringList{"Calcola:", "2 + 2", "= 4"} << "" << -1;
+    const QString big = QString(40, u'9');
+    QTest::newRow("a long message, elided")
+        << QStringList{big + " + 1", "= " + big + "1"}
+        << "Riga 2: vale " + big + "1, ma la riga 1 vale 1" + QString(40, u'0') << 1;
 }
 
 void TestEditorArithmetic::liveCheckReportsTheFirstProblem()
@@ -63,7 +67,16 @@ void TestEditorArithmetic::liveCheckReportsTheFirstProblem()
     r.nuova();
     writeChain(r, lines);
     r.w->liveCheck().checkNow();
-    QCOMPARE(status(r)->text(), message);
+    // The line shows what fits, ending in "…"; the tooltip and a screen reader have it whole.
+    const QString shown = status(r)->text();
+    const bool fits = status(r)->fontMetrics().horizontalAdvance(message) <= status(r)->contentsRect().width();
+    QCOMPARE(shown == message, fits);
+    if (!fits) {
+        QVERIFY2(shown.endsWith(QChar(0x2026)) && message.startsWith(shown.chopped(1)), qPrintable(shown));
+        QVERIFY(status(r)->fontMetrics().horizontalAdvance(shown) <= status(r)->contentsRect().width());
+    }
+    QCOMPARE(status(r)->toolTip(), message);
+    QCOMPARE(status(r)->accessibleDescription(), message);
     const auto marks = r.box()->extraSelections();
     QCOMPARE(marks.size(), underlinedLine < 0 ? 0 : 1);
     if (underlinedLine >= 0) {

@@ -8,7 +8,21 @@
 #include "exercise/step_match.h"
 #include "test_main.h"
 
+#include <QTextDocument>
+
 using namespace quintavia;
+
+namespace {
+
+// The lines of a document holding `text` (CR LF between lines), as the solver takes them.
+std::vector<arithmetic::Line> documentLines(const QString& text)
+{
+    QTextDocument document;
+    document.setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    return exercise::linesOfDocument(document);
+}
+
+}  // namespace
 
 class TestRules : public QObject {
     Q_OBJECT
@@ -16,6 +30,7 @@ class TestRules : public QObject {
 private Q_SLOTS:
     void stepCheck_data();
     void stepCheck();
+    void linesCountedIn16Bits();
     void equivalentSigns_data();
     void equivalentSigns();
     void raisedDigitsCount_data();
@@ -47,6 +62,8 @@ void TestRules::stepCheck_data()
     QTest::newRow("an empty last line is a step") << QStringLiteral("1\r\n") << "" << true;
     QTest::newRow("blanks do not count") << two << "=5" << true;
     QTest::newRow("a blank is no empty line either") << QStringLiteral("1\r\n") << " " << true;
+    QTest::newRow("an empty line in the middle") << QStringLiteral("1\r\n\r\n3") << "" << true;
+    QTest::newRow("the line after an empty one") << QStringLiteral("1\r\n\r\n3") << "3" << false;
 }
 
 void TestRules::equivalentSigns_data()
@@ -111,8 +128,27 @@ void TestRules::stepCheck()
     QFETCH(QString, answer);
     QFETCH(bool, right);
     SolverSession session;
-    session.start(text);
+    session.start(documentLines(text));
     QCOMPARE(session.isRight(answer), right);
+}
+
+void TestRules::linesCountedIn16Bits()
+{
+    // The counter must point one past the last line: 32766 lines are the most it can solve.
+    SolverSession session;
+    QVERIFY(!session.start(std::vector<arithmetic::Line>(kMaximumLines + 1)));
+    QVERIFY(!session.running());
+    QVERIFY(!session.start({}));
+    QVERIFY(session.start(std::vector<arithmetic::Line>(kMaximumLines)));
+    QCOMPARE(session.counter(), qint16(1));
+    while (session.advance()) {
+    }
+    QCOMPARE(session.counter(), qint16(32767));
+    QVERIFY(session.finished());
+    QVERIFY(!session.isRight(QString()));
+    // Refused, the exercise before stays.
+    QVERIFY(!session.start(std::vector<arithmetic::Line>(kMaximumLines + 1)));
+    QCOMPARE(session.counter(), qint16(32767));
 }
 
 void TestRules::finalReport_data()
@@ -135,7 +171,7 @@ void TestRules::finalReport()
     QFETCH(bool, fewHelps);
     SolverSession session;
     for (int i = 0; i < errors; ++i)
-        session.countError();
+        session.countWrongAnswer(exercise::lineOfText(QString::number(i)));
     for (int i = 0; i < helps; ++i)
         session.countHelp();
     QCOMPARE(session.finalMessage(), message);
@@ -212,8 +248,9 @@ void TestRules::confirmLimit_data()
 {
     QTest::addColumn<int>("lines");
     QTest::addColumn<bool>("lineBreak");
-    QTest::newRow("too many to count") << 0 << false;
+    QTest::newRow("no line") << 0 << false;
     QTest::newRow("one line") << 1 << true;
+    QTest::newRow("more than 16 bits hold, not wrapped to 1") << 65537 << false;
     QTest::newRow("one under the limit") << kLineLimit - 1 << true;
     QTest::newRow("at the limit") << kLineLimit << false;
 }
@@ -222,7 +259,7 @@ void TestRules::confirmLimit()
 {
     QFETCH(int, lines);
     QFETCH(bool, lineBreak);
-    QCOMPARE(decideConfirm(qint16(lines)) == ConfirmDecision::LineBreak, lineBreak);
+    QCOMPARE(decideConfirm(std::size_t(lines)) == ConfirmDecision::LineBreak, lineBreak);
 }
 
 void TestRules::fileNameCompletion_data()

@@ -7,10 +7,12 @@
 #include "widgets/bevel_button.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QClipboard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextDocumentFragment>
 #include <QWheelEvent>
 
 using namespace quintavia;
@@ -42,20 +44,26 @@ QRectF lineRect(const RichTextBox* box, int line)
     return block.isValid() ? box->document()->documentLayout()->blockBoundingRect(block) : QRectF();
 }
 
-// The document box shows the first `lines` lines, the last of them wholly, and nothing of the next;
-// it is scrolled only when they do not all fit. The boxes stay clear of each other and of the
-// message line.
+// The document box shows line `lines` whole, above it every line before while they fit, else
+// the expression above as many of the last lines as fit; every line it holds is wholly inside it,
+// unscrolled. The boxes stay clear of each other and of the message line. Exercises of numbered lines.
 void checkShowsExactly(const Solver& s, int lines)
 {
     const QString where = QStringLiteral("%1 lines").arg(lines);
-    const int top = s.rtb1->viewTop();
-    const int bottom = top + s.rtb1->viewport()->height();
-    const QRectF last = lineRect(s.rtb1, lines);
-    const QRectF next = lineRect(s.rtb1, lines + 1);
-    QVERIFY2(last.bottom() <= bottom + 1, qPrintable(where));
-    QVERIFY2(top == 0 || last.bottom() >= bottom - 1, qPrintable(where));
-    QVERIFY2(next.isNull() || next.top() >= bottom - 1, qPrintable(where));
-    QVERIFY2(lineRect(s.rtb1, 1).top() >= top || top > 0, qPrintable(where));
+    const QTextDocument* document = s.rtb1->document();
+    const int held = document->blockCount();
+    QCOMPARE(s.rtb1->viewTop(), 0);
+    QVERIFY2(document->firstBlock().text() == QStringLiteral("1") || held == 1, qPrintable(where));
+    QVERIFY2(document->lastBlock().text() == QString::number(lines), qPrintable(where));
+    for (QTextBlock b = document->firstBlock().next(); b.isValid() && b.next().isValid(); b = b.next())
+        QVERIFY2(b.next().text().toInt() == b.text().toInt() + 1, qPrintable(where));
+    if (held < lines)  // pinned: one more line would not have fitted
+        QVERIFY2(lineRect(s.rtb1, held).bottom() + lineRect(s.rtb1, held).height() > s.rtb1->viewport()->height() - 1,
+                 qPrintable(where));
+    for (int k = 1; k <= held; ++k) {
+        const QRectF line = lineRect(s.rtb1, k);
+        QVERIFY2(line.top() >= 0 && line.bottom() <= s.rtb1->viewport()->height() + 1, qPrintable(where));
+    }
     QVERIFY2(s.rtb1->geometry().bottom() < s.rtb2->geometry().top(), qPrintable(where));
     QVERIFY2(s.rtb2->geometry().bottom() < s.message->geometry().top(), qPrintable(where));
     QVERIFY2(s.w->childAt(s.message->geometry().center()) == s.message, qPrintable(where));
@@ -80,6 +88,8 @@ private Q_SLOTS:
     void openingShowsTheExpression();
     void solvedWithTheKeyboard();
     void enterLeavesNoLineBreak();
+    void sameWrongAnswerCountsOnce_data();
+    void sameWrongAnswerCountsOnce();
     void endMessageAndSound_data();
     void endMessageAndSound();
     void emptyLastLine();
@@ -88,6 +98,8 @@ private Q_SLOTS:
     void revealGeometry_data();
     void revealGeometry();
     void revealShowsOneMoreLine();
+    void onlyRevealedLinesGiveOut_data();
+    void onlyRevealedLinesGiveOut();
     void documentBoxKeepsItsView_data();
     void documentBoxKeepsItsView();
     void tallLinesRevealedByTheirHeight_data();
@@ -97,10 +109,12 @@ private Q_SLOTS:
     void reopening_data();
     void reopening();
     void cancelBeforeAnyFile();
+    void longDocumentSolvedToItsEnd_data();
     void longDocumentSolvedToItsEnd();
     void unusableDocuments_data();
     void unusableDocuments();
     void exitReturnsToStart();
+    void currentFolderLeftAlone();
     void screenshots();
 };
 
@@ -143,13 +157,17 @@ void TestSolverWindow::centredOnTheStartWindow()
 void TestSolverWindow::openingShowsTheExpression()
 {
     Solver s;
+    const QString users = QStringLiteral("testo di un altro programma");
+    QGuiApplication::clipboard()->setText(users);
     s.openData("three_steps.rtf");
     QCOMPARE(s.h.sound.played, QList<int>{107});
     QCOMPARE(s.h.dialogs.shown.size(), 1);
     QCOMPARE(s.h.dialogs.shown[0].kind, QStringLiteral("open"));
     QCOMPARE(s.h.dialogs.shown[0].title, QStringLiteral("file .rtf (Rich Text Format)|*.rtf"));
-    QCOMPARE(s.rtb1->text(), QString::fromUtf8("(3+2)·4\r\n5·4\r\n20"));
-    QCOMPARE(QGuiApplication::clipboard()->text(), s.rtb1->text());
+    // The box holds only what the pupil sees.
+    QCOMPARE(s.rtb1->text(), QString::fromUtf8("(3+2)·4"));
+    // The clipboard is the user's: it keeps what was copied, and no hidden line goes there.
+    QCOMPARE(QGuiApplication::clipboard()->text(), users);
     QVERIFY(s.frame->isEnabled());
     QVERIFY(s.rtb2->isEnabled());
     QVERIFY(!s.timer->isActive());
@@ -195,6 +213,39 @@ void TestSolverWindow::enterLeavesNoLineBreak()
     QCOMPARE(s.message->text(), QStringLiteral("Hai finito con 1 errore e 0 aiuti "));
 }
 
+void TestSolverWindow::sameWrongAnswerCountsOnce_data()
+{
+    QTest::addColumn<QStringList>("moves");  // "=text": typed and Enter; "enter", "invio": again unchanged
+    QTest::addColumn<int>("errors");
+    QTest::newRow("Enter, Enter") << QStringList{"=5", "enter"} << 1;
+    QTest::newRow("Enter, invio") << QStringList{"=5", "invio"} << 1;
+    QTest::newRow("Enter, invio, invio") << QStringList{"=5", "invio", "invio"} << 1;
+    QTest::newRow("changed in between") << QStringList{"=5", "=6", "=5"} << 3;
+    QTest::newRow("the same slip at the next step") << QStringList{"=5", QString::fromUtf8("=5·4"), "=5"} << 2;
+}
+
+void TestSolverWindow::sameWrongAnswerCountsOnce()
+{
+    QFETCH(QStringList, moves);
+    QFETCH(int, errors);
+    Solver s;
+    s.openData("three_steps.rtf");
+    for (const QString& move : moves) {
+        s.h.sound.played.clear();
+        s.message->clear();
+        if (move.startsWith(u'='))
+            s.answer(move.mid(1));
+        else if (move == QLatin1String("enter"))
+            s.append(QString());
+        else
+            s.confirm();
+        // Every confirmation answers with its sound and message, counted or not.
+        QCOMPARE(s.h.sound.played.size(), 1);
+        QVERIFY(!s.message->text().isEmpty());
+    }
+    QCOMPARE(s.w->session().errors(), errors);
+}
+
 void TestSolverWindow::endMessageAndSound_data()
 {
     QTest::addColumn<int>("errors");
@@ -221,7 +272,7 @@ void TestSolverWindow::endMessageAndSound()
     s.h.sound.played.clear();
     QList<int> sounds;
     for (int i = 0; i < errors; ++i) {
-        s.answer(QStringLiteral("1"));
+        s.answer(QString::number(7 + i));  // a different slip each time
         sounds << 103;
     }
     for (int i = 0; i < helps; ++i) {
@@ -266,7 +317,7 @@ void TestSolverWindow::exponentMustBeRaised()
     QFETCH(bool, raised);
     Solver s;
     s.openData("exponent.rtf");
-    QCOMPARE(s.rtb1->text(), QStringLiteral("(1+1)2\r\n22\r\n4"));
+    QCOMPARE(s.rtb1->text(), QStringLiteral("(1+1)2"));
     s.key("Cmd_2");
     s.key(raised ? "Cmd_quadrato" : "Cmd_2");
     QCoreApplication::processEvents();
@@ -324,17 +375,55 @@ void TestSolverWindow::revealShowsOneMoreLine()
     s.openData("four_lines.rtf");
     const QStringList steps{QStringLiteral("2+1+1"), QStringLiteral("3+1")};
     for (int shown = 1; shown <= 3; ++shown) {
-        // The lines shown fit in the box, and the next one lies wholly below it.
-        QTextBlock last = s.rtb1->document()->findBlockByNumber(shown - 1);
-        QTextBlock next = last.next();
-        const auto* layout = s.rtb1->document()->documentLayout();
-        const int viewport = s.rtb1->viewport()->height();
-        QVERIFY2(layout->blockBoundingRect(last).bottom() <= viewport + 1,
-                 qPrintable(QStringLiteral("%1 lines").arg(shown)));
-        QVERIFY2(layout->blockBoundingRect(next).top() >= viewport - 1,
-                 qPrintable(QStringLiteral("%1 lines").arg(shown)));
+        // The box holds the lines shown, and they fit in it.
+        const QString where = QStringLiteral("%1 lines").arg(shown);
+        QCOMPARE(s.rtb1->document()->blockCount(), shown);
+        QVERIFY2(lineRect(s.rtb1, shown).bottom() <= s.rtb1->viewport()->height() + 1, qPrintable(where));
         if (shown <= steps.size())
             s.answer(steps[shown - 1]);
+    }
+}
+
+void TestSolverWindow::onlyRevealedLinesGiveOut_data()
+{
+    QTest::addColumn<QString>("way");
+    for (const char* way : {"select all, copy", "drag", "screen reader", "paste into the answer"})
+        QTest::newRow(way) << QString::fromLatin1(way);
+}
+
+void TestSolverWindow::onlyRevealedLinesGiveOut()
+{
+    QFETCH(QString, way);
+    Solver s;
+    s.openData("four_lines.rtf");
+    s.answer(QStringLiteral("2+1+1"));
+    const QString shown = s.rtb1->text();
+    QCOMPARE(shown.count(QStringLiteral("\r\n")), 1);
+    QApplication::clipboard()->clear();
+    s.rtb1->setFocus();
+    QTest::keyClick(s.rtb1, Qt::Key_A, Qt::ControlModifier);
+    QString given;
+    if (way == QLatin1String("select all, copy")) {
+        QTest::keyClick(s.rtb1, Qt::Key_C, Qt::ControlModifier);
+        given = QApplication::clipboard()->text();
+    } else if (way == QLatin1String("drag")) {
+        // What a drag carries is what the box gives for its selection.
+        given = s.rtb1->textCursor().selection().toPlainText();
+    } else if (way == QLatin1String("screen reader")) {
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(s.rtb1);
+        QVERIFY(box && box->textInterface());
+        given = box->textInterface()->text(0, box->textInterface()->characterCount());
+    } else {
+        QTest::keyClick(s.rtb1, Qt::Key_C, Qt::ControlModifier);
+        s.rtb2->setFocus();
+        QTest::keyClick(s.rtb2, Qt::Key_V, Qt::ControlModifier);
+        given = s.rtb2->text();
+    }
+    given.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QVERIFY2(!given.isEmpty(), "nothing given out");
+    for (const QString& hidden : {QStringLiteral("3+1"), QStringLiteral("4")}) {
+        const QStringList givenLines = given.split(QLatin1Char('\n'));
+        QVERIFY2(!givenLines.contains(hidden) && !given.endsWith(hidden), qPrintable(given));
     }
 }
 
@@ -473,8 +562,8 @@ void TestSolverWindow::blinking()
 void TestSolverWindow::reopening_data()
 {
     QTest::addColumn<bool>("cancel");
-    QTest::newRow("same file, dialog cancelled") << true;
-    QTest::newRow("same file chosen again") << false;
+    QTest::newRow("dialog cancelled: the exercise goes on") << true;
+    QTest::newRow("same file chosen again: it starts again") << false;
 }
 
 void TestSolverWindow::reopening()
@@ -487,6 +576,8 @@ void TestSolverWindow::reopening()
     s.help();
     QCOMPARE(s.w->session().counter(), qint16(3));
     QTest::keyClicks(s.rtb2, QStringLiteral("3"));
+    const int height = s.rtb1->heightTwips();
+    const int top = s.rtb2->topTwips();
     s.h.sound.played.clear();
     if (cancel)
         s.open(std::nullopt);
@@ -494,14 +585,22 @@ void TestSolverWindow::reopening()
         s.openData("four_lines.rtf");
     QCOMPARE(s.h.sound.played, QList<int>{107});
     QCOMPARE(s.h.dialogs.shown.last().text, test::dataFile("four_lines.rtf"));
-    QCOMPARE(s.w->session().counter(), qint16(1));
-    QCOMPARE(s.w->session().errors(), 0);
-    QCOMPARE(s.w->session().helps(), 0);
-    QCOMPARE(s.message->text(), QString());
-    QCOMPARE(s.rtb2->text(), QString());
-    QCOMPARE(s.rtb1->heightTwips(), 461);
-    QCOMPARE(s.rtb2->topTwips(), 720);
+    QCOMPARE(s.w->session().counter(), qint16(cancel ? 3 : 1));
+    QCOMPARE(s.w->session().errors(), cancel ? 1 : 0);
+    QCOMPARE(s.w->session().helps(), cancel ? 1 : 0);
+    QCOMPARE(s.rtb2->text(), cancel ? QStringLiteral("3") : QString());
+    QCOMPARE(s.rtb1->heightTwips(), cancel ? height : 461);
+    QCOMPARE(s.rtb2->topTwips(), cancel ? top : 720);
+    QCOMPARE(s.rtb1->document()->blockCount(), cancel ? 3 : 1);
     QVERIFY(!s.inputLocked());
+    if (cancel) {
+        // The pupil goes on where they were: the last step ends the exercise, counted as before.
+        s.answer(QStringLiteral("4"));
+        QCOMPARE(s.message->text(), QStringLiteral("Hai finito con 1 errore e 1 aiuto "));
+        QCOMPARE(s.h.sound.played, (QList<int>{107, 104, 101}));
+    } else {
+        QCOMPARE(s.message->text(), QString());
+    }
     // A new exercise replaces the old one's steps.
     s.openData("other.rtf");
     s.answer(QStringLiteral("2+1+1"));
@@ -523,21 +622,30 @@ void TestSolverWindow::cancelBeforeAnyFile()
     QCOMPARE(s.rtb1->text(), QString());
 }
 
+void TestSolverWindow::longDocumentSolvedToItsEnd_data()
+{
+    QTest::addColumn<int>("lines");
+    for (int lines : {15, 16, 17, 18, 19, 20, 25})
+        QTest::addRow("%d lines", lines) << lines;
+}
+
 void TestSolverWindow::longDocumentSolvedToItsEnd()
 {
+    QFETCH(int, lines);
     QTemporaryDir dir;
     Solver s;
-    s.open(writeNumberedExercise(dir, 25));
-    for (int line = 2; line <= 25; ++line) {
+    s.open(writeNumberedExercise(dir, lines));
+    for (int line = 2; line <= lines; ++line) {
         QVERIFY2(!s.inputLocked(), qPrintable(QString::number(line)));
         s.answer(QString::number(line));
-        if (line < 25)
+        if (line < lines)
             QCOMPARE(s.message->text(), kRight);
         checkShowsExactly(s, line);
-        QCOMPARE(s.rtb1->viewTop() == 0, line <= 15);
+        // Up to 15 lines all show; past them the expression stays above the last ones.
+        QCOMPARE(s.rtb1->document()->blockCount() == line, line <= 15);
     }
     QCOMPARE(s.message->text(), QStringLiteral("Hai finito con 0 errori e 0 aiuti "));
-    QCOMPARE(s.w->session().counter(), qint16(25));
+    QCOMPARE(s.w->session().counter(), qint16(lines));
     QVERIFY(s.inputLocked());
 }
 
@@ -546,10 +654,11 @@ void TestSolverWindow::unusableDocuments_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("warns");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("not rtf") << test::dataFile("not_rtf.rtf") << true << QString();
-    QTest::newRow("missing") << test::dataFile("manca.rtf") << true << QString();
-    QTest::newRow("empty") << test::dataFile("empty.rtf") << false << QString();
-    QTest::newRow("too many lines") << QStringLiteral("*32767") << true << QStringLiteral("troppe righe");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("not rtf") << test::dataFile("not_rtf.rtf") << true << QString() << true;
+    QTest::newRow("missing") << test::dataFile("manca.rtf") << true << QString() << true;
+    QTest::newRow("empty: opens, nothing to solve") << test::dataFile("empty.rtf") << false << QString() << false;
+    QTest::newRow("too many lines") << QStringLiteral("*32767") << true << QStringLiteral("troppe righe") << true;
 }
 
 void TestSolverWindow::unusableDocuments()
@@ -557,13 +666,16 @@ void TestSolverWindow::unusableDocuments()
     QFETCH(QString, path);
     QFETCH(bool, warns);
     QFETCH(QString, reason);
+    QFETCH(bool, kept);
     QTemporaryDir dir;
     if (path.startsWith(QLatin1Char('*')))
         path = writeNumberedExercise(dir, path.mid(1).toInt());
     Solver s;
-    // An exercise in progress is given up for the new document.
+    // An exercise in progress is given up only for a document that opens.
     s.openData("three_steps.rtf");
+    s.answer(QStringLiteral("5"));
     s.answer(QString::fromUtf8("5·4"));
+    const int height = s.rtb1->heightTwips();
     s.h.dialogs.answerOpen(path);
     if (warns)
         s.h.dialogs.answerWarning();
@@ -577,6 +689,17 @@ void TestSolverWindow::unusableDocuments()
         QVERIFY2(warning.text.contains(QFileInfo(path).fileName()), qPrintable(warning.text));
         QVERIFY2(warning.text.contains(reason), qPrintable(warning.text));
         QVERIFY(warning.text.count(QLatin1Char('\n')) <= 1);
+    }
+    if (kept) {
+        QCOMPARE(s.rtb1->text(), QString::fromUtf8("(3+2)·4\r\n5·4"));
+        QVERIFY(!s.inputLocked());
+        QVERIFY(!s.timer->isActive());
+        QCOMPARE(s.w->session().errors(), 1);
+        QCOMPARE(s.message->text(), kRight);
+        QCOMPARE(s.rtb1->heightTwips(), height);
+        s.answer(QStringLiteral("20"));
+        QCOMPARE(s.message->text(), QStringLiteral("Hai finito con 1 errore e 0 aiuti "));
+        return;
     }
     QCOMPARE(s.rtb1->text(), QString());
     QVERIFY(s.inputLocked());
@@ -603,6 +726,20 @@ void TestSolverWindow::exitReturnsToStart()
     // A new visit starts afresh.
     auto* again = qobject_cast<SolverWindow*>(s.h.registry.load(WindowKind::Solver));
     QVERIFY(again && !again->session().running());
+}
+
+void TestSolverWindow::currentFolderLeftAlone()
+{
+    QTemporaryDir dir;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    {
+        Solver s;
+        s.openData("three_steps.rtf");
+        s.answer(QString::fromUtf8("5·4"));
+        QCOMPARE(QDir::currentPath(), QDir(dir.path()).canonicalPath());
+    }
+    QDir::setCurrent(before);
 }
 
 // Not a check: with QUINTAVIA_SCREENSHOTS=<folder> (under a real display) saves the window with no
