@@ -47,6 +47,9 @@ void TestRules::stepCheck_data()
     QTest::newRow("an empty last line is a step") << QStringLiteral("1\r\n") << "" << true;
     QTest::newRow("blanks do not count") << two << "=5" << true;
     QTest::newRow("a blank is no empty line either") << QStringLiteral("1\r\n") << " " << true;
+    QTest::newRow("the teacher's = need not be typed") << two << "5" << true;
+    QTest::newRow("an = the teacher did not write") << QStringLiteral("3 + 2\r\n5") << "= 5" << true;
+    QTest::newRow("only a leading = is left out") << two << "5 =" << false;
 }
 
 void TestRules::equivalentSigns_data()
