@@ -10,6 +10,37 @@ using namespace detail;
 
 namespace {
 
+// As the step generator leaves a fraction: two whole numbers, in lowest terms, the first signed
+// or not. At the head of a longer chain of fraction bars ("7/3/2") such a pair is one number too.
+void markFraction(Term& chain)
+{
+    const auto whole = [](const Term& t) {
+        return t.kind == Term::Kind::Number && t.digits.find(',') == std::string::npos;
+    };
+    const Term& top = chain.parts[0];
+    const Term& bottom = chain.parts[1];
+    if (!(whole(top) || (top.kind == Term::Kind::Sign && whole(top.parts.front()))) || !whole(bottom))
+        return;
+    const mpq_class quotient = rationalOf(top.value) / rationalOf(bottom.value);
+    if (quotient.get_den() == 1 || quotient.get_den() != rationalOf(bottom.value).get_num())
+        return;
+    if (chain.parts.size() == 2) {
+        chain.number = true;
+        return;
+    }
+    Term pair;
+    pair.kind = Term::Kind::Chain;
+    pair.level = Term::Fraction;
+    pair.column = top.column;
+    pair.number = true;
+    pair.value.rep().q = quotient;
+    pair.signs.push_back(chain.signs.front());
+    pair.parts.assign(std::make_move_iterator(chain.parts.begin()), std::make_move_iterator(chain.parts.begin() + 2));
+    chain.parts.erase(chain.parts.begin());
+    chain.parts.front() = std::move(pair);
+    chain.signs.erase(chain.signs.begin());
+}
+
 Term termOf(const Tree& tree, int at)
 {
     const Node& node = tree[at];
@@ -56,12 +87,8 @@ Term termOf(const Tree& tree, int at)
             apply(operand.op, value, rationalOf(term.parts.back().value).get_mpq_t(), operand.opColumn);
         }
     }
-    // As the step generator leaves a fraction: two whole numbers, in lowest terms.
-    const auto whole = [](const Term& t) {
-        return t.kind == Term::Kind::Number && t.digits.find(',') == std::string::npos;
-    };
-    term.number = node.level == Node::Fraction && node.count == 2 && whole(term.parts[0]) && whole(term.parts[1])
-                  && value.get_den() != 1 && value.get_den() == rationalOf(term.parts[1].value).get_num();
+    if (node.level == Node::Fraction)
+        markFraction(term);
     return term;
 }
 

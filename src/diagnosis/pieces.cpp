@@ -92,6 +92,14 @@ char32_t keypadSign(char32_t sign)
     return sign == U'·' ? U'x' : sign;
 }
 
+// Two pieces whose insides are compared rather than replaced whole.
+bool sameWork(const Piece& x, const Piece& y)
+{
+    return x.kind == y.kind && x.kind != Piece::Kind::Atom
+           && (x.kind != Piece::Kind::Group || x.term->symbol == y.term->symbol)
+           && (x.kind != Piece::Kind::Power || x.term->digits == y.term->digits);
+}
+
 class Aligner {
 public:
     Aligner(const Rows& before, const Rows& after, std::vector<Change>& out)
@@ -117,6 +125,9 @@ public:
             ++tail;
         if (head + tail == n && n == m)
             return;  // the same row
+        // One shared piece each side stays in: "-6,11/1/57" to "-6,11/57" is the first pair worked out.
+        head = std::max(0, head - 1);
+        tail = std::max(0, tail - 1);
         align(p, a, head, n - tail, head, m - tail);
     }
 
@@ -153,11 +164,21 @@ private:
                         for (int v = 1; k + v <= m; ++v) {
                             if (u > 1 && v > 1)
                                 break;
-                            const bool kept = u == 1 && v == 1
-                                              && samePiece(m_before, x.pieces[std::size_t(i0 + i)], m_after,
-                                                           y.pieces[std::size_t(k0 + k)]);
-                            // A change costs one; a longer run a little more, so that runs stay short.
-                            const double cost = from.cost + (kept ? 0 : 1 + 0.001 * (u + v));
+                            // A change costs the pieces it takes in, so that runs stay short; two
+                            // brackets of one kind with changes inside cost less than others.
+                            double step = u + v;
+                            // Of two ways, the one in which the answer's value is right.
+                            if (u > 1 || v > 1) {
+                                const std::optional<Value> was = valueOf(m_before, p, i0 + i, i0 + i + u - 1);
+                                const std::optional<Value> is = valueOf(m_after, a, k0 + k, k0 + k + v - 1);
+                                if (was && is && *was == *is)
+                                    step -= 0.5;
+                            } else {
+                                const Piece& one = x.pieces[std::size_t(i0 + i)];
+                                const Piece& other = y.pieces[std::size_t(k0 + k)];
+                                step = samePiece(m_before, one, m_after, other) ? 0 : sameWork(one, other) ? 1 : 1.5;
+                            }
+                            const double cost = from.cost + step;
                             Cell& to = at(i + u, k + v);
                             if (cost < to.cost)
                                 to = {cost, u, v};
@@ -212,10 +233,7 @@ private:
         const Piece& y = m_after.rows[std::size_t(a)].pieces[std::size_t(k)];
         if (samePiece(m_before, x, m_after, y))
             return;
-        const bool sameWork = x.kind == y.kind && x.kind != Piece::Kind::Atom
-                              && (x.kind != Piece::Kind::Group || x.term->symbol == y.term->symbol)
-                              && (x.kind != Piece::Kind::Power || x.term->digits == y.term->digits);
-        if (sameWork)
+        if (sameWork(x, y))
             rows(x.content, y.content);
         else
             m_out.push_back({p, i, i, a, k, k, false});

@@ -7,3 +7,5 @@ target_include_directories(diagnosis_replay PRIVATE ${PROJECT_SOURCE_DIR}/tests/
 target_link_libraries(diagnosis_replay PRIVATE quintavia_diagnosis Qt6::Core)
 add_test(NAME diagnosis.diagnosis_corpus COMMAND diagnosis_replay ${PROJECT_SOURCE_DIR}/tests/data/diagnosis-corpus)
 set_tests_properties(diagnosis.diagnosis_corpus PROPERTIES TIMEOUT 300)
+# The random expressions of the step generator's tests.
+target_include_directories(tst_diagnosis_diagnosis PRIVATE ${PROJECT_SOURCE_DIR}/tests/arithmetic)

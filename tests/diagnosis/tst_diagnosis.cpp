@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The diagnosis of a wrong step: pupils' slips at every school level, each with its category and
 // the numbers its message must name. Lines in plain notation ("^" before raised digits).
-#include "arithmetic/line.h"
+#include "arithmetic/arithmetic.h"
 #include "diagnosis/diagnosis.h"
+#include "random_expression.h"
 
 #include <QTest>
+
+#include <random>
 
 using namespace quintavia;
 
@@ -14,6 +17,7 @@ class TestDiagnosis : public QObject {
 private Q_SLOTS:
     void slips_data();
     void slips();
+    void theOtherModesStepIsNoSlip();
 };
 
 void TestDiagnosis::slips_data()
@@ -167,6 +171,39 @@ void TestDiagnosis::slips()
              category + ": " + (names.isEmpty() ? QString() : message));
     for (const QString& name : names)
         QVERIFY2(message.contains(name), qPrintable(message));
+}
+
+// A step written one operation a line where the teacher wrote the school step is right but short
+// of it, and the other way round right but too much: never a slip. ("Altro" where the two steps
+// end on one value written two ways: 297/8 and 37,125.)
+void TestDiagnosis::theOtherModesStepIsNoSlip()
+{
+    using namespace arithmetic;
+    std::mt19937 random(23);
+    auto draw = [&random](int bound) { return int(random() % unsigned(bound)); };
+    for (int n = 0; n < 2000; ++n) {
+        const std::string expression = testing::randomExpression(draw);
+        const Line first = plainLine(expression);
+        const Steps school = generateSteps(first, StepMode::School, 100);
+        if (!school.ok())
+            continue;
+        Line previous = first;
+        for (const Line& expected : school.lines) {
+            const Steps one = generateSteps(previous, StepMode::OneOperation, 100);
+            QVERIFY(one.ok() && !one.lines.empty());
+            const Line& short_ = one.lines.front();
+            const std::string shown = plainText(previous) + " | " + plainText(expected) + " | " + plainText(short_);
+            const diagnosis::Category less = diagnosis::diagnose(previous, expected, short_).category;
+            QVERIFY2(less == diagnosis::Category::Right || less == diagnosis::Category::Partial
+                         || less == diagnosis::Category::Other,
+                     shown.c_str());
+            const diagnosis::Category more = diagnosis::diagnose(previous, short_, expected).category;
+            QVERIFY2(more == diagnosis::Category::Right || more == diagnosis::Category::Together
+                         || more == diagnosis::Category::Other,
+                     shown.c_str());
+            previous = expected;
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestDiagnosis)
