@@ -103,14 +103,12 @@ public:
             const Row& before = row(*s.change);
             const Row& after = answerRow(*s.change);
             std::vector<const Term*> groups;
-            int kept = 0;
             for (int i = s.change->from; i <= s.change->to; ++i)
                 collectGroups(m_previous, before.pieces[std::size_t(i)], groups);
             std::vector<const Term*> answerGroups;
             for (int i = s.change->answerFrom; i <= s.change->answerTo; ++i)
                 collectGroups(m_answer, after.pieces[std::size_t(i)], answerGroups);
-            kept = int(answerGroups.size());
-            if (int(groups.size()) > kept)
+            if (groups.size() > answerGroups.size())
                 return "Hai tolto le parentesi " + bracketWords(*groups.front()) + " troppo presto.";
         }
         return std::nullopt;
