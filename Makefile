@@ -47,7 +47,7 @@ sanitize:
 # run's memory grow; 32 MB keep it flat. Allocation stacks (malloc_context_size) and filling new
 # blocks (max_malloc_fill_size) cost a third of the speed of targets that allocate much; rerun a
 # reproducer with ASAN_OPTIONS= to get those stacks. A new target is one more word here.
-FUZZ_TARGETS ?= rtf_reader rtf_round_trip arithmetic_line step_generator exercise_generator
+FUZZ_TARGETS ?= rtf_reader rtf_round_trip arithmetic_line step_generator exercise_generator diagnosis
 FUZZ_SECONDS ?= 60
 EXPLORE_SECONDS ?= 3600
 FUZZ_ASAN_OPTIONS = $${ASAN_OPTIONS:-quarantine_size_mb=32:malloc_context_size=0:max_malloc_fill_size=0}

@@ -4,8 +4,10 @@
 // Knows: the school notation of one line, exact rational values, how a value is written, chains.
 // Must not know: documents, files, widgets, Qt, or GMP outside this folder's .cpp files.
 #include "arithmetic/chain_check.h"
+#include "arithmetic/expression.h"
 #include "arithmetic/line.h"
 #include "arithmetic/outline.h"
 #include "arithmetic/reader.h"
+#include "arithmetic/step_match.h"
 #include "arithmetic/steps.h"
 #include "arithmetic/value.h"

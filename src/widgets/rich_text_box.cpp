@@ -36,6 +36,54 @@ int keyAsciiOf(const QKeyEvent* event)
     return text.at(0).unicode();
 }
 
+// The digit a superscript digit stands for, or 0.
+QChar superscriptDigit(QChar c)
+{
+    switch (c.unicode()) {
+    case 0x2070: return u'0';
+    case 0x00B9: return u'1';
+    case 0x00B2: return u'2';
+    case 0x00B3: return u'3';
+    default: break;
+    }
+    return c.unicode() >= 0x2074 && c.unicode() <= 0x2079 ? QChar(u'4' + (c.unicode() - 0x2074)) : QChar();
+}
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool raised(const QTextCharFormat& format)
+{
+    return effectiveRaise(format) > 0;
+}
+
+// The format given, as ordinary text or as an exponent; its font and colour stay.
+QTextCharFormat ordinary(QTextCharFormat format)
+{
+    format.setFontPointSize(12);
+    format.setFontWeight(QFont::Normal);
+    format.setVerticalAlignment(QTextCharFormat::AlignNormal);
+    setRaise(format, 0);
+    return format;
+}
+
+QTextCharFormat exponent(QTextCharFormat format)
+{
+    format.setFontPointSize(kExponentPoints);
+    format.setFontWeight(QFont::Bold);
+    setRaise(format, kExponentRaise);
+    return format;
+}
+
+// An ordinary "^" just before the cursor, on its line.
+bool caretAfterCaret(const QTextCursor& cursor)
+{
+    return !cursor.atBlockStart() && cursor.document()->characterAt(cursor.position() - 1) == u'^'
+           && !raised(cursor.charFormat());
+}
+
 }  // namespace
 
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
@@ -259,13 +307,63 @@ void RichTextBox::keyPressEvent(QKeyEvent* event)
             event->accept();  // one line only: Enter never becomes a line break
             return;
         }
-        if (code != typed && code >= 32) {
-            insertPlainText(QString(QChar(code)));
+        if ((code != typed && code >= 32) || needsExponentRules(QChar(code))) {
+            insertTyped(code == 13 ? QStringLiteral("\n") : QString(QChar(code)));
             event->accept();
             return;
         }
     }
     QTextEdit::keyPressEvent(event);
+    // A line emptied by deleting starts ordinary, whatever stood there before.
+    if ((event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) && textCursor().atBlockStart()
+        && !textCursor().hasSelection())
+        setCurrentCharFormat(ordinary(currentCharFormat()));
+}
+
+bool RichTextBox::needsExponentRules(QChar typed) const
+{
+    if (typed.unicode() == 13)
+        return !m_singleLine && raised(currentCharFormat());
+    if (typed.unicode() < 32)
+        return false;
+    if (!superscriptDigit(typed).isNull())
+        return true;
+    if (isAsciiDigit(typed))
+        return caretAfterCaret(textCursor());
+    return raised(currentCharFormat());
+}
+
+void RichTextBox::insertTyped(const QString& text)
+{
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    QTextCharFormat format = cursor.charFormat();
+    if (cursor.hasSelection()) {
+        format = currentCharFormat();
+        cursor.removeSelectedText();
+    }
+    for (QChar c : text) {
+        if (c == u'\n') {
+            format = ordinary(format);
+            cursor.insertBlock(cursor.blockFormat(), format);
+            continue;
+        }
+        if (const QChar digit = superscriptDigit(c); !digit.isNull()) {
+            c = digit;
+            format = exponent(format);
+        } else if (isAsciiDigit(c)) {
+            if (caretAfterCaret(cursor)) {  // "^2": the sign goes, the digit is raised
+                cursor.deletePreviousChar();
+                format = exponent(format);
+            }
+        } else if (raised(format)) {
+            format = ordinary(format);
+        }
+        cursor.insertText(QString(c), format);
+    }
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    setCurrentCharFormat(format);
 }
 
 bool RichTextBox::canInsertFromMimeData(const QMimeData* source) const
@@ -277,12 +375,12 @@ void RichTextBox::insertFromMimeData(const QMimeData* source)
 {
     if (!source || !source->hasText())
         return;
-    // Pasted text takes the format in force at the caret, like typed text.
+    // Pasted text takes the format in force at the caret, and the rules of exponents, like typed text.
     QString text = source->text();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (m_singleLine)
         text.remove(QLatin1Char('\n'));
-    insertPlainText(text);
+    insertTyped(text);
 }
 
 }  // namespace quintavia

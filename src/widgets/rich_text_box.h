@@ -8,6 +8,11 @@ namespace quintavia {
 // The exercise text box: a rich-text editor that loads and saves exercise documents, gives its
 // plain text with CR LF between lines, formats the selection (or what is typed next), and tells
 // its window about every typed character before handling it.
+//
+// Exponents end by themselves: after raised digits, the first character typed that is no digit
+// (a blank, a sign, a bracket, a line break) is ordinary, and a line emptied by deleting starts
+// ordinary again. Superscript digits (⁰¹²³⁴⁵⁶⁷⁸⁹) and "^" followed by digits, typed or pasted,
+// become raised digits in the exponent format, as the keypad's exponent keys type them.
 class RichTextBox : public QTextEdit {
     Q_OBJECT
 
@@ -77,6 +82,10 @@ protected:
 
 private:
     void mergeFormat(const QTextCharFormat& format);
+    // Inserts `text` at the caret (replacing the selection) character by character, with the
+    // rules of exponents above.
+    void insertTyped(const QString& text);
+    bool needsExponentRules(QChar typed) const;
     void applyGeometry();
     void pinView();
 

@@ -64,6 +64,9 @@ void TestRules::stepCheck_data()
     QTest::newRow("a blank is no empty line either") << QStringLiteral("1\r\n") << " " << true;
     QTest::newRow("an empty line in the middle") << QStringLiteral("1\r\n\r\n3") << "" << true;
     QTest::newRow("the line after an empty one") << QStringLiteral("1\r\n\r\n3") << "3" << false;
+    QTest::newRow("the teacher's = need not be typed") << two << "5" << true;
+    QTest::newRow("an = the teacher did not write") << QStringLiteral("3 + 2\r\n5") << "= 5" << true;
+    QTest::newRow("only a leading = is left out") << two << "5 =" << false;
 }
 
 void TestRules::equivalentSigns_data()

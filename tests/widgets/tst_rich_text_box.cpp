@@ -65,6 +65,8 @@ private Q_SLOTS:
     void keypadTypesAsTheKeyboard_data();
     void keypadTypesAsTheKeyboard();
     void keyFormats();
+    void exponentsEnd_data();
+    void exponentsEnd();
     void backspaceAfterExponent();
     void selectionIsFormattedThenReplaced();
     void quickClicksArriveInOrder();
@@ -120,6 +122,64 @@ void TestRichTextBox::keyFormats()
     QCOMPARE(rig.formatAt(2), F(12, false, 0));
     QCOMPARE(rig.formatAt(3), F(8, true, 85));
     QCOMPARE(rig.formatAt(4), F(8, true, 85));
+}
+
+void TestRichTextBox::exponentsEnd_data()
+{
+    // Steps: a keypad button by name, "\n" Enter, "\b" Backspace, "paste:" text, else typed text.
+    // The shape marks each character: ^ in the keypad's exponent format, . ordinary, ? neither.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("shape");
+    QTest::newRow("^2 typed") << QStringList{"5^2"} << "5.2^";
+    QTest::newRow("² typed") << QStringList{"5²"} << "5.2^";
+    QTest::newRow("^ and two digits, then a blank") << QStringList{"5^23 + 1"} << "5.2^3^ .+. .1.";
+    QTest::newRow("^ before a blank stays") << QStringList{"2^ 3"} << "2.^. .3.";
+    QTest::newRow("superscripts pasted") << QStringList{"paste:3² + 4³"} << "3.2^ .+. .4.3^";
+    QTest::newRow("^ pasted") << QStringList{"paste:2^10 x 3"} << "2.1^0^ .x. .3.";
+    QTest::newRow("a blank after an exponent key") << QStringList{"Cmd_3", "Cmd_quadrato", " x 2"}
+                                                   << "3.2^ .x. .2.";
+    QTest::newRow("a digit after an exponent key") << QStringList{"Cmd_1", "Cmd_quadrato", "5"} << "1.2^5^";
+    QTest::newRow("a sign after an exponent key") << QStringList{"Cmd_3", "Cmd_cubo", "-1"} << "3.3^-.1.";
+    QTest::newRow("a bracket after an exponent key") << QStringList{"Cmd_2", "Cmd_quadrato", "]"} << "2.2^].";
+    QTest::newRow("a line break after an exponent key") << QStringList{"Cmd_2", "Cmd_quadrato", "\n", "1"}
+                                                        << "2.2^\n1.";
+    QTest::newRow("a line emptied by deleting") << QStringList{"Cmd_2", "Cmd_quadrato", "\b", "\b", "4"} << "4.";
+    QTest::newRow("a second line emptied by deleting")
+        << QStringList{"1", "\n", "Cmd_2", "Cmd_quadrato", "\b", "\b", "4"} << "1.\n4.";
+    QTest::newRow("an exponent key after ^2") << QStringList{"3^2", "Cmd_cubo"} << "3.2^3^";
+}
+
+void TestRichTextBox::exponentsEnd()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, shape);
+    KeypadRig rig;
+    for (const QString& step : steps) {
+        if (step.startsWith(u"Cmd_") || step.startsWith(u"cmd_")) {
+            rig.click(step.toUtf8().constData());
+            rig.settle();
+        } else if (step == u"\n") {
+            QTest::keyClick(rig.box, Qt::Key_Return);
+        } else if (step == u"\b") {
+            QTest::keyClick(rig.box, Qt::Key_Backspace);
+        } else if (step.startsWith(u"paste:")) {
+            QApplication::clipboard()->setText(step.mid(6));
+            rig.box->paste();
+        } else {
+            QTest::keyClicks(rig.box, step);
+        }
+    }
+    using F = std::tuple<double, bool, int>;
+    QString seen;
+    const QString text = rig.box->document()->toPlainText();
+    for (int i = 0; i < text.size(); ++i) {
+        seen += text.at(i);
+        if (text.at(i) == u'\n')
+            continue;
+        const F f = rig.formatAt(i);
+        seen += f == F(kExponentPoints, true, kExponentRaise) ? u'^' : f == F(12, false, 0) ? u'.' : u'?';
+    }
+    QCOMPARE(seen, shape);
 }
 
 void TestRichTextBox::backspaceAfterExponent()

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exercise/step_match.h"
+#include "arithmetic/step_match.h"
 
-namespace quintavia::exercise {
+namespace quintavia::arithmetic {
 
 namespace {
 
@@ -30,21 +30,24 @@ char32_t canonical(char32_t c)
     }
 }
 
-arithmetic::Line normalised(const arithmetic::Line& line)
+Line normalised(const Line& line)
 {
-    arithmetic::Line out;
+    Line out;
     out.reserve(line.size());
-    for (const arithmetic::Char& c : line)
+    for (const Char& c : line)
         if (!isBlank(c.code))
             out.push_back({canonical(c.code), c.raised});
+    // "= 4 + 18" continues the line above, "4 + 18" says the same.
+    if (!out.empty() && out.front() == Char{U'=', false})
+        out.erase(out.begin());
     return out;
 }
 
 }  // namespace
 
-bool stepsMatch(const arithmetic::Line& typed, const arithmetic::Line& expected)
+bool stepsMatch(const Line& typed, const Line& expected)
 {
     return normalised(typed) == normalised(expected);
 }
 
-}  // namespace quintavia::exercise
+}  // namespace quintavia::arithmetic
