@@ -12,6 +12,7 @@ int runVerify(const Invocation& invocation, Output& output);
 int runSteps(const Invocation& invocation, Output& output);
 int runSheet(const Invocation& invocation, Output& output);
 int runGenerate(const Invocation& invocation, Output& output);
+int runDiagnosis(const Invocation& invocation, Output& output);
 
 // "colonna 5: manca una parentesi chiusa", or the message alone when it has no column.
 QString located(int column, const std::string& message);

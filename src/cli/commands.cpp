@@ -49,6 +49,13 @@ const std::vector<Command>& commands()
          "--forza. Senza --seme il seme è scelto a caso e scritto su stderr (\"seme: 123456\"),\n"
          "perché si possa rifare la stessa scheda.",
          false, runGenerate},
+        {"--diagnosi", "PRECEDENTE ATTESA RISPOSTA", 3, 3, "tre righe: la precedente, quella attesa, la risposta", {},
+         "Dice che cosa è andato storto in un passaggio: dalla riga mostrata per ultima\n"
+         "(PRECEDENTE), dalla riga dell'insegnante che viene dopo (ATTESA) e dalla risposta\n"
+         "dell'alunno, stampa \"categoria: messaggio\" (la categoria e i due punti soli quando non\n"
+         "c'è un messaggio). Categorie: giusto, illeggibile, parentesi, insieme, parziale, ordine,\n"
+         "potenza, segno, calcolo, ricopiato, altro. Stato 2 se PRECEDENTE o ATTESA non si leggono.",
+         false, runDiagnosis},
         {"--scheda", "FILE|CARTELLA...", 1, -1, "almeno un file o una cartella",
          {{"--pdf", "USCITA.pdf", "il file da creare", true},
           {"--soluzioni", "", "aggiunge, su pagine a parte, ogni esercizio con tutti i passaggi"},

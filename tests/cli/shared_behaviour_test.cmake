@@ -34,7 +34,7 @@ endforeach()
 
 # Onto a full disk: exit 1 and the reason, for every command that prints.
 foreach(arguments "esercizi/es2.rtf" "--valore;1 + 1" "--verifica;esercizi" "--passaggi;2 x (3 + 4)"
-                  "--genera;2;--livello;1;--seme;1"
+                  "--genera;2;--livello;1;--seme;1" "--diagnosi;3 + 6 x 2;= 3 + 12;= 18"
                   "--scheda;--help" "--help" "--version")
   execute_process(COMMAND ${TOOL} ${arguments} WORKING_DIRECTORY ${WORK} OUTPUT_FILE /dev/full
                   RESULT_VARIABLE status ERROR_VARIABLE err)
