@@ -36,6 +36,8 @@ for file in /usr/bin/quintavia /usr/bin/quintavia-check \
 done
 file /usr/share/icons/hicolor/48x48/apps/org.example.quintavia.png | grep -q '48 x 48' || fail "the small icon is not 48 pixels"
 /usr/bin/quintavia-check --help >/dev/null || fail "the installed quintavia-check does not run"
+/usr/bin/quintavia-check --verifica /usr/share/quintavia/esercizi | grep -q "^120 esercizi: 120 giusti" \
+  || fail "the exercise collection was not installed whole"
 
 QUINTAVIA=/usr/bin/quintavia
 start_desktop
