@@ -14,12 +14,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    std::size_t next = 0;
-    auto draw = [&](int bound) {
-        if (next >= size)
-            return 0;
-        return int(data[next++] % unsigned(bound));
-    };
+    quintavia::testing::ByteDraw draw{data, size};
     using namespace quintavia;
     using namespace quintavia::arithmetic;
     const std::string expression = testing::randomExpression(draw);

@@ -6,7 +6,6 @@
 #include "arithmetic/chain_check.h"
 #include "arithmetic/expression.h"
 #include "arithmetic/line.h"
-#include "arithmetic/outline.h"
 #include "arithmetic/reader.h"
 #include "arithmetic/step_match.h"
 #include "arithmetic/steps.h"

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "curriculum/level_rules.h"
 
-#include "arithmetic/outline.h"
+#include "arithmetic/expression.h"
 #include "arithmetic/steps.h"
 #include "curriculum/levels.h"
 
@@ -12,7 +12,7 @@ namespace quintavia::curriculum {
 
 namespace {
 
-using arithmetic::Part;
+using arithmetic::Term;
 using arithmetic::Value;
 
 // Where a part stands, which decides whether a bracket around it changes anything.
@@ -30,55 +30,44 @@ struct Fault {
 
 class Checker {
 public:
-    Checker(const Level& level, const arithmetic::Outline& outline, arithmetic::Notation notation)
-        : m_level(level), m_outline(outline), m_notation(notation)
+    Checker(const Level& level, arithmetic::Notation notation) : m_level(level), m_notation(notation)
     {
     }
 
     // The highest bracket in the part, its own included; throws Fault.
-    int walk(int at, Place place);
-    std::string canonical(int at) const;
+    int walk(const Term& p, Place place);
+    std::string canonical(const Term& p) const;
 
     int operations = 0;
     int fractions = 0;
     int negatives = 0;
 
 private:
-    const Part& part(int at) const { return m_outline.parts[std::size_t(at)]; }
     std::string written(const Value& v) const { return v.written(m_notation); }
     [[noreturn]] void fail(std::string message) const { throw Fault{std::move(message)}; }
 
-    int chainLevel(const Part& p) const
+    int chainLevel(const Term& p) const { return p.kind == Term::Kind::Chain ? p.level : 4; }
+    bool isPlainNumber(const Term& p) const { return p.kind == Term::Kind::Number; }
+    bool isNegativeNumber(const Term& p) const
     {
-        if (p.kind != Part::Kind::Chain)
-            return 4;
-        const char32_t s = p.signs.front();
-        return s == U'+' || s == U'-' ? 1 : s == U'/' ? 3 : 2;
-    }
-    bool isPlainNumber(int at) const { return part(at).kind == Part::Kind::Number; }
-    bool isNegativeNumber(int at) const
-    {
-        return part(at).kind == Part::Kind::Sign && part(at).symbol == U'-'
-               && isPlainNumber(part(at).children[0]);
+        return p.kind == Term::Kind::Sign && p.symbol == U'-' && isPlainNumber(p.parts[0]);
     }
     // a/b, or -a/b, between two whole numbers as written.
-    bool isFraction(int at) const
+    bool isFraction(const Term& p) const
     {
-        const Part& p = part(at);
-        return p.kind == Part::Kind::Chain && p.signs.size() == 1 && p.signs[0] == U'/'
-               && (isPlainNumber(p.children[0]) || isNegativeNumber(p.children[0])) && isPlainNumber(p.children[1]);
+        return p.kind == Term::Kind::Chain && p.signs.size() == 1 && p.signs[0] == U'/'
+               && (isPlainNumber(p.parts[0]) || isNegativeNumber(p.parts[0])) && isPlainNumber(p.parts[1]);
     }
-    bool isLiteral(int at) const { return isPlainNumber(at) || isNegativeNumber(at) || isFraction(at); }
+    bool isLiteral(const Term& p) const { return isPlainNumber(p) || isNegativeNumber(p) || isFraction(p); }
 
     void checkPartial(const Value& v) const;
-    void checkNumber(const Part& p) const;
-    void checkFraction(int at);
+    void checkNumber(const Term& p) const;
+    void checkFraction(const Term& p);
     void checkOperation(const Value& left, char32_t sign, const Value& right) const;
-    void checkPower(const Part& p, int base);
-    void checkBracket(int group, Place place) const;
+    void checkPower(const Term& p);
+    void checkBracket(const Term& group, Place place) const;
 
     const Level& m_level;
-    const arithmetic::Outline& m_outline;
     arithmetic::Notation m_notation;
     int m_zeroExponents = 0;
 };
@@ -101,26 +90,24 @@ void Checker::checkPartial(const Value& v) const
         fail("risultato parziale fuori dal livello: " + written(v));
 }
 
-void Checker::checkNumber(const Part& p) const
+void Checker::checkNumber(const Term& p) const
 {
-    const auto comma = p.text.find(',');
-    if (comma != std::string::npos && (!m_level.decimals || p.text.size() - comma - 1 > 2))
-        fail("numero decimale non ammesso: " + p.text);
+    const auto comma = p.digits.find(',');
+    if (comma != std::string::npos && (!m_level.decimals || p.digits.size() - comma - 1 > 2))
+        fail("numero decimale non ammesso: " + p.digits);
     const auto terms = p.value.terms();
     if (m_level.maxWhole && (!terms || terms->first > m_level.maxWhole * terms->second))
-        fail("numero oltre " + std::to_string(m_level.maxWhole) + ": " + p.text);
+        fail("numero oltre " + std::to_string(m_level.maxWhole) + ": " + p.digits);
 }
 
-void Checker::checkFraction(int at)
+void Checker::checkFraction(const Term& p)
 {
-    const Part& p = part(at);
-    const Part& top = part(p.children[0]).kind == Part::Kind::Sign ? part(part(p.children[0]).children[0])
-                                                                    : part(p.children[0]);
-    const Part& bottom = part(p.children[1]);
+    const Term& top = p.parts[0].kind == Term::Kind::Sign ? p.parts[0].parts[0] : p.parts[0];
+    const Term& bottom = p.parts[1];
     const auto a = top.value.terms(), b = bottom.value.terms(), value = p.value.terms();
     if (!m_level.fractions || !a || !b || !value || a->second != 1 || b->second != 1 || a->first > kMaxFractionTerm
         || b->first > kMaxFractionTerm || value->second != b->first || b->first < 2)
-        fail("frazione non ammessa: " + canonical(at));
+        fail("frazione non ammessa: " + canonical(p));
     ++fractions;
 }
 
@@ -137,18 +124,19 @@ void Checker::checkOperation(const Value& left, char32_t sign, const Value& righ
     }
 }
 
-void Checker::checkPower(const Part& p, int base)
+void Checker::checkPower(const Term& p)
 {
     if (m_level.maxExponent == 0)
         fail("potenze non ammesse a questo livello");
-    const int exponent = p.text.size() > 2 ? 99 : std::stoi(p.text);
+    const int exponent = p.digits.size() > 2 ? 99 : std::stoi(p.digits);
     if (exponent == 1)
         fail("esponente 1");
     if (exponent > m_level.maxExponent)
-        fail("esponente oltre " + std::to_string(m_level.maxExponent) + ": " + p.text);
+        fail("esponente oltre " + std::to_string(m_level.maxExponent) + ": " + p.digits);
     if (exponent == 0 && (!m_level.exponentZero || ++m_zeroExponents > 1))
         fail(m_level.exponentZero ? "più di un esponente 0" : "esponente 0 non ammesso a questo livello");
-    const Value& b = part(base).value;
+    const Term& base = p.parts[0];
+    const Value& b = base.value;
     if (m_level.literalBases && !isPlainNumber(base))
         fail("la base di una potenza è un numero, a questo livello");
     const auto terms = b.terms();
@@ -161,12 +149,12 @@ void Checker::checkPower(const Part& p, int base)
 
 // A bracket is either notation, around one number, or needed: without it the expression would be
 // worked in another order.
-void Checker::checkBracket(int group, Place place) const
+void Checker::checkBracket(const Term& group, Place place) const
 {
-    const int at = part(group).children[0];
+    const Term& at = group.parts[0];
     if (isLiteral(at))
         return;
-    const int inside = chainLevel(part(at));
+    const int inside = chainLevel(at);
     bool needed = false;
     switch (place.where) {
     case Place::Where::PowerBase: needed = true; break;
@@ -181,29 +169,28 @@ void Checker::checkBracket(int group, Place place) const
         fail("parentesi che non cambiano nulla: " + canonical(group));
 }
 
-int Checker::walk(int at, Place place)
+int Checker::walk(const Term& p, Place place)
 {
-    const Part& p = part(at);
     switch (p.kind) {
-    case Part::Kind::Number: checkNumber(p); return 0;
-    case Part::Kind::Sign:
-        if (!isNegativeNumber(at))
-            fail("segno davanti a un'espressione: " + canonical(at));
+    case Term::Kind::Number: checkNumber(p); return 0;
+    case Term::Kind::Sign:
+        if (!isNegativeNumber(p))
+            fail("segno davanti a un'espressione: " + canonical(p));
         if (!m_level.negatives)
             fail("numeri negativi non ammessi a questo livello");
         if (place.where == Place::Where::Operand && place.index > 0)
-            fail("numero negativo senza parentesi: " + canonical(at));
-        checkNumber(part(p.children[0]));
+            fail("numero negativo senza parentesi: " + canonical(p));
+        checkNumber(p.parts[0]);
         ++negatives;
         return 0;
-    case Part::Kind::Power: {
-        checkPower(p, p.children[0]);
+    case Term::Kind::Power: {
+        checkPower(p);
         ++operations;
-        return walk(p.children[0], {Place::Where::PowerBase});
+        return walk(p.parts[0], {Place::Where::PowerBase});
     }
-    case Part::Kind::Group: {
-        checkBracket(at, place);
-        const int height = walk(p.children[0], {Place::Where::Group}) + 1;
+    case Term::Kind::Group: {
+        checkBracket(p, place);
+        const int height = walk(p.parts[0], {Place::Where::Group}) + 1;
         static constexpr char32_t kOpening[] = {U'(', U'[', U'{'};
         if (height > m_level.maxHeight)
             fail("parentesi troppo annidate per il livello");
@@ -212,52 +199,58 @@ int Checker::walk(int at, Place place)
                  + arithmetic::utf8(kOpening[height - 1]) + "»");
         return height;
     }
-    case Part::Kind::Chain: break;
+    case Term::Kind::Chain: break;
     }
-    if (isFraction(at)) {
-        checkFraction(at);
-        if (part(p.children[0]).kind == Part::Kind::Sign)
-            walk(p.children[0], place);
+    if (isFraction(p)) {
+        checkFraction(p);
+        if (p.parts[0].kind == Term::Kind::Sign)
+            walk(p.parts[0], place);
         return 0;
     }
     const int level = chainLevel(p);
     if (level == 3)
-        fail("linea di frazione fra espressioni: " + canonical(at));
+        fail("linea di frazione fra espressioni: " + canonical(p));
     int height = 0;
-    for (std::size_t i = 0; i < p.children.size(); ++i) {
+    Value partial;  // the chain's value so far, worked left to right as a pupil does
+    for (std::size_t i = 0; i < p.parts.size(); ++i) {
         const char32_t sign = i > 0 ? p.signs[i - 1] : 0;
-        height = std::max(height, walk(p.children[i], {Place::Where::Operand, level, i, sign}));
-        if (i == 0)
+        height = std::max(height, walk(p.parts[i], {Place::Where::Operand, level, i, sign}));
+        if (i == 0) {
+            partial = p.parts[0].value;
             continue;
-        checkOperation(i == 1 ? part(p.children[0]).value : p.partials[i - 2], sign, part(p.children[i]).value);
-        checkPartial(p.partials[i - 1]);
+        }
+        checkOperation(partial, sign, p.parts[i].value);
+        const std::optional<Value> next = arithmetic::combine(partial, sign, p.parts[i].value);
+        if (!next)
+            fail("operazione impossibile: " + canonical(p));
+        partial = *next;
+        checkPartial(partial);
         ++operations;
     }
     return height;
 }
 
 // The expression as a textbook writes it: one blank each side of a sign, the keypad's signs.
-std::string Checker::canonical(int at) const
+std::string Checker::canonical(const Term& p) const
 {
-    const Part& p = part(at);
     switch (p.kind) {
-    case Part::Kind::Number: return p.text;
-    case Part::Kind::Group: {
+    case Term::Kind::Number: return p.digits;
+    case Term::Kind::Group: {
         const char32_t closing = p.symbol == U'(' ? U')' : p.symbol == U'[' ? U']' : U'}';
-        return arithmetic::utf8(p.symbol) + canonical(p.children[0]) + arithmetic::utf8(closing);
+        return arithmetic::utf8(p.symbol) + canonical(p.parts[0]) + arithmetic::utf8(closing);
     }
-    case Part::Kind::Sign: return arithmetic::utf8(p.symbol) + canonical(p.children[0]);
-    case Part::Kind::Power: return canonical(p.children[0]) + '^' + p.text;
-    case Part::Kind::Chain: break;
+    case Term::Kind::Sign: return arithmetic::utf8(p.symbol) + canonical(p.parts[0]);
+    case Term::Kind::Power: return canonical(p.parts[0]) + '^' + p.digits;
+    case Term::Kind::Chain: break;
     }
-    std::string out = canonical(p.children[0]);
-    for (std::size_t i = 1; i < p.children.size(); ++i) {
+    std::string out = canonical(p.parts[0]);
+    for (std::size_t i = 1; i < p.parts.size(); ++i) {
         const char32_t sign = p.signs[i - 1];
         if (sign == U'/')
             out += '/';
         else
             out += ' ' + arithmetic::utf8(sign == 0x00B7 ? U'x' : sign) + ' ';
-        out += canonical(p.children[i]);
+        out += canonical(p.parts[i]);
     }
     return out;
 }
@@ -267,15 +260,17 @@ std::string Checker::canonical(int at) const
 std::string levelFault(int levelNumber, const arithmetic::Line& expression)
 {
     const Level& rules = level(levelNumber);
-    const arithmetic::Outline outline = arithmetic::outlineOf(expression);
-    if (!outline.ok())
-        return outline.problem.message;
-    Checker checker(rules, outline, arithmetic::notationOf(expression));
+    const arithmetic::Expression read = arithmetic::readExpression(expression);
+    if (read.kind == arithmetic::Reading::Kind::Faulty)
+        return read.problem.message;
+    if (read.kind == arithmetic::Reading::Kind::Text)
+        return "la riga non contiene un'espressione";
+    Checker checker(rules, arithmetic::notationOf(expression));
     try {
-        const std::string text = checker.canonical(outline.root);
+        const std::string text = checker.canonical(read.term);
         if (text != arithmetic::plainText(expression))
             return "scritta non come in un libro: «" + text + "»";
-        checker.walk(outline.root, {});
+        checker.walk(read.term, {});
     } catch (const Fault& fault) {
         return fault.message;
     }

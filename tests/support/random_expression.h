@@ -5,9 +5,19 @@
 // `draw(n)` must return a number from 0 to n - 1. A 0 always draws the plainest choice (no further
 // term, no sign, no brackets, no power), so that a source that runs out and answers 0 from then on
 // (the fuzz target's bytes) ends the expression at once instead of padding it to the largest size.
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace quintavia::testing {
+
+// A fuzzer's bytes as draws: each byte one choice, 0 once they run out.
+struct ByteDraw {
+    const std::uint8_t* data;
+    std::size_t size;
+    std::size_t next = 0;
+    int operator()(int bound) { return next < size ? int(data[next++] % unsigned(bound)) : 0; }
+};
 
 template <typename Draw> std::string randomNumber(Draw& draw)
 {

@@ -7,6 +7,7 @@ function(run_tool expected_status expected_out expected_err)
   if(DEFINED WORK)
     set(directory ${WORK})
   endif()
+  file(MAKE_DIRECTORY ${directory})
   execute_process(COMMAND ${TOOL} ${ARGN} WORKING_DIRECTORY ${directory}
                   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT status STREQUAL expected_status)
