@@ -85,7 +85,7 @@ void TestDialogFolders::eachWindowKeepsItsOwnLastFolder()
 
     QVERIFY(h.dialogs.allAnswered());
     const QString expectedPupil = pupilDefault().isEmpty() ? teacherDefault() : pupilDefault();
-    QCOMPARE(h.dialogs.startFolders, (QStringList{expectedPupil, teacherDefault(), opened, pupil, saved}));
+    QCOMPARE(h.dialogs.startFolders(), (QStringList{expectedPupil, teacherDefault(), opened, pupil, saved}));
     QCOMPARE(h.dialogs.shown[2].text, openedFile);
 }
 
@@ -118,9 +118,9 @@ void TestDialogFolders::missingOrUnreadableSettingsGiveTheDefaults()
     press(h, WindowKind::Editor, "cmdModifica");
 
     QVERIFY(h.dialogs.allAnswered());
-    QCOMPARE(h.dialogs.startFolders.value(0), teacherDefault());
+    QCOMPARE(h.dialogs.startFolders().value(0), teacherDefault());
     // Where the settings can be written, the folder is kept; elsewhere nothing fails.
-    QCOMPARE(h.dialogs.startFolders.value(1), settings == u"folder" ? teacherDefault() : dir.filePath("qui"));
+    QCOMPARE(h.dialogs.startFolders().value(1), settings == u"folder" ? teacherDefault() : dir.filePath("qui"));
 }
 
 QUINTAVIA_TEST_MAIN(TestDialogFolders)

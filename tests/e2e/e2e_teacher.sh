@@ -48,7 +48,7 @@ click_twips "Editor" 8760 4980 495 1035        # Esci: saved, so no question
 window_id "Le Quintavia" >/dev/null || fail "Esci did not bring back the start window"
 window_gone "Editor" 5 || fail "the editor stayed open"
 
-expected=$'{32+1}:2\n{9+1}:2\n10:2\n5'
+expected=$'{3^2+1}:2\n{9+1}:2\n10:2\n5'
 actual=$("$QUINTAVIA_CHECK" "$target.rtf")
 [ "$actual" = "$expected" ] || fail "the saved lines are: $actual"
 grep -q '\\up' "$target.rtf" || fail "the exponent was not saved raised"

@@ -20,6 +20,7 @@ public:
         QString kind;   // "open", "save", "color", "question", "warning", "print"
         QString title;  // message boxes: the title; file dialogs: the filter
         QString text;   // message boxes: the text; file dialogs: the proposed file name
+        QString folder; // file dialogs: the folder they start in
     };
 
     // Answers, consumed in order. An empty optional means Cancel.
@@ -50,14 +51,12 @@ public:
     std::optional<QString> openFile(QWidget*, const QString& filter, const QString& current,
                                     const QString& folder) override
     {
-        startFolders.append(folder);
-        return take("open", filter, current) ? m_last.path : std::nullopt;
+        return take("open", filter, current, folder) ? m_last.path : std::nullopt;
     }
     std::optional<QString> saveFile(QWidget*, const QString& filter, const QString& current,
                                     const QString& folder) override
     {
-        startFolders.append(folder);
-        return take("save", filter, current) ? m_last.path : std::nullopt;
+        return take("save", filter, current, folder) ? m_last.path : std::nullopt;
     }
     std::optional<QColor> chooseColor(QWidget*, const QColor& current) override
     {
@@ -83,7 +82,15 @@ public:
 
     QList<Shown> shown;
     QStringList unexpected;
-    QStringList startFolders;  // each file dialog's folder to start in, in order
+    // Each file dialog's folder to start in, in order.
+    QStringList startFolders() const
+    {
+        QStringList folders;
+        for (const Shown& dialog : shown)
+            if (dialog.kind == u"open" || dialog.kind == u"save")
+                folders << dialog.folder;
+        return folders;
+    }
     QColor lastColorShown;
 
 private:
@@ -96,9 +103,9 @@ private:
     };
 
     // Logs the dialog and moves its scripted answer to m_last; false when none was scripted.
-    bool take(const QString& kind, const QString& title, const QString& text)
+    bool take(const QString& kind, const QString& title, const QString& text, const QString& folder = {})
     {
-        shown.append({kind, title, text});
+        shown.append({kind, title, text, folder});
         if (m_answers.empty() || m_answers.front().kind != kind) {
             unexpected.append(kind + QStringLiteral(": ") + title + QStringLiteral(" / ") + text);
             return false;
