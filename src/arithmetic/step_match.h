@@ -9,7 +9,8 @@ namespace quintavia::arithmetic {
 // raised flags included, apart from blanks, from a leading "=" on either side, and from the choice
 // among signs that mean the same: every multiplication sign (x X · × ⋅ *), every minus (- − –), and
 // : with ÷. A pupil's keypad cannot type some of them, and a line written in another editor may
-// hold any. The solver and the diagnosis of a wrong step both use this one rule.
+// hold any. The solver and the diagnosis of a wrong step both use this one rule; blanks and signs
+// are those the reader knows (arithmetic/characters.h).
 bool stepsMatch(const Line& typed, const Line& expected);
 
 }  // namespace quintavia::arithmetic

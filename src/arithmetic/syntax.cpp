@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "arithmetic/syntax.h"
 
+#include "arithmetic/characters.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -17,32 +19,6 @@ constexpr bool isDigit(char32_t c)
 {
     return c >= U'0' && c <= U'9';
 }
-constexpr bool isBlank(char32_t c)
-{
-    return c == U' ' || c == U'\t' || c == 0x00A0 || c == 0x202F;
-}
-
-// Every sign the notation accepts, mapped to the one the keypad types.
-constexpr char32_t operationOf(char32_t c)
-{
-    switch (c) {
-    case U'+': return U'+';
-    case U'-':
-    case 0x2212:
-    case 0x2013: return U'-';
-    case U'x':
-    case U'X':
-    case 0x00D7:
-    case U'*': return U'x';
-    case 0x00B7:
-    case 0x22C5: return 0x00B7;
-    case U':':
-    case 0x00F7: return U':';
-    case U'/': return U'/';
-    default: return 0;
-    }
-}
-
 constexpr bool isOpening(char32_t c)
 {
     return c == U'(' || c == U'[' || c == U'{';
@@ -82,12 +58,13 @@ struct Class {
 
 constexpr Class classOf(char32_t c)
 {
-    if (isBlank(c))
-        return {Kind::Bad, 0, 0, true};
+    if (const NotationCharacter* row = notationCharacter(c)) {
+        if (row->blank)
+            return {Kind::Bad, 0, 0, true};
+        return {Kind::Operation, row->sign, levelOf(row->sign)};  // as the keypad types it
+    }
     if (isDigit(c))
         return {Kind::Number};
-    if (const char32_t op = operationOf(c))
-        return {Kind::Operation, op, levelOf(op)};
     if (isOpening(c))
         return {Kind::Open};
     if (isClosing(c))

@@ -9,9 +9,9 @@
 #include "ui/info_layout.h"
 #include "ui/window_builder.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QPainter>
-#include <QToolButton>
 #include <QWindow>
 
 namespace quintavia {
@@ -19,9 +19,8 @@ namespace quintavia {
 InfoWindow::InfoWindow(WindowRegistry& registry) : m_registry(registry)
 {
     prepareWindow(this);
-    const ui::Controls controls = ui::buildWindow(this, ui::infoLayout());
-    if (auto* ok = controls.get<QToolButton>(QStringLiteral("cmdOK")))
-        connect(ok, &QToolButton::clicked, this, &InfoWindow::dismiss);
+    const ui::InfoControls controls = ui::buildInfoWindow(this);
+    connect(controls.ok, &QAbstractButton::clicked, this, &InfoWindow::dismiss);
     ui::centreOn(this, m_registry.find(WindowKind::Start));
     // Deactivation alone misses a return from another application straight to one of our
     // windows: the about window was no longer the active one, yet it is no longer ours either.

@@ -10,17 +10,14 @@
 #include "ui/start_layout.h"
 #include "ui/window_builder.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QToolButton>
 
 namespace quintavia {
 
 namespace {
-
-// The controls that take the keyboard focus when the pointer moves over them.
-constexpr const char* kPointerFocus[] = {"cmdQuintavia", "cmdEditor", "cmdInfo", "cmdEsci", "Check1"};
 
 // The home window: opens the working windows and the about window, switches the sounds off and
 // on, and is the only way out of the program. Hidden, never destroyed, while a working window
@@ -32,26 +29,25 @@ public:
     explicit StartWindow(WindowRegistry& registry) : m_registry(registry)
     {
         prepareWindow(this);
-        m_controls = ui::buildWindow(this, ui::startLayout());
-        if (auto* version = m_controls.get<QLabel>(QStringLiteral("Label4")))
-            version->setText(versionText());
+        const ui::StartControls controls = ui::buildStartWindow(this);
+        controls.version->setText(versionText());
 
-        onClick("cmdQuintavia", [this] { openWorkingWindow(WindowKind::Solver); });
-        onClick("cmdEditor", [this] { openWorkingWindow(WindowKind::Editor); });
-        onClick("cmdInfo", [this] { openInfo(); });
-        onClick("cmdEsci", [this] {
+        connect(controls.solver, &QAbstractButton::clicked, this,
+                [this] { openWorkingWindow(WindowKind::Solver); });
+        connect(controls.editor, &QAbstractButton::clicked, this,
+                [this] { openWorkingWindow(WindowKind::Editor); });
+        connect(controls.info, &QAbstractButton::clicked, this, [this] { openInfo(); });
+        connect(controls.exit, &QAbstractButton::clicked, this, [this] {
             m_registry.sound().play(Sound::Tick);
             m_registry.endProgram();
         });
-        if (auto* check = m_controls.get<QToolButton>(QStringLiteral("Check1"))) {
-            check->setChecked(!soundsOn());
-            connect(check, &QToolButton::clicked, this, [this, check] { toggleSound(check); });
-        }
-        for (const char* name : kPointerFocus) {
-            if (QWidget* w = m_controls.widget(QLatin1String(name))) {
-                w->setMouseTracking(true);
-                w->installEventFilter(this);
-            }
+        QAbstractButton* sound = controls.sound;
+        sound->setChecked(!soundsOn());
+        connect(sound, &QAbstractButton::clicked, this, [this, sound] { toggleSound(sound); });
+        // These take the keyboard focus when the pointer moves over them.
+        for (QAbstractButton* w : {controls.solver, controls.editor, controls.info, controls.exit, sound}) {
+            w->setMouseTracking(true);
+            w->installEventFilter(this);
         }
         ui::centreOn(this, nullptr);
     }
@@ -80,12 +76,6 @@ protected:
     }
 
 private:
-    template <typename Handler> void onClick(const char* name, Handler handler)
-    {
-        if (auto* button = m_controls.get<QToolButton>(QLatin1String(name)))
-            connect(button, &QToolButton::clicked, this, handler);
-    }
-
     // A click on this window takes the activation from the about window, which then closes.
     // Where the platform does not move the activation on a click, close it here all the same.
     void closeInfo()
@@ -118,7 +108,7 @@ private:
         info->activateWindow();
     }
 
-    void toggleSound(QToolButton* check)
+    void toggleSound(QAbstractButton* check)
     {
         soundSwitch() = soundsOn() ? 1 : 0;
         check->setChecked(!soundsOn());
@@ -127,7 +117,6 @@ private:
     }
 
     WindowRegistry& m_registry;
-    ui::Controls m_controls;
 };
 
 }  // namespace

@@ -99,20 +99,16 @@ EditorControls buildEditorWindow(QWidget* window)
     const Controls built = buildWindow(window, editorLayout(), [](const ControlSpec&, QWidget* parent) -> QWidget* {
         return new RichTextBox(parent);
     });
-    const auto get = [&built]<typename T>(const char* name, T*& control) {
-        control = built.get<T>(QString::fromUtf8(name));
-        Q_ASSERT_X(control, "buildEditorWindow", name);
-    };
     EditorControls c;
-    get(kBox, c.box);
-    get(kKeypadFrame, c.frame);
-    get(kCheck, c.check);
-    get(kNew, c.newDocument);
-    get(kOpen, c.open);
-    get(kSave, c.save);
-    get(kColour, c.colour);
-    get(kConfirmKey, c.confirm);
-    get(kExitButton, c.exit);
+    built.take(kBox, c.box);
+    built.take(kKeypadFrame, c.frame);
+    built.take(kCheck, c.check);
+    built.take(kNew, c.newDocument);
+    built.take(kOpen, c.open);
+    built.take(kSave, c.save);
+    built.take(kColour, c.colour);
+    built.take(kConfirmKey, c.confirm);
+    built.take(kExitButton, c.exit);
     return c;
 }
 

@@ -2,14 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/info_layout.h"
 
+#include "ui/window_builder.h"
+
+#include <QAbstractButton>
+
 #include <array>
 
 namespace quintavia::ui {
 
 namespace {
 
+constexpr const char* kOk = "cmdOK";
+
 constexpr auto kControls = std::to_array<ControlSpec>({
-    {.name = "cmdOK",
+    {.name = kOk,
      .kind = ControlKind::Button,
      .left = 2820,
      .top = 2700,
@@ -38,6 +44,13 @@ constexpr WindowSpec kInfo{
 const WindowSpec& infoLayout()
 {
     return kInfo;
+}
+
+InfoControls buildInfoWindow(QWidget* window)
+{
+    InfoControls c;
+    buildWindow(window, infoLayout()).take(kOk, c.ok);
+    return c;
 }
 
 }  // namespace quintavia::ui

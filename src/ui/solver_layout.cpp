@@ -120,19 +120,15 @@ const WindowSpec& solverLayout()
 SolverControls buildSolverWindow(QWidget* window, const RichTextBoxFactory& makeBox)
 {
     const Controls built = buildWindow(window, solverLayout(), makeBox);
-    const auto get = [&built]<typename T>(const char* name, T*& control) {
-        control = built.get<T>(QString::fromUtf8(name));
-        Q_ASSERT_X(control, "buildSolverWindow", name);
-    };
     SolverControls c;
-    get(kDocument, c.document);
-    get(kAnswer, c.answer);
-    get(kMessage, c.message);
-    get(kOpen, c.open);
-    get(kKeypadFrame, c.frame);
-    get(kHelp, c.help);
-    get(kConfirmKey, c.confirm);
-    get(kExitButton, c.exit);
+    built.take(kDocument, c.document);
+    built.take(kAnswer, c.answer);
+    built.take(kMessage, c.message);
+    built.take(kOpen, c.open);
+    built.take(kKeypadFrame, c.frame);
+    built.take(kHelp, c.help);
+    built.take(kConfirmKey, c.confirm);
+    built.take(kExitButton, c.exit);
     return c;
 }
 

@@ -2,16 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/start_layout.h"
 
+#include "ui/window_builder.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+
 #include <array>
 
 namespace quintavia::ui {
 
 namespace {
 
+constexpr const char* kExit = "cmdEsci";
+constexpr const char* kSolver = "cmdQuintavia";
+constexpr const char* kEditor = "cmdEditor";
+constexpr const char* kInfo = "cmdInfo";
+constexpr const char* kSound = "Check1";
+constexpr const char* kVersion = "Label4";
+
 constexpr Rgb kLabelText{0, 0, 192};
 
 constexpr auto kControls = std::to_array<ControlSpec>({
-    {.name = "cmdEsci",
+    {.name = kExit,
      .kind = ControlKind::Button,
      .left = 6120,
      .top = 4620,
@@ -45,7 +57,7 @@ constexpr auto kControls = std::to_array<ControlSpec>({
      .font = {48, true},
      .tabIndex = 2,
      .centred = true},
-    {.name = "cmdQuintavia",
+    {.name = kSolver,
      .kind = ControlKind::Button,
      .left = 1800,
      .top = 2340,
@@ -58,7 +70,7 @@ constexpr auto kControls = std::to_array<ControlSpec>({
      .pictureWidth = 261,
      .pictureHeight = 41,
      .accessibleName = "Risoluzione"},
-    {.name = "cmdEditor",
+    {.name = kEditor,
      .kind = ControlKind::Button,
      .left = 4200,
      .top = 3420,
@@ -81,7 +93,7 @@ constexpr auto kControls = std::to_array<ControlSpec>({
      .text = kLabelText,
      .font = {8.25},
      .tabIndex = 5},
-    {.name = "Label4",
+    {.name = kVersion,
      .kind = ControlKind::Label,
      .left = 2220,
      .top = 1200,
@@ -90,7 +102,7 @@ constexpr auto kControls = std::to_array<ControlSpec>({
      .text = kLabelText,
      .font = {8.25},
      .tabIndex = 6},
-    {.name = "cmdInfo",
+    {.name = kInfo,
      .kind = ControlKind::Button,
      .left = 1800,
      .top = 4620,
@@ -103,7 +115,7 @@ constexpr auto kControls = std::to_array<ControlSpec>({
      .pictureWidth = 101,
      .pictureHeight = 37,
      .accessibleName = "Info"},
-    {.name = "Check1",
+    {.name = kSound,
      .kind = ControlKind::CheckBox,
      .left = 4020,
      .top = 4620,
@@ -133,6 +145,19 @@ constexpr WindowSpec kStart{
 const WindowSpec& startLayout()
 {
     return kStart;
+}
+
+StartControls buildStartWindow(QWidget* window)
+{
+    const Controls built = buildWindow(window, startLayout());
+    StartControls c;
+    built.take(kSolver, c.solver);
+    built.take(kEditor, c.editor);
+    built.take(kInfo, c.info);
+    built.take(kExit, c.exit);
+    built.take(kSound, c.sound);
+    built.take(kVersion, c.version);
+    return c;
 }
 
 }  // namespace quintavia::ui

@@ -16,6 +16,12 @@ class Controls {
 public:
     QWidget* widget(const QString& name) const { return m_byName.value(name); }
     template <typename T> T* get(const QString& name) const { return qobject_cast<T*>(widget(name)); }
+    // Sets a window's typed member to its control `name`; a layout without it is a mistake.
+    template <typename T> void take(const char* name, T*& control) const
+    {
+        control = get<T>(QString::fromUtf8(name));
+        Q_ASSERT_X(control, "ui::Controls::take", name);
+    }
     void add(const QString& name, QWidget* w) { m_byName.insert(name, w); }
     const QHash<QString, QWidget*>& all() const { return m_byName; }
 
