@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/solver_window.h"
 
+#include "diagnosis/diagnosis.h"
 #include "document/document_file.h"
 #include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
@@ -92,6 +93,35 @@ void showLinesOf(const QTextDocument& exercise, const std::vector<int>& indexes,
     box->setTextCursor(QTextCursor(shown));
 }
 
+// The hint's distance from the boxes and the message line, in pixels.
+constexpr int kHintGap = 3;
+
+// A diagnosis in the window's words: rich text with the exponents raised, and what a screen
+// reader says (the exponents as superscript digits, which it reads as powers).
+struct HintText {
+    QString shown;
+    QString spoken;
+};
+
+HintText hintText(const std::string& message)
+{
+    static const char32_t superscripts[] = {U'⁰', U'¹', U'²', U'³', U'⁴', U'⁵', U'⁶', U'⁷', U'⁸', U'⁹'};
+    HintText text;
+    bool raised = false;
+    for (const arithmetic::Char& c : arithmetic::plainLine(message)) {
+        if (c.raised != raised)
+            text.shown += c.raised ? QStringLiteral("<sup>") : QStringLiteral("</sup>");
+        raised = c.raised;
+        const QString character = QString::fromUcs4(&c.code, 1);
+        text.shown += character.toHtmlEscaped();
+        const bool digit = c.code >= U'0' && c.code <= U'9';
+        text.spoken += c.raised && digit ? QString::fromUcs4(&superscripts[c.code - U'0'], 1) : character;
+    }
+    if (raised)
+        text.shown += QStringLiteral("</sup>");
+    return text;
+}
+
 QString fileLabel(const QString& path)
 {
     return QString::fromUtf8("«%1»").arg(QFileInfo(path).fileName());
@@ -120,6 +150,11 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
     m_document = controls.document;
     m_answer = controls.answer;
     m_message = controls.message;
+    m_hint = controls.hint;
+    m_hint->setTextFormat(Qt::RichText);
+    m_hint->setWordWrap(true);
+    m_hint->setAccessibleDescription(QStringLiteral("Suggerimento"));
+    m_hint->hide();
     m_open = controls.open;
     m_frame = controls.frame;
     setOpenButtonColour(ui::kOpenBright.toColor());
@@ -141,6 +176,8 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
     connect(controls.confirm, &QAbstractButton::clicked, this, &SolverWindow::onConfirmClicked);
     connect(controls.help, &QAbstractButton::clicked, this, &SolverWindow::onHelpClicked);
     connect(m_answer, &RichTextBox::keyPress, this, &SolverWindow::onAnswerKeyPress);
+    // The pupil is correcting: the hint has been read.
+    connect(m_answer, &RichTextBox::edited, this, &SolverWindow::clearHint);
     connect(m_timer, &QTimer::timeout, this, &SolverWindow::onTimerTick);
 
     m_frame->setEnabled(false);
@@ -204,6 +241,7 @@ void SolverWindow::onOpenClicked()
     m_session.resetHelps();
     m_answer->setText(QString());
     m_message->clear();
+    clearHint();
     prepareExercise(*read.document);
     // A first line taller than the others' reveal needs a taller box from the start.
     const double firstExtra = lineInches(1) - reveal::kLine;
@@ -249,14 +287,33 @@ void SolverWindow::showRevealed(reveal::Geometry wanted, int lines)
     // Kept in whole twips, as the boxes keep their own geometry.
     m_wantedHeightTwips = qRound(wanted.documentHeight * 1440.0);
     m_wantedTopTwips = qRound(wanted.answerTop * 1440.0);
+    m_revealedLines = lines;
+    layOut();
+}
+
+void SolverWindow::layOut()
+{
     const reveal::Geometry shown = reveal::fitted({wantedHeight(), wantedTop()});
-    m_document->setHeightInches(shown.documentHeight);
     m_answer->setTopInches(shown.answerTop);
+    double documentHeight = shown.documentHeight;
+    if (!m_hint->isHidden()) {
+        // Under the answer box while there is room above the message line; else above it, where
+        // the document box gives way for as long as the hint shows (the last line stays in view).
+        const int hintHeight = m_hint->heightForWidth(m_hint->width());
+        int top = m_answer->geometry().bottom() + 1 + kHintGap;
+        if (top + hintHeight + kHintGap > m_message->y()) {
+            top = m_answer->y() - kHintGap - hintHeight;
+            const int room = top - kHintGap - m_document->y();
+            documentHeight = std::min(documentHeight, std::floor(room * 15.0) / 1440.0);
+        }
+        m_hint->setGeometry(m_hint->x(), top, m_hint->width(), hintHeight);
+    }
+    m_document->setHeightInches(documentHeight);
     if (!m_exercise) {
         m_document->limitView(qCeil(blockRect(m_document->document(), 0).bottom()));
         return;
     }
-    const std::vector<int> indexes = shownLines(std::min(lines, int(m_lines.size())));
+    const std::vector<int> indexes = shownLines(std::min(m_revealedLines, int(m_lines.size())));
     showLinesOf(*m_exercise, indexes, m_document);
     m_document->limitView(qCeil(blockRect(m_document->document(), int(indexes.size()) - 1).bottom()));
 }
@@ -316,6 +373,7 @@ void SolverWindow::onConfirmClicked()
         if (!play(Sound::Chime))
             return;
         m_message->setText(SolverSession::rightMessage());
+        clearHint();
         const double line = lineInches(m_session.counter() + 1);
         m_session.advance();
         showRevealed(reveal::afterRightStep(wantedHeight(), wantedTop(), line), m_session.counter());
@@ -324,9 +382,36 @@ void SolverWindow::onConfirmClicked()
         if (!play(Sound::Buzz))
             return;
         m_message->setText(SolverSession::wrongMessage());
+        const std::vector<arithmetic::Line>& lines = m_session.lines();
+        const std::size_t shown = std::size_t(m_session.counter());
+        if (shown >= 1 && shown < lines.size())
+            showHint(diagnosis::diagnose(lines[shown - 1], lines[shown], answer).message);
         m_session.countWrongAnswer(answer);
         m_answer->setFocus();
     }
+}
+
+void SolverWindow::showHint(const std::string& message)
+{
+    if (message.empty()) {
+        clearHint();
+        return;
+    }
+    const HintText text = hintText(message);
+    m_hint->setText(text.shown);
+    m_hint->setAccessibleName(text.spoken);
+    m_hint->show();
+    layOut();
+}
+
+void SolverWindow::clearHint()
+{
+    if (m_hint->isHidden())
+        return;
+    m_hint->hide();
+    m_hint->clear();
+    m_hint->setAccessibleName(QString());
+    layOut();
 }
 
 void SolverWindow::onHelpClicked()
@@ -334,6 +419,7 @@ void SolverWindow::onHelpClicked()
     if (!play(Sound::Click))
         return;
     m_message->clear();
+    clearHint();
     const double line = lineInches(m_session.counter() + 1);
     m_session.advance();
     showRevealed(reveal::afterHelp(wantedHeight(), wantedTop(), line), m_session.counter());

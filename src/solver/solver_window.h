@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class QFrame;
@@ -59,6 +60,12 @@ private:
     // Places the boxes for the first `lines` lines (as `wanted`, while they fit above the message
     // line) and puts into the document box the lines it shows whole (see shownLines).
     void showRevealed(reveal::Geometry wanted, int lines);
+    // Places the boxes and the hint for what is revealed; see showRevealed.
+    void layOut();
+    // The hint line: what went wrong in the step just confirmed (plain notation, "^" before raised
+    // digits); an empty message hides it.
+    void showHint(const std::string& message);
+    void clearHint();
     // Which of the first `lines` lines (from 0) the box shows: all while they fit, else the
     // expression above the last ones that fit whole.
     std::vector<int> shownLines(int lines) const;
@@ -77,6 +84,7 @@ private:
     RichTextBox* m_document = nullptr;
     RichTextBox* m_answer = nullptr;
     QLabel* m_message = nullptr;
+    QLabel* m_hint = nullptr;
     BevelButton* m_open = nullptr;
     QFrame* m_frame = nullptr;
     QTimer* m_timer = nullptr;
@@ -90,6 +98,7 @@ private:
     // Where the boxes would stand if the window were tall enough for every revealed line.
     int m_wantedHeightTwips = 0;
     int m_wantedTopTwips = 0;
+    int m_revealedLines = 1;
 };
 
 }  // namespace quintavia

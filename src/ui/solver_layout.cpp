@@ -20,6 +20,7 @@ constexpr const char* kDocument = "RTB1";
 constexpr const char* kOpen = "cmdApri";
 constexpr const char* kAnswer = "RTB2";
 constexpr const char* kHelp = "cmdAiuto";
+constexpr const char* kHint = "lblSuggerimento";
 
 std::vector<ControlSpec> makeControls()
 {
@@ -35,6 +36,16 @@ std::vector<ControlSpec> makeControls()
                         .font = FontSpec{15.75, true, true},
                         .tabIndex = 0,
                         .centred = true});
+    // Where a wrong step is explained. The window moves it next to the answer box, clear of the
+    // boxes and of the message line; empty, it is hidden.
+    controls.push_back({.name = kHint,
+                        .kind = ControlKind::Label,
+                        .left = 120,
+                        .top = 1260,
+                        .width = 6735,
+                        .height = 495,
+                        .text = kHintText,
+                        .font = FontSpec{12}});
     controls.push_back({.name = kDocument,
                         .kind = ControlKind::RichTextBox,
                         .left = 120,
@@ -128,6 +139,7 @@ SolverControls buildSolverWindow(QWidget* window, const RichTextBoxFactory& make
     get(kDocument, c.document);
     get(kAnswer, c.answer);
     get(kMessage, c.message);
+    get(kHint, c.hint);
     get(kOpen, c.open);
     get(kKeypadFrame, c.frame);
     get(kHelp, c.help);
