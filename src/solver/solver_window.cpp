@@ -2,14 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/solver_window.h"
 
+#include "curriculum/exercise_chain.h"
 #include "diagnosis/diagnosis.h"
 #include "document/document_file.h"
+#include "document/rtf_writer.h"
 #include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
 #include "shell/dialogs.h"
 #include "shell/sound_player.h"
 #include "shell/window_registry.h"
 #include "shell/window_setup.h"
+#include "ui/level_menu.h"
 #include "ui/solver_layout.h"
 #include "ui/window_builder.h"
 #include "widgets/bevel_button.h"
@@ -18,9 +21,11 @@
 
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
+#include <QAction>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QTextBlock>
 #include <QTextBlockFormat>
@@ -31,6 +36,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <random>
 
 namespace quintavia {
 
@@ -180,6 +186,22 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
     connect(m_answer, &RichTextBox::edited, this, &SolverWindow::clearHint);
     connect(m_timer, &QTimer::timeout, this, &SolverWindow::onTimerTick);
 
+    m_seeds = [] {
+        std::random_device device;
+        return std::uint64_t(device()) << 32 | device();
+    };
+    m_levels = ui::levelMenu(this, [this](int level) { newExercise(level); });
+    m_newExercise = new QAction(QStringLiteral("Esercizio nuovo"), this);
+    m_newExercise->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_newExercise->setShortcutContext(Qt::WindowShortcut);
+    m_newExercise->setMenu(m_levels);
+    addAction(m_newExercise);
+    // From the keyboard the levels open under the answer box, where the pupil is looking.
+    connect(m_newExercise, &QAction::triggered, this,
+            [this] { m_levels->popup(m_answer->mapToGlobal(m_answer->rect().bottomLeft())); });
+    m_document->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_document, &QWidget::customContextMenuRequested, this, &SolverWindow::showContextMenu);
+
     m_frame->setEnabled(false);
     m_answer->setEnabled(false);
     m_answer->setHeightInches(reveal::kAnswerHeight);
@@ -230,10 +252,26 @@ void SolverWindow::onOpenClicked()
                                   messages::cannotOpenExercise().arg(fileLabel(fileName), read.error));
         return;
     }
-    std::vector<arithmetic::Line> lines = exercise::linesOfDocument(*read.document);
+    startExercise(*read.document, fileLabel(fileName));
+}
+
+void SolverWindow::newExercise(int level)
+{
+    if (!play(Sound::Tick))
+        return;
+    setOpenButtonColour(ui::kOpenBright.toColor());
+    // Through the file format, so that the exercise is exactly what its file would give.
+    const auto lines = curriculum::exerciseWithChain(level, m_seeds());
+    const rtf::ReadResult read = rtf::read(rtf::write(*exercise::documentOfLines(lines)));
+    if (read.ok())
+        startExercise(*read.document, QString());
+}
+
+void SolverWindow::startExercise(const QTextDocument& read, const QString& name)
+{
+    std::vector<arithmetic::Line> lines = exercise::linesOfDocument(read);
     if (lines.size() > std::size_t(kMaximumLines)) {
-        m_registry.dialogs().warn(this, messages::warningTitle(),
-                                  messages::tooManyLinesToSolve().arg(fileLabel(fileName)));
+        m_registry.dialogs().warn(this, messages::warningTitle(), messages::tooManyLinesToSolve().arg(name));
         return;
     }
 
@@ -242,7 +280,7 @@ void SolverWindow::onOpenClicked()
     m_answer->setText(QString());
     m_message->clear();
     clearHint();
-    prepareExercise(*read.document);
+    prepareExercise(read);
     // A first line taller than the others' reveal needs a taller box from the start.
     const double firstExtra = lineInches(1) - reveal::kLine;
     showRevealed({reveal::kStartHeight + firstExtra, reveal::kAnswerTop + firstExtra}, 1);
@@ -356,6 +394,15 @@ void SolverWindow::onExitClicked()
     if (QWidget* start = m_registry.load(WindowKind::Start))
         start->show();
     m_registry.unload(WindowKind::Solver);
+}
+
+void SolverWindow::showContextMenu(const QPoint& position)
+{
+    QMenu* menu = m_document->createStandardContextMenu(position);
+    menu->addSeparator();
+    menu->addAction(m_newExercise);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(m_document->viewport()->mapToGlobal(position));
 }
 
 void SolverWindow::onAnswerKeyPress(int& keyAscii)

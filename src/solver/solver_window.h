@@ -8,12 +8,16 @@
 #include <QTextDocument>
 #include <QWidget>
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+class QAction;
 class QFrame;
 class QLabel;
+class QMenu;
 class QTimer;
 
 namespace quintavia {
@@ -41,6 +45,13 @@ public:
     // The open button's face colour (it blinks while no exercise runs).
     QColor openButtonColour() const;
 
+    // "Esercizio nuovo" (context menu of the document box, Ctrl+N): a generated exercise of
+    // `level` starts as if its file had been opened.
+    void newExercise(int level);
+    // Where the generated exercises' seeds come from; std::random_device unless replaced.
+    void setSeedSource(std::function<std::uint64_t()> seeds) { m_seeds = std::move(seeds); }
+    QAction* newExerciseAction() const { return m_newExercise; }
+
 public Q_SLOTS:
     // One blink of the open button; the timer calls it every 500 ms.
     void onTimerTick();
@@ -51,6 +62,10 @@ private:
     void onConfirmClicked();
     void onHelpClicked();
     void onAnswerKeyPress(int& keyAscii);
+    void showContextMenu(const QPoint& position);
+    // What opening a file and starting a generated exercise share, from the document on: a
+    // document of too many lines is refused with a warning naming `name`.
+    void startExercise(const QTextDocument& read, const QString& name);
     void afterStep();
     // Lays the exercise out whole, measures its lines and keeps it; the box then gets only the
     // revealed lines, so nothing hidden can be copied, dragged or read out from it.
@@ -89,6 +104,9 @@ private:
     QFrame* m_frame = nullptr;
     QTimer* m_timer = nullptr;
     Keypad* m_keypad = nullptr;  // owned by the frame
+    QAction* m_newExercise = nullptr;
+    QMenu* m_levels = nullptr;
+    std::function<std::uint64_t()> m_seeds;
     std::unique_ptr<QTextDocument> m_exercise;  // every line, as laid out in the box
     struct LineSpan {
         double top;
