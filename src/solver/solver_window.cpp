@@ -323,8 +323,8 @@ double SolverWindow::lineInches(int line) const
 void SolverWindow::showRevealed(reveal::Geometry wanted, int lines)
 {
     // Kept in whole twips, as the boxes keep their own geometry.
-    m_wantedHeightTwips = qRound(wanted.documentHeight * 1440.0);
-    m_wantedTopTwips = qRound(wanted.answerTop * 1440.0);
+    m_wantedHeightTwips = qRound(wanted.documentHeight * widgets::kTwipsPerInch);
+    m_wantedTopTwips = qRound(wanted.answerTop * widgets::kTwipsPerInch);
     m_revealedLines = lines;
     layOut();
 }
@@ -342,7 +342,7 @@ void SolverWindow::layOut()
         if (top + hintHeight + kHintGap > m_message->y()) {
             top = m_answer->y() - kHintGap - hintHeight;
             const int room = top - kHintGap - m_document->y();
-            documentHeight = std::min(documentHeight, std::floor(room * 15.0) / 1440.0);
+            documentHeight = std::min(documentHeight, widgets::pixelsToInches(room));
         }
         m_hint->setGeometry(m_hint->x(), top, m_hint->width(), hintHeight);
     }

@@ -3,6 +3,7 @@
 #pragma once
 #include "exercise/solver_session.h"
 #include "shell/common_dialog.h"
+#include "widgets/twips.h"
 
 #include <QColor>
 #include <QTextDocument>
@@ -84,8 +85,8 @@ private:
     // Which of the first `lines` lines (from 0) the box shows: all while they fit, else the
     // expression above the last ones that fit whole.
     std::vector<int> shownLines(int lines) const;
-    float wantedHeight() const { return static_cast<float>(m_wantedHeightTwips / 1440.0); }
-    float wantedTop() const { return static_cast<float>(m_wantedTopTwips / 1440.0); }
+    float wantedHeight() const { return static_cast<float>(m_wantedHeightTwips / widgets::kTwipsPerInch); }
+    float wantedTop() const { return static_cast<float>(m_wantedTopTwips / widgets::kTwipsPerInch); }
     void showNoExercise();
     void setOpenButtonColour(const QColor& colour);
     // Plays a sound; false when the window went away while pending events ran.
