@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/editor_window.h"
 
+#include "curriculum/exercise_chain.h"
 #include "editor/live_check.h"
 #include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
@@ -11,6 +12,7 @@
 #include "shell/window_registry.h"
 #include "shell/window_setup.h"
 #include "ui/editor_layout.h"
+#include "ui/level_menu.h"
 #include "ui/window_builder.h"
 #include "widgets/keypad.h"
 #include "widgets/rich_text_box.h"
@@ -26,6 +28,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
+#include <QTextDocumentFragment>
+
+#include <random>
 
 namespace quintavia {
 
@@ -76,6 +81,21 @@ EditorWindow::EditorWindow(WindowRegistry& registry) : m_registry(registry), m_d
     m_printAction->setShortcutContext(Qt::WindowShortcut);
     addAction(m_printAction);
     connect(m_printAction, &QAction::triggered, this, &EditorWindow::onPrintTriggered);
+    m_seeds = [] {
+        std::random_device device;
+        return std::uint64_t(device()) << 32 | device();
+    };
+    m_levels = ui::levelMenu(this, [this](int level) { newExercise(level); });
+    m_newExercise = new QAction(QStringLiteral("Nuovo esercizio"), this);
+    m_newExercise->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    // Like Nuova, it also starts a document when none is open.
+    m_newExercise->setShortcutContext(Qt::WindowShortcut);
+    m_newExercise->setMenu(m_levels);
+    addAction(m_newExercise);
+    // From the keyboard the levels open at the caret.
+    connect(m_newExercise, &QAction::triggered, this, [this] {
+        m_levels->popup(m_box->viewport()->mapToGlobal(m_box->cursorRect().bottomLeft()));
+    });
     m_box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_box.data(), &QWidget::customContextMenuRequested, this, &EditorWindow::showContextMenu);
 
@@ -222,6 +242,24 @@ void EditorWindow::generateSteps()
     m_box->setFocus();
 }
 
+void EditorWindow::newExercise(int level)
+{
+    if (!play(Sound::Tick) || !settleUnsavedWork())
+        return;
+    const auto lines = curriculum::exerciseWithChain(level, m_seeds());
+    m_session.started();
+    m_documentName.clear();
+    applyState();
+    // One edit in place of the whole content: one Ctrl+Z gives the earlier text back.
+    QTextCursor cursor(m_box->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertFragment(QTextDocumentFragment(exercise::documentOfLines(lines).get()));
+    cursor.endEditBlock();
+    m_box->setTextCursor(QTextCursor(m_box->document()));
+    m_box->setFocus();
+}
+
 void EditorWindow::onConfirmClicked()
 {
     const ConfirmDecision decision = decideConfirm(exercise::linesOfDocument(*m_box->document()).size());
@@ -242,6 +280,7 @@ void EditorWindow::showContextMenu(const QPoint& position)
     QMenu* menu = m_box->createStandardContextMenu(position);
     menu->addSeparator();
     menu->addAction(m_generate);
+    menu->addAction(m_newExercise);
     menu->addAction(m_printAction);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(m_box->viewport()->mapToGlobal(position));

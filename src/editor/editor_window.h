@@ -7,9 +7,13 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <cstdint>
+#include <functional>
+
 class QAbstractButton;
 class QAction;
 class QFrame;
+class QMenu;
 
 namespace quintavia {
 
@@ -37,6 +41,12 @@ public:
 
     // "Genera i passaggi" (context menu, Ctrl+G): the steps of the line under the caret.
     void generateSteps();
+    // "Nuovo esercizio" (context menu, Ctrl+Shift+N): a fresh expression of `level` and its chain
+    // fill the box, as one undo step, once unsaved work is settled.
+    void newExercise(int level);
+    // Where the generated exercises' seeds come from; std::random_device unless replaced.
+    void setSeedSource(std::function<std::uint64_t()> seeds) { m_seeds = std::move(seeds); }
+    QAction* newExerciseAction() const { return m_newExercise; }
 
 private:
     void resetToIdle();
@@ -71,6 +81,9 @@ private:
     LiveCheck* m_liveCheck = nullptr;  // owned by the box
     QAction* m_generate = nullptr;
     QAction* m_printAction = nullptr;
+    QAction* m_newExercise = nullptr;
+    QMenu* m_levels = nullptr;
+    std::function<std::uint64_t()> m_seeds;
     QString m_documentName;  // the open file's name for a printed heading; empty for a new one
     bool m_leaving = false;
 };

@@ -57,6 +57,8 @@ public:
     int helps() const { return m_helps; }
     // Lines shown, from 1; 0 while no exercise runs.
     qint16 counter() const { return m_counter; }
+    // The document's lines: line k (from 1) is lines()[k - 1].
+    const std::vector<arithmetic::Line>& lines() const { return m_lines; }
 
 private:
     std::vector<arithmetic::Line> m_lines;  // line k (from 1) is m_lines[k - 1]

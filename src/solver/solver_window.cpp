@@ -2,13 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/solver_window.h"
 
+#include "curriculum/exercise_chain.h"
+#include "diagnosis/diagnosis.h"
 #include "document/document_file.h"
+#include "document/rtf_writer.h"
 #include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
 #include "shell/dialogs.h"
 #include "shell/sound_player.h"
 #include "shell/window_registry.h"
 #include "shell/window_setup.h"
+#include "ui/level_menu.h"
 #include "ui/solver_layout.h"
 #include "ui/window_builder.h"
 #include "widgets/bevel_button.h"
@@ -17,9 +21,11 @@
 
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
+#include <QAction>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QTextBlock>
 #include <QTextBlockFormat>
@@ -30,6 +36,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <random>
 
 namespace quintavia {
 
@@ -92,6 +99,35 @@ void showLinesOf(const QTextDocument& exercise, const std::vector<int>& indexes,
     box->setTextCursor(QTextCursor(shown));
 }
 
+// The hint's distance from the boxes and the message line, in pixels.
+constexpr int kHintGap = 3;
+
+// A diagnosis in the window's words: rich text with the exponents raised, and what a screen
+// reader says (the exponents as superscript digits, which it reads as powers).
+struct HintText {
+    QString shown;
+    QString spoken;
+};
+
+HintText hintText(const std::string& message)
+{
+    static const char32_t superscripts[] = {U'⁰', U'¹', U'²', U'³', U'⁴', U'⁵', U'⁶', U'⁷', U'⁸', U'⁹'};
+    HintText text;
+    bool raised = false;
+    for (const arithmetic::Char& c : arithmetic::plainLine(message)) {
+        if (c.raised != raised)
+            text.shown += c.raised ? QStringLiteral("<sup>") : QStringLiteral("</sup>");
+        raised = c.raised;
+        const QString character = QString::fromUcs4(&c.code, 1);
+        text.shown += character.toHtmlEscaped();
+        const bool digit = c.code >= U'0' && c.code <= U'9';
+        text.spoken += c.raised && digit ? QString::fromUcs4(&superscripts[c.code - U'0'], 1) : character;
+    }
+    if (raised)
+        text.shown += QStringLiteral("</sup>");
+    return text;
+}
+
 QString fileLabel(const QString& path)
 {
     return QString::fromUtf8("«%1»").arg(QFileInfo(path).fileName());
@@ -120,6 +156,11 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
     m_document = controls.document;
     m_answer = controls.answer;
     m_message = controls.message;
+    m_hint = controls.hint;
+    m_hint->setTextFormat(Qt::RichText);
+    m_hint->setWordWrap(true);
+    m_hint->setAccessibleDescription(QStringLiteral("Suggerimento"));
+    m_hint->hide();
     m_open = controls.open;
     m_frame = controls.frame;
     setOpenButtonColour(ui::kOpenBright.toColor());
@@ -141,7 +182,25 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
     connect(controls.confirm, &QAbstractButton::clicked, this, &SolverWindow::onConfirmClicked);
     connect(controls.help, &QAbstractButton::clicked, this, &SolverWindow::onHelpClicked);
     connect(m_answer, &RichTextBox::keyPress, this, &SolverWindow::onAnswerKeyPress);
+    // The pupil is correcting: the hint has been read.
+    connect(m_answer, &RichTextBox::edited, this, &SolverWindow::clearHint);
     connect(m_timer, &QTimer::timeout, this, &SolverWindow::onTimerTick);
+
+    m_seeds = [] {
+        std::random_device device;
+        return std::uint64_t(device()) << 32 | device();
+    };
+    m_levels = ui::levelMenu(this, [this](int level) { newExercise(level); });
+    m_newExercise = new QAction(QStringLiteral("Esercizio nuovo"), this);
+    m_newExercise->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_newExercise->setShortcutContext(Qt::WindowShortcut);
+    m_newExercise->setMenu(m_levels);
+    addAction(m_newExercise);
+    // From the keyboard the levels open under the answer box, where the pupil is looking.
+    connect(m_newExercise, &QAction::triggered, this,
+            [this] { m_levels->popup(m_answer->mapToGlobal(m_answer->rect().bottomLeft())); });
+    m_document->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_document, &QWidget::customContextMenuRequested, this, &SolverWindow::showContextMenu);
 
     m_frame->setEnabled(false);
     m_answer->setEnabled(false);
@@ -193,10 +252,26 @@ void SolverWindow::onOpenClicked()
                                   messages::cannotOpenExercise().arg(fileLabel(fileName), read.error));
         return;
     }
-    std::vector<arithmetic::Line> lines = exercise::linesOfDocument(*read.document);
+    startExercise(*read.document, fileLabel(fileName));
+}
+
+void SolverWindow::newExercise(int level)
+{
+    if (!play(Sound::Tick))
+        return;
+    setOpenButtonColour(ui::kOpenBright.toColor());
+    // Through the file format, so that the exercise is exactly what its file would give.
+    const auto lines = curriculum::exerciseWithChain(level, m_seeds());
+    const rtf::ReadResult read = rtf::read(rtf::write(*exercise::documentOfLines(lines)));
+    if (read.ok())
+        startExercise(*read.document, QString());
+}
+
+void SolverWindow::startExercise(const QTextDocument& read, const QString& name)
+{
+    std::vector<arithmetic::Line> lines = exercise::linesOfDocument(read);
     if (lines.size() > std::size_t(kMaximumLines)) {
-        m_registry.dialogs().warn(this, messages::warningTitle(),
-                                  messages::tooManyLinesToSolve().arg(fileLabel(fileName)));
+        m_registry.dialogs().warn(this, messages::warningTitle(), messages::tooManyLinesToSolve().arg(name));
         return;
     }
 
@@ -204,7 +279,8 @@ void SolverWindow::onOpenClicked()
     m_session.resetHelps();
     m_answer->setText(QString());
     m_message->clear();
-    prepareExercise(*read.document);
+    clearHint();
+    prepareExercise(read);
     // A first line taller than the others' reveal needs a taller box from the start.
     const double firstExtra = lineInches(1) - reveal::kLine;
     showRevealed({reveal::kStartHeight + firstExtra, reveal::kAnswerTop + firstExtra}, 1);
@@ -247,16 +323,35 @@ double SolverWindow::lineInches(int line) const
 void SolverWindow::showRevealed(reveal::Geometry wanted, int lines)
 {
     // Kept in whole twips, as the boxes keep their own geometry.
-    m_wantedHeightTwips = qRound(wanted.documentHeight * 1440.0);
-    m_wantedTopTwips = qRound(wanted.answerTop * 1440.0);
+    m_wantedHeightTwips = qRound(wanted.documentHeight * widgets::kTwipsPerInch);
+    m_wantedTopTwips = qRound(wanted.answerTop * widgets::kTwipsPerInch);
+    m_revealedLines = lines;
+    layOut();
+}
+
+void SolverWindow::layOut()
+{
     const reveal::Geometry shown = reveal::fitted({wantedHeight(), wantedTop()});
-    m_document->setHeightInches(shown.documentHeight);
     m_answer->setTopInches(shown.answerTop);
+    double documentHeight = shown.documentHeight;
+    if (!m_hint->isHidden()) {
+        // Under the answer box while there is room above the message line; else above it, where
+        // the document box gives way for as long as the hint shows (the last line stays in view).
+        const int hintHeight = m_hint->heightForWidth(m_hint->width());
+        int top = m_answer->geometry().bottom() + 1 + kHintGap;
+        if (top + hintHeight + kHintGap > m_message->y()) {
+            top = m_answer->y() - kHintGap - hintHeight;
+            const int room = top - kHintGap - m_document->y();
+            documentHeight = std::min(documentHeight, widgets::pixelsToInches(room));
+        }
+        m_hint->setGeometry(m_hint->x(), top, m_hint->width(), hintHeight);
+    }
+    m_document->setHeightInches(documentHeight);
     if (!m_exercise) {
         m_document->limitView(qCeil(blockRect(m_document->document(), 0).bottom()));
         return;
     }
-    const std::vector<int> indexes = shownLines(std::min(lines, int(m_lines.size())));
+    const std::vector<int> indexes = shownLines(std::min(m_revealedLines, int(m_lines.size())));
     showLinesOf(*m_exercise, indexes, m_document);
     m_document->limitView(qCeil(blockRect(m_document->document(), int(indexes.size()) - 1).bottom()));
 }
@@ -301,6 +396,15 @@ void SolverWindow::onExitClicked()
     m_registry.unload(WindowKind::Solver);
 }
 
+void SolverWindow::showContextMenu(const QPoint& position)
+{
+    QMenu* menu = m_document->createStandardContextMenu(position);
+    menu->addSeparator();
+    menu->addAction(m_newExercise);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(m_document->viewport()->mapToGlobal(position));
+}
+
 void SolverWindow::onAnswerKeyPress(int& keyAscii)
 {
     // The key goes on to the box, which keeps a single line and so drops the line break.
@@ -316,6 +420,7 @@ void SolverWindow::onConfirmClicked()
         if (!play(Sound::Chime))
             return;
         m_message->setText(SolverSession::rightMessage());
+        clearHint();
         const double line = lineInches(m_session.counter() + 1);
         m_session.advance();
         showRevealed(reveal::afterRightStep(wantedHeight(), wantedTop(), line), m_session.counter());
@@ -324,9 +429,36 @@ void SolverWindow::onConfirmClicked()
         if (!play(Sound::Buzz))
             return;
         m_message->setText(SolverSession::wrongMessage());
+        const std::vector<arithmetic::Line>& lines = m_session.lines();
+        const std::size_t shown = std::size_t(m_session.counter());
+        if (shown >= 1 && shown < lines.size())
+            showHint(diagnosis::diagnose(lines[shown - 1], lines[shown], answer).message);
         m_session.countWrongAnswer(answer);
         m_answer->setFocus();
     }
+}
+
+void SolverWindow::showHint(const std::string& message)
+{
+    if (message.empty()) {
+        clearHint();
+        return;
+    }
+    const HintText text = hintText(message);
+    m_hint->setText(text.shown);
+    m_hint->setAccessibleName(text.spoken);
+    m_hint->show();
+    layOut();
+}
+
+void SolverWindow::clearHint()
+{
+    if (m_hint->isHidden())
+        return;
+    m_hint->hide();
+    m_hint->clear();
+    m_hint->setAccessibleName(QString());
+    layOut();
 }
 
 void SolverWindow::onHelpClicked()
@@ -334,6 +466,7 @@ void SolverWindow::onHelpClicked()
     if (!play(Sound::Click))
         return;
     m_message->clear();
+    clearHint();
     const double line = lineInches(m_session.counter() + 1);
     m_session.advance();
     showRevealed(reveal::afterHelp(wantedHeight(), wantedTop(), line), m_session.counter());

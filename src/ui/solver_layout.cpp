@@ -20,6 +20,7 @@ constexpr const char* kDocument = "RTB1";
 constexpr const char* kOpen = "cmdApri";
 constexpr const char* kAnswer = "RTB2";
 constexpr const char* kHelp = "cmdAiuto";
+constexpr const char* kHint = "lblSuggerimento";
 
 std::vector<ControlSpec> makeControls()
 {
@@ -35,6 +36,16 @@ std::vector<ControlSpec> makeControls()
                         .font = FontSpec{15.75, true, true},
                         .tabIndex = 0,
                         .centred = true});
+    // Where a wrong step is explained. The window moves it next to the answer box, clear of the
+    // boxes and of the message line; empty, it is hidden.
+    controls.push_back({.name = kHint,
+                        .kind = ControlKind::Label,
+                        .left = 120,
+                        .top = 1260,
+                        .width = 6735,
+                        .height = 495,
+                        .text = kHintText,
+                        .font = FontSpec{12}});
     controls.push_back({.name = kDocument,
                         .kind = ControlKind::RichTextBox,
                         .left = 120,
@@ -124,6 +135,7 @@ SolverControls buildSolverWindow(QWidget* window, const RichTextBoxFactory& make
     built.take(kDocument, c.document);
     built.take(kAnswer, c.answer);
     built.take(kMessage, c.message);
+    built.take(kHint, c.hint);
     built.take(kOpen, c.open);
     built.take(kKeypadFrame, c.frame);
     built.take(kHelp, c.help);

@@ -24,6 +24,7 @@ struct SolverControls {
     RichTextBox* document = nullptr;
     RichTextBox* answer = nullptr;
     QLabel* message = nullptr;
+    QLabel* hint = nullptr;  // what went wrong in a step
     BevelButton* open = nullptr;
     QFrame* frame = nullptr;  // the keypad's
     QAbstractButton* help = nullptr;
@@ -37,5 +38,7 @@ SolverControls buildSolverWindow(QWidget* window, const RichTextBoxFactory& make
 // Colours of the open button while it blinks.
 inline constexpr Rgb kOpenBright{0, 255, 0};
 inline constexpr Rgb kOpenDark{0, 192, 0};
+// The hint's dark blue, on the window's colour.
+inline constexpr Rgb kHintText{0, 0, 128};
 
 }  // namespace quintavia::ui

@@ -273,12 +273,12 @@ void RichTextBox::setTopTwips(int twips)
 
 void RichTextBox::setHeightInches(double inches)
 {
-    setHeightTwips(qRound(inches * 1440.0));
+    setHeightTwips(qRound(inches * widgets::kTwipsPerInch));
 }
 
 void RichTextBox::setTopInches(double inches)
 {
-    setTopTwips(qRound(inches * 1440.0));
+    setTopTwips(qRound(inches * widgets::kTwipsPerInch));
 }
 
 void RichTextBox::applyGeometry()

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "widgets/twips.h"
+
 #include <QTextEdit>
 
 namespace quintavia {
@@ -44,8 +46,8 @@ public:
     int topTwips() const { return m_topTwips; }
     void setHeightTwips(int twips);
     void setTopTwips(int twips);
-    float heightInches() const { return static_cast<float>(m_heightTwips / 1440.0); }
-    float topInches() const { return static_cast<float>(m_topTwips / 1440.0); }
+    float heightInches() const { return static_cast<float>(m_heightTwips / widgets::kTwipsPerInch); }
+    float topInches() const { return static_cast<float>(m_topTwips / widgets::kTwipsPerInch); }
     void setHeightInches(double inches);
     void setTopInches(double inches);
     // Places the box as designed, keeping the twips exactly.

@@ -6,6 +6,7 @@
 namespace quintavia::widgets {
 
 // Layouts are written in twips (1440 to the inch), as designed; the screen has 96 pixels an inch.
+inline constexpr double kTwipsPerInch = 1440.0;
 constexpr int twipsToPixels(int twips)
 {
     return (twips + 7) / 15;

@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "arithmetic/line.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace quintavia::curriculum {
+
+// One fresh exercise of `level` (1 to kLevels): its expression, then its chain in school order,
+// as the windows put it in a document. The same level and seed give the same lines.
+std::vector<arithmetic::Line> exerciseWithChain(int level, std::uint64_t seed);
+
+}  // namespace quintavia::curriculum
