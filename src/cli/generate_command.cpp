@@ -3,6 +3,7 @@
 #include "cli/command_runs.h"
 
 #include "arithmetic/arithmetic.h"
+#include "curriculum/exercise_chain.h"
 #include "curriculum/generator.h"
 #include "curriculum/levels.h"
 #include "document/document_file.h"
@@ -54,13 +55,10 @@ int writeExercises(const QString& folderPath, const std::vector<std::string>& ex
         return 2;
     }
     for (int i = 0; i < count; ++i) {
-        std::vector<ar::Line> lines{ar::plainLine(expressions[std::size_t(i)])};
-        const ar::Steps steps = ar::generateSteps(lines.front(), mode, curriculum::kMaxLines);
-        QString error = steps.ok() ? QString() : QString::fromStdString(steps.problem.message);
-        if (steps.ok()) {
-            lines.insert(lines.end(), steps.lines.begin(), steps.lines.end());
-            error = exercise::documentLimitProblem(lines);
-        }
+        const std::vector<ar::Line> lines = curriculum::exerciseLines(expressions[std::size_t(i)], mode);
+        QString error = lines.empty()
+                            ? QStringLiteral("i passaggi non stanno in %1 righe").arg(curriculum::kMaxLines)
+                            : exercise::documentLimitProblem(lines);
         if (error.isEmpty())
             writeDocumentFile(paths[i], *exercise::documentOfLines(lines), &error);
         if (!error.isEmpty()) {

@@ -7,13 +7,20 @@
 
 namespace quintavia::curriculum {
 
-std::vector<arithmetic::Line> exerciseWithChain(int level, std::uint64_t seed)
+std::vector<arithmetic::Line> exerciseLines(const std::string& expression, arithmetic::StepMode mode)
 {
-    std::vector<arithmetic::Line> lines{arithmetic::plainLine(generate(level, 1, seed).front())};
-    // The generator accepts an expression only once its chain fits kMaxLines.
-    const arithmetic::Steps steps = arithmetic::generateSteps(lines.front(), arithmetic::StepMode::School, kMaxLines);
+    std::vector<arithmetic::Line> lines{arithmetic::plainLine(expression)};
+    const arithmetic::Steps steps = arithmetic::generateSteps(lines.front(), mode, kMaxLines);
+    if (!steps.ok())
+        return {};
     lines.insert(lines.end(), steps.lines.begin(), steps.lines.end());
     return lines;
+}
+
+std::vector<arithmetic::Line> exerciseWithChain(int level, std::uint64_t seed)
+{
+    // The generator accepts an expression only once its chain in school order fits kMaxLines.
+    return exerciseLines(generate(level, 1, seed).front(), arithmetic::StepMode::School);
 }
 
 }  // namespace quintavia::curriculum
