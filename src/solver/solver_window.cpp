@@ -152,38 +152,32 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return box;
     };
-    const ui::SolverControls controls = ui::buildSolverWindow(this, makeBox);
-    m_document = controls.document;
-    m_answer = controls.answer;
-    m_message = controls.message;
-    m_hint = controls.hint;
-    m_hint->setTextFormat(Qt::RichText);
-    m_hint->setWordWrap(true);
-    m_hint->setAccessibleDescription(QStringLiteral("Suggerimento"));
-    m_hint->hide();
-    m_open = controls.open;
-    m_frame = controls.frame;
+    m_ui = ui::buildSolverWindow(this, makeBox);
+    m_ui.hint->setTextFormat(Qt::RichText);
+    m_ui.hint->setWordWrap(true);
+    m_ui.hint->setAccessibleDescription(QStringLiteral("Suggerimento"));
+    m_ui.hint->hide();
     setOpenButtonColour(ui::kOpenBright.toColor());
 
-    m_answer->setSingleLine(true);
+    m_ui.answer->setSingleLine(true);
     // The teacher's lines are shown, not edited: the pupil's typing belongs in the answer box.
-    m_document->setReadOnly(true);
-    m_document->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    m_document->document()->setUndoRedoEnabled(false);  // its lines change only by reveals
-    m_keypad = new Keypad(m_frame, *m_answer);
+    m_ui.document->setReadOnly(true);
+    m_ui.document->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_ui.document->document()->setUndoRedoEnabled(false);  // its lines change only by reveals
+    m_keypad = new Keypad(m_ui.frame, *m_ui.answer);
     connect(m_keypad, &Keypad::pressed, this, [this] { m_registry.sound().play(Sound::Click); });
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(500);
 
-    connect(m_open, &QAbstractButton::clicked, this, &SolverWindow::onOpenClicked);
-    connect(controls.exit, &QAbstractButton::clicked, this, &SolverWindow::onExitClicked);
-    connect(controls.confirm, &QAbstractButton::clicked, this, &SolverWindow::onConfirmClicked);
-    connect(controls.help, &QAbstractButton::clicked, this, &SolverWindow::onHelpClicked);
-    connect(m_answer, &RichTextBox::keyPress, this, &SolverWindow::onAnswerKeyPress);
+    connect(m_ui.open, &QAbstractButton::clicked, this, &SolverWindow::onOpenClicked);
+    connect(m_ui.exit, &QAbstractButton::clicked, this, &SolverWindow::onExitClicked);
+    connect(m_ui.confirm, &QAbstractButton::clicked, this, &SolverWindow::onConfirmClicked);
+    connect(m_ui.help, &QAbstractButton::clicked, this, &SolverWindow::onHelpClicked);
+    connect(m_ui.answer, &RichTextBox::keyPress, this, &SolverWindow::onAnswerKeyPress);
     // The pupil is correcting: the hint has been read.
-    connect(m_answer, &RichTextBox::edited, this, &SolverWindow::clearHint);
+    connect(m_ui.answer, &RichTextBox::edited, this, &SolverWindow::clearHint);
     connect(m_timer, &QTimer::timeout, this, &SolverWindow::onTimerTick);
 
     m_seeds = [] {
@@ -198,13 +192,13 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
     addAction(m_newExercise);
     // From the keyboard the levels open under the answer box, where the pupil is looking.
     connect(m_newExercise, &QAction::triggered, this,
-            [this] { m_levels->popup(m_answer->mapToGlobal(m_answer->rect().bottomLeft())); });
-    m_document->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_document, &QWidget::customContextMenuRequested, this, &SolverWindow::showContextMenu);
+            [this] { m_levels->popup(m_ui.answer->mapToGlobal(m_ui.answer->rect().bottomLeft())); });
+    m_ui.document->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_ui.document, &QWidget::customContextMenuRequested, this, &SolverWindow::showContextMenu);
 
-    m_frame->setEnabled(false);
-    m_answer->setEnabled(false);
-    m_answer->setHeightInches(reveal::kAnswerHeight);
+    m_ui.frame->setEnabled(false);
+    m_ui.answer->setEnabled(false);
+    m_ui.answer->setHeightInches(reveal::kAnswerHeight);
     showRevealed({reveal::kStartHeight, reveal::kAnswerTop}, 1);
     m_timer->start();
 
@@ -215,12 +209,12 @@ SolverWindow::~SolverWindow() = default;
 
 QColor SolverWindow::openButtonColour() const
 {
-    return m_open->face();
+    return m_ui.open->face();
 }
 
 void SolverWindow::setOpenButtonColour(const QColor& colour)
 {
-    m_open->setFace(colour);
+    m_ui.open->setFace(colour);
 }
 
 bool SolverWindow::play(Sound sound)
@@ -277,8 +271,8 @@ void SolverWindow::startExercise(const QTextDocument& read, const QString& name)
 
     m_session.resetErrors();
     m_session.resetHelps();
-    m_answer->setText(QString());
-    m_message->clear();
+    m_ui.answer->setText(QString());
+    m_ui.message->clear();
     clearHint();
     prepareExercise(read);
     // A first line taller than the others' reveal needs a taller box from the start.
@@ -291,20 +285,20 @@ void SolverWindow::startExercise(const QTextDocument& read, const QString& name)
     }
     m_session.start(std::move(lines));
     m_timer->stop();
-    m_answer->setEnabled(true);
-    m_answer->setFocus();
-    m_frame->setEnabled(true);
+    m_ui.answer->setEnabled(true);
+    m_ui.answer->setFocus();
+    m_ui.frame->setEnabled(true);
 }
 
 void SolverWindow::prepareExercise(const QTextDocument& read)
 {
     // Laid out once whole in the box, to give each line its reveal height and measure it there.
-    m_document->clearAll();
-    QTextCursor(m_document->document()).insertFragment(QTextDocumentFragment(&read));
-    setRevealLineHeight(m_document);
-    m_exercise.reset(m_document->document()->clone());
+    m_ui.document->clearAll();
+    QTextCursor(m_ui.document->document()).insertFragment(QTextDocumentFragment(&read));
+    setRevealLineHeight(m_ui.document);
+    m_exercise.reset(m_ui.document->document()->clone());
     // Measured in a layout of its own as wide as the box's, laid out afresh with the reveal heights.
-    m_exercise->setTextWidth(m_document->document()->textWidth());
+    m_exercise->setTextWidth(m_ui.document->document()->textWidth());
     m_lines.clear();
     for (int i = 0; i < m_exercise->blockCount(); ++i) {
         const QRectF rect = blockRect(m_exercise.get(), i);
@@ -332,34 +326,34 @@ void SolverWindow::showRevealed(reveal::Geometry wanted, int lines)
 void SolverWindow::layOut()
 {
     const reveal::Geometry shown = reveal::fitted({wantedHeight(), wantedTop()});
-    m_answer->setTopInches(shown.answerTop);
+    m_ui.answer->setTopInches(shown.answerTop);
     double documentHeight = shown.documentHeight;
-    if (!m_hint->isHidden()) {
+    if (!m_ui.hint->isHidden()) {
         // Under the answer box while there is room above the message line; else above it, where
         // the document box gives way for as long as the hint shows (the last line stays in view).
-        const int hintHeight = m_hint->heightForWidth(m_hint->width());
-        int top = m_answer->geometry().bottom() + 1 + kHintGap;
-        if (top + hintHeight + kHintGap > m_message->y()) {
-            top = m_answer->y() - kHintGap - hintHeight;
-            const int room = top - kHintGap - m_document->y();
+        const int hintHeight = m_ui.hint->heightForWidth(m_ui.hint->width());
+        int top = m_ui.answer->geometry().bottom() + 1 + kHintGap;
+        if (top + hintHeight + kHintGap > m_ui.message->y()) {
+            top = m_ui.answer->y() - kHintGap - hintHeight;
+            const int room = top - kHintGap - m_ui.document->y();
             documentHeight = std::min(documentHeight, widgets::pixelsToInches(room));
         }
-        m_hint->setGeometry(m_hint->x(), top, m_hint->width(), hintHeight);
+        m_ui.hint->setGeometry(m_ui.hint->x(), top, m_ui.hint->width(), hintHeight);
     }
-    m_document->setHeightInches(documentHeight);
+    m_ui.document->setHeightInches(documentHeight);
     if (!m_exercise) {
-        m_document->limitView(qCeil(blockRect(m_document->document(), 0).bottom()));
+        m_ui.document->limitView(qCeil(blockRect(m_ui.document->document(), 0).bottom()));
         return;
     }
     const std::vector<int> indexes = shownLines(std::min(m_revealedLines, int(m_lines.size())));
-    showLinesOf(*m_exercise, indexes, m_document);
-    m_document->limitView(qCeil(blockRect(m_document->document(), int(indexes.size()) - 1).bottom()));
+    showLinesOf(*m_exercise, indexes, m_ui.document);
+    m_ui.document->limitView(qCeil(blockRect(m_ui.document->document(), int(indexes.size()) - 1).bottom()));
 }
 
 std::vector<int> SolverWindow::shownLines(int lines) const
 {
     std::vector<int> indexes;
-    const double room = m_document->contentsRect().height() + 0.5;
+    const double room = m_ui.document->contentsRect().height() + 0.5;
     const double bottom = m_lines[std::size_t(lines) - 1].bottom;
     int first = 1;
     if (bottom > room && lines > 1) {
@@ -381,8 +375,8 @@ std::vector<int> SolverWindow::shownLines(int lines) const
 void SolverWindow::showNoExercise()
 {
     m_session.stop();
-    m_frame->setEnabled(false);
-    m_answer->setEnabled(false);
+    m_ui.frame->setEnabled(false);
+    m_ui.answer->setEnabled(false);
     if (!m_timer->isActive())
         m_timer->start();
 }
@@ -398,11 +392,11 @@ void SolverWindow::onExitClicked()
 
 void SolverWindow::showContextMenu(const QPoint& position)
 {
-    QMenu* menu = m_document->createStandardContextMenu(position);
+    QMenu* menu = m_ui.document->createStandardContextMenu(position);
     menu->addSeparator();
     menu->addAction(m_newExercise);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(m_document->viewport()->mapToGlobal(position));
+    menu->popup(m_ui.document->viewport()->mapToGlobal(position));
 }
 
 void SolverWindow::onAnswerKeyPress(int& keyAscii)
@@ -414,12 +408,12 @@ void SolverWindow::onAnswerKeyPress(int& keyAscii)
 
 void SolverWindow::onConfirmClicked()
 {
-    const auto typed = exercise::linesOfDocument(*m_answer->document());
+    const auto typed = exercise::linesOfDocument(*m_ui.answer->document());
     const arithmetic::Line answer = typed.empty() ? arithmetic::Line() : typed.front();
     if (m_session.isRight(answer)) {
         if (!play(Sound::Chime))
             return;
-        m_message->setText(SolverSession::rightMessage());
+        m_ui.message->setText(SolverSession::rightMessage());
         clearHint();
         const double line = lineInches(m_session.counter() + 1);
         m_session.advance();
@@ -428,13 +422,13 @@ void SolverWindow::onConfirmClicked()
     } else {
         if (!play(Sound::Buzz))
             return;
-        m_message->setText(SolverSession::wrongMessage());
+        m_ui.message->setText(SolverSession::wrongMessage());
         const std::vector<arithmetic::Line>& lines = m_session.lines();
         const std::size_t shown = std::size_t(m_session.counter());
         if (shown >= 1 && shown < lines.size())
             showHint(diagnosis::diagnose(lines[shown - 1], lines[shown], answer).message);
         m_session.countWrongAnswer(answer);
-        m_answer->setFocus();
+        m_ui.answer->setFocus();
     }
 }
 
@@ -445,19 +439,19 @@ void SolverWindow::showHint(const std::string& message)
         return;
     }
     const HintText text = hintText(message);
-    m_hint->setText(text.shown);
-    m_hint->setAccessibleName(text.spoken);
-    m_hint->show();
+    m_ui.hint->setText(text.shown);
+    m_ui.hint->setAccessibleName(text.spoken);
+    m_ui.hint->show();
     layOut();
 }
 
 void SolverWindow::clearHint()
 {
-    if (m_hint->isHidden())
+    if (m_ui.hint->isHidden())
         return;
-    m_hint->hide();
-    m_hint->clear();
-    m_hint->setAccessibleName(QString());
+    m_ui.hint->hide();
+    m_ui.hint->clear();
+    m_ui.hint->setAccessibleName(QString());
     layOut();
 }
 
@@ -465,7 +459,7 @@ void SolverWindow::onHelpClicked()
 {
     if (!play(Sound::Click))
         return;
-    m_message->clear();
+    m_ui.message->clear();
     clearHint();
     const double line = lineInches(m_session.counter() + 1);
     m_session.advance();
@@ -476,15 +470,15 @@ void SolverWindow::onHelpClicked()
 
 void SolverWindow::afterStep()
 {
-    m_answer->setText(QString());
-    m_answer->setFocus();
+    m_ui.answer->setText(QString());
+    m_ui.answer->setFocus();
     if (!m_session.finished())
         return;
-    m_message->setText(m_session.finalMessage());
+    m_ui.message->setText(m_session.finalMessage());
     if (!play(m_session.fewHelps() ? Sound::Fanfare : Sound::Chime))
         return;
-    m_frame->setEnabled(false);
-    m_answer->setEnabled(false);
+    m_ui.frame->setEnabled(false);
+    m_ui.answer->setEnabled(false);
     m_timer->start();
 }
 

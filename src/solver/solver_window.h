@@ -3,6 +3,7 @@
 #pragma once
 #include "exercise/solver_session.h"
 #include "shell/common_dialog.h"
+#include "ui/solver_layout.h"
 #include "widgets/twips.h"
 
 #include <QColor>
@@ -16,8 +17,6 @@
 #include <vector>
 
 class QAction;
-class QFrame;
-class QLabel;
 class QMenu;
 class QTimer;
 
@@ -25,7 +24,6 @@ namespace quintavia {
 
 enum class Sound;
 
-class BevelButton;
 class Keypad;
 class RichTextBox;
 class WindowRegistry;
@@ -97,12 +95,7 @@ private:
     SolverSession m_session;
     Blinker m_blinker;
 
-    RichTextBox* m_document = nullptr;
-    RichTextBox* m_answer = nullptr;
-    QLabel* m_message = nullptr;
-    QLabel* m_hint = nullptr;
-    BevelButton* m_open = nullptr;
-    QFrame* m_frame = nullptr;
+    ui::SolverControls m_ui;  // set once, when the window is built
     QTimer* m_timer = nullptr;
     Keypad* m_keypad = nullptr;  // owned by the frame
     QAction* m_newExercise = nullptr;
