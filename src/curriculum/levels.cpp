@@ -9,72 +9,22 @@ namespace quintavia::curriculum {
 
 namespace {
 
-constexpr Level quarta()
-{
-    Level l;
-    l.name = "Quarta primaria";
-    l.minOperations = 3;
-    l.maxOperations = 5;
-    l.maxHeight = 1;
-    l.maxValue = 1000;
-    l.maxWhole = 100;
-    return l;
-}
+using P = Level::Partials;
 
-constexpr Level quinta()
-{
-    Level l = quarta();
-    l.name = "Quinta primaria";
-    l.minOperations = 4;
-    l.maxOperations = 7;
-    l.maxHeight = 2;
-    l.partials = Level::Partials::Hundredths;
-    l.decimals = true;
-    l.maxExponent = 3;
-    l.maxBase = 10;
-    l.literalBases = true;
-    return l;
-}
-
-constexpr Level prima()
-{
-    Level l;
-    l.name = "Prima media";
-    l.minOperations = 5;
-    l.maxOperations = 12;
-    l.maxHeight = 3;
-    l.curlyInHalf = true;
-    l.maxValue = 10000;
-    l.maxExponent = 5;
-    l.exponentZero = true;
-    l.maxBase = 10;
-    return l;
-}
-
-constexpr Level seconda()
-{
-    Level l;
-    l.name = "Seconda media";
-    l.minOperations = 4;
-    l.maxOperations = 10;
-    l.maxHeight = 3;
-    l.partials = Level::Partials::Fractions;
-    l.fractions = true;
-    l.fractionRequired = true;
-    l.maxExponent = 3;
-    return l;
-}
-
-constexpr Level terza()
-{
-    Level l = seconda();
-    l.name = "Terza media";
-    l.fractionRequired = false;
-    l.negatives = true;
-    return l;
-}
-
-constexpr std::array<Level, kLevels> kTable{quarta(), quinta(), prima(), seconda(), terza()};
+// The table of the school years, as the README shows it to teachers.
+constexpr std::array<Level, kLevels> kTable{{
+    {.name = "Quarta primaria", .minOperations = 3, .maxOperations = 5, .maxHeight = 1,
+     .maxValue = 1000, .maxWhole = 100},
+    {.name = "Quinta primaria", .minOperations = 4, .maxOperations = 7, .maxHeight = 2,
+     .partials = P::Hundredths, .maxValue = 1000, .maxWhole = 100, .decimals = true, .maxExponent = 3,
+     .maxBase = 10, .literalBases = true},
+    {.name = "Prima media", .minOperations = 5, .maxOperations = 12, .maxHeight = 3, .curlyInHalf = true,
+     .maxValue = 10000, .maxExponent = 5, .exponentZero = true, .maxBase = 10},
+    {.name = "Seconda media", .minOperations = 4, .maxOperations = 10, .maxHeight = 3,
+     .partials = P::Fractions, .fractions = true, .fractionRequired = true, .maxExponent = 3},
+    {.name = "Terza media", .minOperations = 4, .maxOperations = 10, .maxHeight = 3,
+     .partials = P::Fractions, .fractions = true, .negatives = true, .maxExponent = 3},
+}};
 
 }  // namespace
 
