@@ -82,6 +82,15 @@ public:
 
     QList<Shown> shown;
     QStringList unexpected;
+    // The text of the last dialog shown when it is a warning ("Avviso"), else a note saying what it was.
+    QString lastWarning() const
+    {
+        if (shown.isEmpty())
+            return QStringLiteral("(no dialog)");
+        const Shown& last = shown.last();
+        return last.kind == u"warning" && last.title == u"Avviso" ? last.text
+                                                                 : QStringLiteral("(%1: %2)").arg(last.kind, last.title);
+    }
     // Each file dialog's folder to start in, in order.
     QStringList startFolders() const
     {
