@@ -19,6 +19,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QTreeView>
 #include <QUrl>
@@ -28,8 +29,8 @@ namespace quintavia {
 
 namespace {
 
-// Sizes and dates as an Italian reads them, whatever the system's language: Qt's file list writes
-// them in the system's locale.
+// Sizes, kinds and dates as an Italian reads them, whatever the system's language: Qt's file list
+// writes them in the system's locale, and its kinds ("Folder") have no Italian of their own.
 class ItalianFileColumns final : public QIdentityProxyModel {
 public:
     using QIdentityProxyModel::QIdentityProxyModel;
@@ -37,10 +38,13 @@ public:
     QVariant data(const QModelIndex& index, int role) const override
     {
         const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
-        if (role != Qt::DisplayRole || !files || (index.column() != 1 && index.column() != 3))
+        if (role != Qt::DisplayRole || !files || index.column() < 1 || index.column() > 3)
             return QIdentityProxyModel::data(index, role);
         const QFileInfo info = files->fileInfo(mapToSource(index));
         const QLocale italian(QLocale::Italian, QLocale::Italy);
+        if (index.column() == 2)
+            return info.isDir() ? QStringLiteral("Cartella")
+                                : QStringLiteral("File %1").arg(info.suffix().toUpper()).trimmed();
         if (index.column() == 3)
             return italian.toString(info.lastModified(), QLocale::ShortFormat);
         if (info.isDir())
@@ -105,6 +109,10 @@ std::optional<QString> runFileDialog(QWidget* parent, const QString& filter, con
         list->header()->resizeSection(0, 360);
         list->header()->resizeSection(3, metrics.horizontalAdvance(QStringLiteral("00/00/00, 00:00")) + 32);
     }
+    // The side bar wide enough for "Esercizi di Quintavia".
+    if (auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter")))
+        splitter->setSizes({QFontMetrics(splitter->font()).horizontalAdvance(QStringLiteral("Esercizi di Quintavia")) + 56,
+                            dialog.width()});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -166,6 +174,10 @@ std::optional<PrintChoice> QtDialogs::choosePrinter(QWidget* parent, QPrinter& p
     layout->addWidget(withKey);
     layout->addStretch();
     dialog.setOptionTabs({keyTab});
+    // The side bar wide enough for "Esercizi di Quintavia".
+    if (auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter")))
+        splitter->setSizes({QFontMetrics(splitter->font()).horizontalAdvance(QStringLiteral("Esercizi di Quintavia")) + 56,
+                            dialog.width()});
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return PrintChoice{withKey->isChecked()};
