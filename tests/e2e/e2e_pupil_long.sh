@@ -41,7 +41,6 @@ grab() {
   import -window root -crop "$5x$6+$((x + $3))+$((y + $4))" +repage "$WORK/$2.png"
 }
 differing() { compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>&1 || true; }
-message() { accessible_tree | awk -F'|' '$1 == "label" && $2 ~ /^(Bravissimo|Il passaggio|Hai finito)/ {print $2}' | head -n 1; }
 
 check_centred "Le Quintavia"
 focus_on Tab Info
