@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quintavia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A long exercise on a real desktop: windows centred by their frame and asking for no close box;
 # Enter presses the focused button; the wheel and Ctrl+End do not move the document box; 25 lines
 # worked to the end with the message line still in sight.
