@@ -67,6 +67,10 @@ press ctrl+a ctrl+c
 copied=$(clipboard)
 [ "$copied" = $'(2+3)x4-6\n5x4-6' ] || fail "Ctrl+A, Ctrl+C in the document box copied: '$copied'"
 log "the clipboard holds the revealed lines only"
+# A wrong step first, so that the praise below is news, and the error must be kept too.
+focus_on Tab "Il tuo passaggio"
+type_text "21-6"; press Return
+[ "$(message)" = "Il passaggio non è esatto. Correggi." ] || fail "a wrong step was not rejected: '$(message)'"
 
 click_twips "Risoluzione" 7140 60 2115 495       # Scegli espressione
 sleep 1
@@ -75,7 +79,7 @@ focus_on Tab "Annulla"
 press space
 window_gone "Apri" 5 || fail "Annulla did not close the open dialog"
 focus_on Tab "Il tuo passaggio"
-type_text "20-6"; press Return
+press ctrl+a; type_text "20-6"; press Return
 [ "$(message)" = "Bravissimo" ] || fail "after Annulla the next step was not praised: '$(message)'"
 
 open_exercise "$WORK/rotto.rtf"
@@ -86,5 +90,5 @@ window_gone "Avviso" 5 || fail "the warning did not go away"
 focus_on Tab "Il tuo passaggio"
 type_text "14"; press Return
 final=$(message)
-[ "$final" = "Hai finito con 0 errori e 0 aiuti " ] || fail "after a file that cannot be read the last step gave '$final'"
+[ "$final" = "Hai finito con 1 errore e 0 aiuti " ] || fail "after a file that cannot be read the last step gave '$final'"
 log "Annulla and an unreadable file kept the exercise; final message '$final'"
