@@ -127,6 +127,22 @@ accessible_tree() {
   /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/accessible_tree.py"
 }
 
+# The solver's message line, as a screen reader reads it.
+message() { accessible_tree | awk -F'|' '$1 == "label" && $2 ~ /^(Bravissimo|Il passaggio|Hai finito)/ {print $2}' | head -n 1; }
+
+# In the solver: Scegli espressione, then the file $1 typed into the real open dialog.
+open_exercise() {
+  click_twips "Risoluzione" 7140 60 2115 495
+  sleep 1
+  press ctrl+a
+  type_text "$1"
+  press Return
+  sleep 1
+}
+
+# The text on the clipboard, as a program pasting it gets it.
+clipboard() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/clipboard.py"; }
+
 # The name of the object that has the keyboard focus.
 focused_name() { accessible_tree | awk -F'|' '$4 ~ /focused/ && $1 !~ /^(filler|frame|window|application)$/ {print $2}' | tail -n 1; }
 

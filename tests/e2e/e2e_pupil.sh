@@ -14,17 +14,10 @@ PIDS+=($!)
 wait_for "grep -q listening '$WORK/announced'" 10 || fail "could not listen on the accessibility bus"
 start_program
 
-message() { accessible_tree | awk -F'|' '$1 == "label" && $2 ~ /^(Bravissimo|Il passaggio|Hai finito)/ {print $2}' | head -n 1; }
-
 click_twips "Le Quintavia" 1800 2340 3375 615
 window_id "Risoluzione" >/dev/null || fail "the solver did not open"
 shot solver-no-exercise
-click_twips "Risoluzione" 7140 60 2115 495     # Scegli espressione: the real open dialog
-sleep 1
-press ctrl+a
-type_text "$WORK/esercizio.rtf"
-press Return
-sleep 1
+open_exercise "$WORK/esercizio.rtf"
 shot solver-running
 
 type_text "{9+2}:2"; press Return

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quintavia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A long exercise on a real desktop: windows centred by their frame and asking for no close box;
 # Enter presses the focused button; the wheel and Ctrl+End do not move the document box; 25 lines
 # worked to the end with the message line still in sight.
@@ -41,7 +43,6 @@ grab() {
   import -window root -crop "$5x$6+$((x + $3))+$((y + $4))" +repage "$WORK/$2.png"
 }
 differing() { compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>&1 || true; }
-message() { accessible_tree | awk -F'|' '$1 == "label" && $2 ~ /^(Bravissimo|Il passaggio|Hai finito)/ {print $2}' | head -n 1; }
 
 check_centred "Le Quintavia"
 focus_on Tab Info
