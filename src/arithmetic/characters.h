@@ -38,13 +38,15 @@ inline constexpr auto kNotationCharacters = std::to_array<NotationCharacter>({
     {U'/', false, U'/', U'/'},       // the fraction bar, never a division sign
 });
 
-// The row of `c`; null for anything that is neither a blank nor an operation sign.
-constexpr const NotationCharacter* notationCharacter(char32_t c)
+// The row of `c`; a row with code 0 for anything that is neither a blank nor an operation sign.
+// A copy, not a pointer: the reader builds its table at compile time, and GCC's undefined
+// behaviour sanitizer cannot compare pointers in a constant expression.
+constexpr NotationCharacter notationCharacter(char32_t c)
 {
     for (const NotationCharacter& row : kNotationCharacters)
         if (row.code == c)
-            return &row;
-    return nullptr;
+            return row;
+    return {0, false, 0, 0};
 }
 
 }  // namespace quintavia::arithmetic

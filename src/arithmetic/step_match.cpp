@@ -13,11 +13,11 @@ Line normalised(const Line& line)
     Line out;
     out.reserve(line.size());
     for (const Char& c : line) {
-        const NotationCharacter* row = notationCharacter(c.code);
-        if (!row)
+        const NotationCharacter row = notationCharacter(c.code);
+        if (row.code == 0)
             out.push_back(c);
-        else if (!row->blank)
-            out.push_back({row->meaning, c.raised});
+        else if (!row.blank)
+            out.push_back({row.meaning, c.raised});
     }
     // "= 4 + 18" continues the line above, "4 + 18" says the same.
     if (!out.empty() && out.front() == Char{U'=', false})

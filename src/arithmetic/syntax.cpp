@@ -58,10 +58,10 @@ struct Class {
 
 constexpr Class classOf(char32_t c)
 {
-    if (const NotationCharacter* row = notationCharacter(c)) {
-        if (row->blank)
+    if (const NotationCharacter row = notationCharacter(c); row.code != 0) {
+        if (row.blank)
             return {Kind::Bad, 0, 0, true};
-        return {Kind::Operation, row->sign, levelOf(row->sign)};  // as the keypad types it
+        return {Kind::Operation, row.sign, levelOf(row.sign)};  // as the keypad types it
     }
     if (isDigit(c))
         return {Kind::Number};
