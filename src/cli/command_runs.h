@@ -3,6 +3,10 @@
 #pragma once
 #include "cli/command.h"
 
+#include "arithmetic/line.h"
+
+#include <vector>
+
 // The commands' bodies, one file each; commands.cpp declares them.
 namespace quintavia::cli {
 
@@ -13,6 +17,10 @@ int runSteps(const Invocation& invocation, Output& output);
 int runSheet(const Invocation& invocation, Output& output);
 int runGenerate(const Invocation& invocation, Output& output);
 int runDiagnosis(const Invocation& invocation, Output& output);
+
+// Writes an exercise of these lines (the expression, then its chain) as the editor saves one;
+// empty when written, else why not.
+QString writeExercise(const QString& path, const std::vector<arithmetic::Line>& lines);
 
 // "colonna 5: manca una parentesi chiusa", or the message alone when it has no column.
 QString located(int column, const std::string& message);

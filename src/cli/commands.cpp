@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_runs.h"
 
+#include "document/document_file.h"
+#include "exercise/exercise_lines.h"
+
 namespace quintavia::cli {
 
 const std::vector<Command>& commands()
@@ -69,6 +72,14 @@ const std::vector<Command>& commands()
          true, runSheet},
     };
     return all;
+}
+
+QString writeExercise(const QString& path, const std::vector<arithmetic::Line>& lines)
+{
+    QString error = exercise::documentLimitProblem(lines);
+    if (error.isEmpty())
+        writeDocumentFile(path, *exercise::documentOfLines(lines), &error);
+    return error;
 }
 
 QString located(int column, const std::string& message)

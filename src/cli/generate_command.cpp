@@ -6,8 +6,6 @@
 #include "curriculum/exercise_chain.h"
 #include "curriculum/generator.h"
 #include "curriculum/levels.h"
-#include "document/document_file.h"
-#include "exercise/exercise_lines.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -56,11 +54,9 @@ int writeExercises(const QString& folderPath, const std::vector<std::string>& ex
     }
     for (int i = 0; i < count; ++i) {
         const std::vector<ar::Line> lines = curriculum::exerciseLines(expressions[std::size_t(i)], mode);
-        QString error = lines.empty()
-                            ? QStringLiteral("i passaggi non stanno in %1 righe").arg(curriculum::kMaxLines)
-                            : exercise::documentLimitProblem(lines);
-        if (error.isEmpty())
-            writeDocumentFile(paths[i], *exercise::documentOfLines(lines), &error);
+        const QString error = lines.empty()
+                                  ? QStringLiteral("i passaggi non stanno in %1 righe").arg(curriculum::kMaxLines)
+                                  : writeExercise(paths[i], lines);
         if (!error.isEmpty()) {
             output.complain(paths[i] + QStringLiteral(": ") + error);
             return 2;

@@ -4,7 +4,6 @@
 
 #include "arithmetic/arithmetic.h"
 #include "document/document_file.h"
-#include "exercise/exercise_lines.h"
 
 #include <QFileInfo>
 
@@ -34,12 +33,7 @@ int runSteps(const Invocation& invocation, Output& output)
     }
     std::vector<ar::Line> lines{line};
     lines.insert(lines.end(), steps.lines.begin(), steps.lines.end());
-    if (const QString problem = exercise::documentLimitProblem(lines); !problem.isEmpty()) {
-        output.complain(rtfPath + QStringLiteral(": ") + problem);
-        return 2;
-    }
-    QString error;
-    if (!writeDocumentFile(rtfPath, *exercise::documentOfLines(lines), &error)) {
+    if (const QString error = writeExercise(rtfPath, lines); !error.isEmpty()) {
         output.complain(rtfPath + QStringLiteral(": ") + error);
         return 2;
     }

@@ -4,7 +4,7 @@
 
 #include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
-#include "exercise/step_match.h"
+#include "arithmetic/step_match.h"
 
 #include <algorithm>
 #include <limits>
@@ -66,7 +66,7 @@ bool SolverSession::isRight(const arithmetic::Line& answer) const
     // Without an exercise, or after its last line, there is no line to match, not even an empty one.
     if (finished())
         return false;
-    return exercise::stepsMatch(answer, m_lines[std::size_t(m_counter)]);
+    return arithmetic::stepsMatch(answer, m_lines[std::size_t(m_counter)]);
 }
 
 bool SolverSession::isRight(const QString& answer) const

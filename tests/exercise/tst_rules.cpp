@@ -5,7 +5,7 @@
 #include "exercise/editor_session.h"
 #include "exercise/exercise_lines.h"
 #include "exercise/solver_session.h"
-#include "exercise/step_match.h"
+#include "arithmetic/step_match.h"
 #include "test_main.h"
 
 #include <QTextDocument>
@@ -97,7 +97,7 @@ void TestRules::equivalentSigns()
     QFETCH(QString, typed);
     QFETCH(QString, expected);
     QFETCH(bool, match);
-    QCOMPARE(exercise::stepsMatch(exercise::lineOfText(typed), exercise::lineOfText(expected)), match);
+    QCOMPARE(arithmetic::stepsMatch(exercise::lineOfText(typed), exercise::lineOfText(expected)), match);
 }
 
 void TestRules::raisedDigitsCount_data()
@@ -120,7 +120,7 @@ void TestRules::raisedDigitsCount()
     QFETCH(QString, typed);
     QFETCH(QString, expected);
     QFETCH(bool, match);
-    QCOMPARE(exercise::stepsMatch(arithmetic::plainLine(typed.toStdString()),
+    QCOMPARE(arithmetic::stepsMatch(arithmetic::plainLine(typed.toStdString()),
                                   arithmetic::plainLine(expected.toStdString())),
              match);
 }
