@@ -62,7 +62,7 @@ bool raised(const QTextCharFormat& format)
 // The format given, as ordinary text or as an exponent; its font and colour stay.
 QTextCharFormat ordinary(QTextCharFormat format)
 {
-    format.setFontPointSize(12);
+    format.setFontPointSize(kOrdinaryPoints);
     format.setFontWeight(QFont::Normal);
     format.setVerticalAlignment(QTextCharFormat::AlignNormal);
     setRaise(format, 0);
