@@ -6,6 +6,7 @@
 #include "widgets/bevel_button.h"
 #include "widgets/rich_text_box.h"
 
+#include <QByteArrayView>
 #include <QFrame>
 #include <QLabel>
 
@@ -21,6 +22,10 @@ constexpr const char* kOpen = "cmdApri";
 constexpr const char* kAnswer = "RTB2";
 constexpr const char* kHelp = "cmdAiuto";
 constexpr const char* kHint = "lblSuggerimento";
+
+// Tab goes from the answer box to the confirm key, then help, then the keys row by row.
+constexpr int kInvioTabIndex = 5;
+constexpr int kHelpTabIndex = 6;
 
 std::vector<ControlSpec> makeControls()
 {
@@ -65,7 +70,8 @@ std::vector<ControlSpec> makeControls()
                         .height = 495,
                         .background = kOpenBright,
                         .font = FontSpec{12},
-                        .tabIndex = 2});
+                        .tabIndex = 2,
+                        .toolTip = "Apri un esercizio da risolvere"});
     controls.push_back({.name = kAnswer,
                         .kind = ControlKind::RichTextBox,
                         .left = 120,
@@ -93,11 +99,16 @@ std::vector<ControlSpec> makeControls()
                         .height = 495,
                         .background = Rgb{192, 192, 255},
                         .font = FontSpec{12},
-                        .tabIndex = 41,
-                        .parent = kKeypadFrame});
+                        .tabIndex = kHelpTabIndex,
+                        .parent = kKeypadFrame,
+                        .toolTip = "Mostra il passaggio successivo (F1)",
+                        .shortcut = "F1"});
 
-    for (const ControlSpec& key : keypadControls(KeypadWindow::Solver, 720, 11, 6))
+    for (ControlSpec key : keypadControls(KeypadWindow::Solver, 720, kInvioTabIndex, 6, kHelpTabIndex + 1)) {
+        if (QByteArrayView(key.name) == kConfirmKey)
+            key.toolTip = "Controlla il passaggio (Invio)";
         controls.push_back(key);
+    }
     controls.push_back(exitButton(5580));
 
     // Beneath the boxes: the document box covers it as it grows.
