@@ -100,7 +100,11 @@ const WindowSpec& editorLayout()
 EditorControls buildEditorWindow(QWidget* window)
 {
     const Controls built = buildWindow(window, editorLayout(), [](const ControlSpec&, QWidget* parent) -> QWidget* {
-        return new RichTextBox(parent);
+        auto* box = new RichTextBox(parent);
+        // A line wider than the box goes on below, so that the teacher sees all of it.
+        box->setLineWrapMode(QTextEdit::WidgetWidth);
+        box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        return box;
     });
     EditorControls c;
     built.take(kBox, c.box);

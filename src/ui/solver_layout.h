@@ -35,6 +35,9 @@ struct SolverControls {
 using RichTextBoxFactory = std::function<RichTextBox*(const ControlSpec& control, QWidget* parent)>;
 SolverControls buildSolverWindow(QWidget* window, const RichTextBoxFactory& makeBox);
 
+// The document and answer boxes' width, in twips: what a line must fit.
+inline constexpr int kSolverBoxWidth = 6735;
+
 // Colours of the open button while it blinks.
 inline constexpr Rgb kOpenBright{0, 255, 0};
 inline constexpr Rgb kOpenDark{0, 192, 0};
