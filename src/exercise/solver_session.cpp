@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/solver_session.h"
 
-#include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
 #include "arithmetic/step_match.h"
 
@@ -67,11 +66,6 @@ bool SolverSession::isRight(const arithmetic::Line& answer) const
     if (finished())
         return false;
     return arithmetic::stepsMatch(answer, m_lines[std::size_t(m_counter)]);
-}
-
-bool SolverSession::isRight(const QString& answer) const
-{
-    return isRight(exercise::lineOfText(answer));
 }
 
 bool SolverSession::advance()

@@ -38,7 +38,6 @@ public:
     // The answer is right when it matches the next line (see stepsMatch: raised flags count,
     // blanks and the choice among equivalent signs do not).
     bool isRight(const arithmetic::Line& answer) const;
-    bool isRight(const QString& answer) const;
     // A wrong answer is one error; the same answer confirmed again, unchanged, is not another.
     void countWrongAnswer(const arithmetic::Line& answer);
     void countHelp() { ++m_helps; }

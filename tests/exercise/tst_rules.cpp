@@ -22,6 +22,12 @@ std::vector<arithmetic::Line> documentLines(const QString& text)
     return exercise::linesOfDocument(document);
 }
 
+// A typed line in plain notation.
+arithmetic::Line plain(const QString& text)
+{
+    return arithmetic::plainLine(text.toStdString());
+}
+
 }  // namespace
 
 class TestRules : public QObject {
@@ -97,7 +103,7 @@ void TestRules::equivalentSigns()
     QFETCH(QString, typed);
     QFETCH(QString, expected);
     QFETCH(bool, match);
-    QCOMPARE(arithmetic::stepsMatch(exercise::lineOfText(typed), exercise::lineOfText(expected)), match);
+    QCOMPARE(arithmetic::stepsMatch(plain(typed), plain(expected)), match);
 }
 
 void TestRules::raisedDigitsCount_data()
@@ -132,7 +138,7 @@ void TestRules::stepCheck()
     QFETCH(bool, right);
     SolverSession session;
     session.start(documentLines(text));
-    QCOMPARE(session.isRight(answer), right);
+    QCOMPARE(session.isRight(plain(answer)), right);
 }
 
 void TestRules::linesCountedIn16Bits()
@@ -148,7 +154,7 @@ void TestRules::linesCountedIn16Bits()
     }
     QCOMPARE(session.counter(), qint16(32767));
     QVERIFY(session.finished());
-    QVERIFY(!session.isRight(QString()));
+    QVERIFY(!session.isRight(arithmetic::Line()));
     // Refused, the exercise before stays.
     QVERIFY(!session.start(std::vector<arithmetic::Line>(kMaximumLines + 1)));
     QCOMPARE(session.counter(), qint16(32767));
@@ -174,7 +180,7 @@ void TestRules::finalReport()
     QFETCH(bool, fewHelps);
     SolverSession session;
     for (int i = 0; i < errors; ++i)
-        session.countWrongAnswer(exercise::lineOfText(QString::number(i)));
+        session.countWrongAnswer(plain(QString::number(i)));
     for (int i = 0; i < helps; ++i)
         session.countHelp();
     QCOMPARE(session.finalMessage(), message);

@@ -171,7 +171,7 @@ void TestSolverWindow::openingShowsTheExpression()
     QVERIFY(s.frame->isEnabled());
     QVERIFY(s.rtb2->isEnabled());
     QVERIFY(!s.timer->isActive());
-    QCOMPARE(s.w->openButtonColour(), QColor(0, 255, 0));
+    QCOMPARE(s.openColour(), QColor(0, 255, 0));
     QCOMPARE(s.w->session().counter(), qint16(1));
     QCOMPARE(s.rtb1->heightTwips(), 461);
     QVERIFY(s.h.dialogs.unexpected.isEmpty());
@@ -534,29 +534,29 @@ void TestSolverWindow::inputLockedAfterTheEnd()
 void TestSolverWindow::blinking()
 {
     Solver s;
-    QCOMPARE(s.w->openButtonColour(), QColor(0, 255, 0));
+    QCOMPARE(s.openColour(), QColor(0, 255, 0));
     const QColor dark(0, 192, 0), bright(0, 255, 0);
     s.w->onTimerTick();
-    QCOMPARE(s.w->openButtonColour(), dark);
+    QCOMPARE(s.openColour(), dark);
     QCOMPARE(qobject_cast<BevelButton*>(s.button(QStringLiteral("cmdApri")))->face(), dark);
     s.w->onTimerTick();
-    QCOMPARE(s.w->openButtonColour(), bright);
+    QCOMPARE(s.openColour(), bright);
     s.w->onTimerTick();
-    QCOMPARE(s.w->openButtonColour(), dark);
+    QCOMPARE(s.openColour(), dark);
     // Opening stops the blinking on the bright colour.
     s.openData("empty_last_line.rtf");
-    QCOMPARE(s.w->openButtonColour(), bright);
+    QCOMPARE(s.openColour(), bright);
     QVERIFY(!s.timer->isActive());
     s.help();
     s.help();
     QVERIFY(s.timer->isActive());
     // The counter kept its value: the first tick after the exercise is bright.
     s.w->onTimerTick();
-    QCOMPARE(s.w->openButtonColour(), bright);
+    QCOMPARE(s.openColour(), bright);
     s.w->onTimerTick();
-    QCOMPARE(s.w->openButtonColour(), dark);
+    QCOMPARE(s.openColour(), dark);
     // The real timer drives it too.
-    QTRY_COMPARE_WITH_TIMEOUT(s.w->openButtonColour(), bright, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(s.openColour(), bright, 2000);
 }
 
 void TestSolverWindow::reopening_data()
