@@ -16,6 +16,7 @@
 #include "ui/solver_layout.h"
 #include "ui/window_builder.h"
 #include "widgets/bevel_button.h"
+#include "widgets/elided_text.h"
 #include "widgets/keypad.h"
 #include "widgets/rich_text_box.h"
 
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QRegion>
 #include <QTimer>
 
 #include <algorithm>
@@ -236,6 +238,11 @@ void SolverWindow::layOut()
         }
         m_ui.hint->setGeometry(m_ui.hint->x(), top, m_ui.hint->width(), hintHeight);
     }
+    // The picture gives way where the hint stands, so that no sign of it lies on the drawing.
+    QRegion picture(m_ui.picture->rect());
+    if (!m_ui.hint->isHidden())
+        picture -= m_ui.hint->geometry().adjusted(0, -kHintGap, 0, kHintGap).translated(-m_ui.picture->pos());
+    m_ui.picture->setMask(picture);
     m_reveal->showIn(documentHeight);
 }
 
@@ -306,8 +313,13 @@ void SolverWindow::showHint(const std::string& message)
         return;
     }
     const HintText text = hintText(message);
-    m_ui.hint->setText(text.shown);
+    bool cut = false;
+    const int width = m_ui.hint->contentsRect().width() - 2 * m_ui.hint->margin();
+    m_ui.hint->setText(elidedRichText(text.shown, m_ui.hint->font(), width, ui::kHintLines, &cut));
     m_ui.hint->setAccessibleName(text.spoken);
+    // Cut short, the whole of it on hovering and for a screen reader.
+    m_ui.hint->setToolTip(cut ? text.spoken : QString());
+    m_ui.hint->setAccessibleDescription(cut ? text.spoken : QStringLiteral("Suggerimento"));
     m_ui.hint->show();
     layOut();
 }
@@ -319,6 +331,8 @@ void SolverWindow::clearHint()
     m_ui.hint->hide();
     m_ui.hint->clear();
     m_ui.hint->setAccessibleName(QString());
+    m_ui.hint->setToolTip(QString());
+    m_ui.hint->setAccessibleDescription(QStringLiteral("Suggerimento"));
     layOut();
 }
 

@@ -22,6 +22,7 @@ constexpr const char* kOpen = "cmdApri";
 constexpr const char* kAnswer = "RTB2";
 constexpr const char* kHelp = "cmdAiuto";
 constexpr const char* kHint = "lblSuggerimento";
+constexpr const char* kPicture = "Image1";
 
 // Tab goes from the answer box to the confirm key, then help, then the keys row by row.
 constexpr int kInvioTabIndex = 5;
@@ -49,6 +50,7 @@ std::vector<ControlSpec> makeControls()
                         .top = 1260,
                         .width = 6735,
                         .height = 495,
+                        .background = kHintGround,
                         .text = kHintText,
                         .font = FontSpec{12}});
     controls.push_back({.name = kDocument,
@@ -112,7 +114,7 @@ std::vector<ControlSpec> makeControls()
     controls.push_back(exitButton(5580));
 
     // Beneath the boxes: the document box covers it as it grows.
-    controls.push_back({.name = "Image1",
+    controls.push_back({.name = kPicture,
                         .kind = ControlKind::Image,
                         .left = 1200,
                         .top = 1320,
@@ -147,6 +149,7 @@ SolverControls buildSolverWindow(QWidget* window, const RichTextBoxFactory& make
     built.take(kAnswer, c.answer);
     built.take(kMessage, c.message);
     built.take(kHint, c.hint);
+    built.take(kPicture, c.picture);
     built.take(kOpen, c.open);
     built.take(kKeypadFrame, c.frame);
     built.take(kHelp, c.help);

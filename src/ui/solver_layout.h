@@ -25,6 +25,7 @@ struct SolverControls {
     RichTextBox* answer = nullptr;
     QLabel* message = nullptr;
     QLabel* hint = nullptr;  // what went wrong in a step
+    QLabel* picture = nullptr;  // the decoration beneath the boxes
     BevelButton* open = nullptr;
     QFrame* frame = nullptr;  // the keypad's
     QAbstractButton* help = nullptr;
@@ -41,7 +42,10 @@ inline constexpr int kSolverBoxWidth = 6735;
 // Colours of the open button while it blinks.
 inline constexpr Rgb kOpenBright{0, 255, 0};
 inline constexpr Rgb kOpenDark{0, 192, 0};
-// The hint's dark blue, on the window's colour.
+// The hint's dark blue, on a light ground of its own.
 inline constexpr Rgb kHintText{0, 0, 128};
+inline constexpr Rgb kHintGround{255, 255, 240};
+// The hint shows at most this many lines; a longer one ends in "…".
+inline constexpr int kHintLines = 2;
 
 }  // namespace quintavia::ui

@@ -77,13 +77,19 @@ QWidget* makeButton(const ControlSpec& c, QWidget* parent)
 QWidget* makeLabel(const ControlSpec& c, QWidget* parent)
 {
     auto* label = new QLabel(utf8(c.caption), parent);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setAutoFillBackground(false);
-    if (c.text) {
-        QPalette palette = label->palette();
+    QPalette palette = label->palette();
+    if (c.text)
         palette.setColor(QPalette::WindowText, c.text->toColor());
-        label->setPalette(palette);
+    if (c.background) {
+        // A ground of its own: the text never lies on what is behind the label.
+        palette.setColor(QPalette::Window, c.background->toColor());
+        label->setAutoFillBackground(true);
+        label->setMargin(3);
+    } else {
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        label->setAutoFillBackground(false);
     }
+    label->setPalette(palette);
     label->setAlignment(c.centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop));
     label->setWordWrap(c.centred);
     return label;

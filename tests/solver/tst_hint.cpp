@@ -3,7 +3,11 @@
 // The hint line: what went wrong in a step, beside the message line's own words.
 #include "solver_fixture.h"
 
+#include "ui/solver_layout.h"
+
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTextBlock>
 
@@ -63,6 +67,7 @@ private Q_SLOTS:
     void wrongStepShowsBoth();
     void hintClears_data();
     void hintClears();
+    void longExerciseKeepsTheHintClear_data();
     void longExerciseKeepsTheHintClear();
     void screenReaderReadsTheHint();
 };
@@ -152,13 +157,26 @@ void TestSolverHint::hintClears()
         QVERIFY(s.rtb1->geometry().bottom() < s.rtb2->geometry().top());
 }
 
+void TestSolverHint::longExerciseKeepsTheHintClear_data()
+{
+    QTest::addColumn<int>("count");
+    for (int count : {5, 15, 25})
+        QTest::newRow(qPrintable(QStringLiteral("%1 lines").arg(count))) << count;
+}
+
+// At every step a hint: on its own plain ground, clear of the boxes, the message line, the keypad
+// and the picture, in two lines at most, the lines shown whole. Screenshots under the build folder.
 void TestSolverHint::longExerciseKeepsTheHintClear()
 {
+    QFETCH(int, count);
     QTemporaryDir dir;
     Solver s;
-    const QStringList lines = longChain(25);
+    const QStringList lines = longChain(count);
     s.open(writeExercise(dir, lines));
     auto* hint = s.w->findChild<QLabel*>(QStringLiteral("lblSuggerimento"));
+    auto* picture = s.w->findChild<QLabel*>(QStringLiteral("Image1"));
+    const QString shots = QStringLiteral(QUINTAVIA_BUILD_DIR "/screenshots/hint");
+    QDir().mkpath(shots);
     for (int shown = 1; shown < lines.size(); ++shown) {
         const QString where = QStringLiteral("%1 lines shown").arg(shown);
         const int heightWithout = s.rtb1->heightTwips();
@@ -169,7 +187,22 @@ void TestSolverHint::longExerciseKeepsTheHintClear()
             slip.prepend(QStringLiteral("= "));
         s.answer(slip);
         QVERIFY2(hint->isVisible(), qPrintable(where + QStringLiteral(": ") + slip));
-        QVERIFY2(clearOf(hint, s.rtb1) && clearOf(hint, s.rtb2) && clearOf(hint, s.message), qPrintable(where));
+        QVERIFY2(clearOf(hint, s.rtb1) && clearOf(hint, s.rtb2) && clearOf(hint, s.message) && clearOf(hint, s.frame),
+                 qPrintable(where));
+        QRegion drawing = picture->mask().isEmpty() ? QRegion(picture->rect()) : picture->mask();
+        QVERIFY2(!drawing.translated(picture->pos()).intersects(hint->geometry()), qPrintable(where));
+        QVERIFY2(hint->height() <= 2 * hint->fontMetrics().lineSpacing() + 2 * hint->margin() + 4, qPrintable(where));
+        // One colour all round the text.
+        const QImage ground = hint->grab().toImage();
+        for (int x = 0; x < ground.width(); ++x)
+            for (int y : {0, ground.height() - 1})
+                QVERIFY2(ground.pixelColor(x, y) == ui::kHintGround.toColor(), qPrintable(where));
+        const QImage window = s.w->grab().toImage();
+        window.save(shots + QStringLiteral("/%1-lines-step-%2.png").arg(count).arg(shown, 2, 10, QLatin1Char('0')));
+        // No line of the document box cut at its lower edge.
+        const QTextDocument* document = s.rtb1->document();
+        const QRectF last = document->documentLayout()->blockBoundingRect(document->lastBlock());
+        QVERIFY2(last.bottom() - s.rtb1->viewTop() <= s.rtb1->viewport()->height() + 1, qPrintable(where));
         QVERIFY2(hint->geometry().top() >= 0 && hint->height() >= hint->heightForWidth(hint->width()),
                  qPrintable(where));
         // The last line shown stays in view.
