@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/reveal_view.h"
 
+#include "document/char_format.h"
 #include "exercise/exercise_lines.h"
+#include "widgets/line_fit.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
@@ -45,6 +47,35 @@ void setRevealLineHeight(QTextDocument* document, int from = 0)
     cursor.endEditBlock();
 }
 
+// Lines wider than `room` drawn smaller, down to the smallest readable size; what is still too
+// wide the box wraps. Sizes and raises shrink alike, so exponents keep their place.
+void fitLineWidths(QTextDocument* document, double room, int from = 0)
+{
+    struct Run {
+        int position;
+        int length;
+        QTextCharFormat format;
+    };
+    QList<Run> runs;  // gathered first: changing a format may merge the fragments walked
+    for (QTextBlock block = document->findBlockByNumber(from); block.isValid(); block = block.next()) {
+        const double points = widgets::fittingPoints(widgets::lineWidth(block, kOrdinaryPoints), room);
+        if (points >= kOrdinaryPoints)
+            continue;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            QTextCharFormat format = it.fragment().charFormat();
+            const double size = format.fontPointSize() > 0 ? format.fontPointSize() : kOrdinaryPoints;
+            format.setFontPointSize(size * points / kOrdinaryPoints);
+            runs.append({it.fragment().position(), it.fragment().length(), format});
+        }
+    }
+    QTextCursor cursor(document);
+    for (const Run& run : runs) {
+        cursor.setPosition(run.position);
+        cursor.setPosition(run.position + run.length, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(run.format);
+    }
+}
+
 // Appends `block` to `document` as it stands, formats included, so that it is laid out exactly
 // as where it comes from; the first block of an empty document takes its place.
 void appendBlock(QTextDocument* document, const QTextBlock& block, bool first)
@@ -65,6 +96,9 @@ void appendBlock(QTextDocument* document, const QTextBlock& block, bool first)
 
 RevealView::RevealView(QWidget* parent) : RichTextBox(parent)
 {
+    // A line too wide even at the smallest readable size goes on below (see fitLineWidths).
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     // Only the lines shown may show: no scrolling to what is below.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -82,6 +116,7 @@ void RevealView::setExercise(const QTextDocument& exercise)
     // Laid out once whole in the box, to give each line its reveal height there.
     clearAll();
     QTextCursor(document()).insertFragment(QTextDocumentFragment(&exercise));
+    fitLineWidths(document(), textRoom());
     setRevealLineHeight(document());
     // Lines stand a little lower, so the top of the next one stays under the box's lower edge.
     QTextFrameFormat frame = document()->rootFrame()->frameFormat();
@@ -126,6 +161,7 @@ void RevealView::addOwnLine(const arithmetic::Line& line, Growth growth)
     QTextCharFormat colour;
     colour.setForeground(ownLineColour());
     cursor.mergeCharFormat(colour);
+    fitLineWidths(m_path.get(), textRoom(), m_path->blockCount() - 1);
     setRevealLineHeight(m_path.get(), m_path->blockCount() - 1);
     grow(growth, true);
 }
@@ -144,6 +180,11 @@ void RevealView::setWanted(reveal::Geometry geometry)
 {
     m_wantedHeightTwips = qRound(geometry.documentHeight * widgets::kTwipsPerInch);
     m_wantedTopTwips = qRound(geometry.answerTop * widgets::kTwipsPerInch);
+}
+
+double RevealView::textRoom() const
+{
+    return viewport()->width() - 2 * document()->documentMargin();
 }
 
 int RevealView::shownLines() const

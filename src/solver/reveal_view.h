@@ -52,6 +52,8 @@ private:
     // `m_path`), or by one reveal for a line the box does not hold.
     void grow(Growth growth, bool added);
     void setWanted(reveal::Geometry geometry);
+    // How wide a line may be drawn without wrapping, in pixels.
+    double textRoom() const;
     // Which lines of `m_path` (from 0) fit in the box as it stands.
     std::vector<int> linesThatFit() const;
 

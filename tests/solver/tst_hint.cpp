@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextLayout>
 
 using namespace quintavia;
 using test::Solver;
@@ -203,6 +204,10 @@ void TestSolverHint::longExerciseKeepsTheHintClear()
         const QTextDocument* document = s.rtb1->document();
         const QRectF last = document->documentLayout()->blockBoundingRect(document->lastBlock());
         QVERIFY2(last.bottom() - s.rtb1->viewTop() <= s.rtb1->viewport()->height() + 1, qPrintable(where));
+        // Nor at its right edge: long lines smaller, then wrapped.
+        for (QTextBlock b = document->firstBlock(); b.isValid(); b = b.next())
+            for (int k = 0; k < b.layout()->lineCount(); ++k)
+                QVERIFY2(b.layout()->lineAt(k).naturalTextWidth() <= s.rtb1->viewport()->width(), qPrintable(where));
         QVERIFY2(hint->geometry().top() >= 0 && hint->height() >= hint->heightForWidth(hint->width()),
                  qPrintable(where));
         // The last line shown stays in view.
