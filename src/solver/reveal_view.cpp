@@ -7,6 +7,9 @@
 #include "widgets/line_fit.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QWheelEvent>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -14,11 +17,16 @@
 #include <QTextFrame>
 #include <QtMath>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace quintavia {
 
 namespace {
 
 constexpr double kLinePixels = reveal::kLine * widgets::kPixelsPerInch;
+// Room between the expression and the lines under it for the mark of lines left out, in pixels.
+constexpr int kMarkPixels = 10;
 
 QRectF blockRect(const QTextDocument* document, int index)
 {
@@ -124,6 +132,7 @@ void RevealView::setExercise(const QTextDocument& exercise)
     document()->rootFrame()->setFrameFormat(frame);
     m_exercise.reset(document()->clone());
     // The lines shown are measured in a layout of their own, as wide as the box's.
+    m_lookedBack = 0;
     m_path.reset(document()->clone());
     QTextCursor rest(m_path.get());
     rest.movePosition(QTextCursor::EndOfBlock);
@@ -168,6 +177,7 @@ void RevealView::addOwnLine(const arithmetic::Line& line, Growth growth)
 
 void RevealView::grow(Growth growth, bool added)
 {
+    m_lookedBack = 0;  // a new line: the box shows the latest again
     const double pixels = added ? blockRect(m_path.get(), m_path->blockCount() - 1).height() : 0.0;
     const double line = pixels > kLinePixels + 0.01 ? pixels / widgets::kPixelsPerInch : reveal::kLine;
     const reveal::Geometry now = wanted();
@@ -200,41 +210,105 @@ reveal::Geometry RevealView::wanted() const
 
 void RevealView::showIn(double inches)
 {
+    m_inches = inches;
     setHeightInches(inches);
     if (!m_path) {
         limitView(qCeil(blockRect(document(), 0).bottom()));
         return;
     }
     const std::vector<int> indexes = linesThatFit();
+    m_hiddenAbove = indexes.size() > 1 && indexes[0] == 0 && indexes[1] > 1;
     clearAll();
     QTextDocument* shown = document();
     shown->rootFrame()->setFrameFormat(m_path->rootFrame()->frameFormat());
     for (std::size_t i = 0; i < indexes.size(); ++i)
         appendBlock(shown, m_path->findBlockByNumber(indexes[i]), i == 0);
+    if (m_hiddenAbove) {
+        QTextCursor second(shown->findBlockByNumber(1));
+        QTextBlockFormat room;
+        room.setTopMargin(kMarkPixels);
+        second.mergeBlockFormat(room);
+    }
+    const QString tip = m_hiddenAbove ? QStringLiteral("Alcuni passaggi sono nascosti: rotella o frecce per rivederli")
+                                      : QString();
+    setToolTip(tip);
+    setAccessibleDescription(tip);
     setTextCursor(QTextCursor(shown));
     limitView(qCeil(blockRect(shown, int(indexes.size()) - 1).bottom()));
 }
 
 std::vector<int> RevealView::linesThatFit() const
 {
-    const int lines = m_path->blockCount();
+    const int lines = m_path->blockCount() - m_lookedBack;
     const double room = contentsRect().height() + 0.5;
     const double bottom = blockRect(m_path.get(), lines - 1).bottom();
     int first = 1;
     if (bottom > room && lines > 1) {
         // Too many to show whole: the expression stays as the first line, above as many of the
-        // last lines as fit whole (each moved up to where line 2 stands); the last one always
-        // shows, even without the expression.
+        // last lines as fit whole (each moved up to where line 2 stands, under the mark); the
+        // last one always shows, even without the expression.
         const double second = blockRect(m_path.get(), 1).top();
-        while (first < lines && bottom - blockRect(m_path.get(), first).top() + second > room)
+        const auto height = [&](int from) {
+            return bottom - blockRect(m_path.get(), from).top() + second + (from > 1 ? kMarkPixels : 0);
+        };
+        while (first < lines && height(first) > room)
             ++first;
-        if (first >= lines - 1 && bottom - blockRect(m_path.get(), lines - 1).top() + second > room)
+        if (first >= lines - 1 && height(lines - 1) > room)
             return {lines - 1};
     }
     std::vector<int> indexes{0};
     for (int i = first; i < lines; ++i)
         indexes.push_back(i);
     return indexes;
+}
+
+void RevealView::lookBack(int lines)
+{
+    if (!m_path)
+        return;
+    // Back only while lines are left out above; forward no further than the last line shown.
+    const int furthest = m_hiddenAbove ? m_path->blockCount() - 2 : m_lookedBack;
+    const int wanted = std::clamp(m_lookedBack + lines, 0, std::max(0, furthest));
+    if (wanted == m_lookedBack)
+        return;
+    m_lookedBack = wanted;
+    showIn(m_inches);
+}
+
+void RevealView::wheelEvent(QWheelEvent* event)
+{
+    const int steps = event->angleDelta().y() / 120;
+    for (int i = 0; i < std::abs(steps); ++i)
+        lookBack(steps > 0 ? 1 : -1);
+    event->accept();
+}
+
+void RevealView::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_PageUp: lookBack(1); break;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown: lookBack(-1); break;
+    default: RichTextBox::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void RevealView::paintEvent(QPaintEvent* event)
+{
+    RichTextBox::paintEvent(event);
+    if (!m_hiddenAbove)
+        return;
+    // Three dots across the room left under the expression: lines stand there that are not shown.
+    const double markTop = blockRect(document(), 1).top() - viewTop();
+    QPainter painter(viewport());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(128, 128, 128));
+    const QPointF centre(viewport()->width() / 2.0, markTop + kMarkPixels / 2.0);
+    for (int i = -1; i <= 1; ++i)
+        painter.drawEllipse(centre + QPointF(i * 8.0, 0), 1.6, 1.6);
 }
 
 }  // namespace quintavia

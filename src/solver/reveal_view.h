@@ -44,8 +44,16 @@ public:
     // every line shown (inches, as the boxes keep them: whole twips).
     reveal::Geometry wanted() const;
     // Makes the box `inches` tall and puts into it the lines it shows whole: all while they fit,
-    // else the expression above as many of the last lines as fit, the last always.
+    // else the expression above as many of the last lines as fit, the last always. Where lines
+    // are left out under the expression, a mark there says so.
     void showIn(double inches);
+
+protected:
+    // Wheel, arrows and page keys look back through the lines already shown, and forward again
+    // as far as the last one shown; never further.
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // A line was shown: the wanted geometry grows by its height (`added`: the last line of
@@ -54,14 +62,20 @@ private:
     void setWanted(reveal::Geometry geometry);
     // How wide a line may be drawn without wrapping, in pixels.
     double textRoom() const;
-    // Which lines of `m_path` (from 0) fit in the box as it stands.
+    // Which lines of `m_path` (from 0) fit in the box as it stands, the last one `m_lookedBack`
+    // lines before the last shown.
     std::vector<int> linesThatFit() const;
+    // Looks `lines` further back (negative: forward), within what was shown.
+    void lookBack(int lines);
 
     std::unique_ptr<QTextDocument> m_exercise;  // every line, as laid out in the box
     std::unique_ptr<QTextDocument> m_path;      // the lines shown, a block each
     // Kept in whole twips, as the boxes keep their own geometry.
     int m_wantedHeightTwips = 0;
     int m_wantedTopTwips = 0;
+    double m_inches = 0;         // the box's height, as last shown
+    int m_lookedBack = 0;        // lines looked back from the last shown
+    bool m_hiddenAbove = false;  // lines left out under the expression: the mark shows
 };
 
 }  // namespace quintavia

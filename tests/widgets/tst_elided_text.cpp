@@ -26,7 +26,8 @@ void TestElidedText::atMostTwoLines_data()
     QTest::newRow("fits") << "6 x 2 fa 12, non 14." << false;
     QTest::newRow("two lines, whole")
         << "Prima le moltiplicazioni e le divisioni, poi le addizioni e le sottrazioni." << false;
-    QTest::newRow("longer: cut") << QString("Hai ricopiato 12 + 34 x 56 come 21 + 43 x 65. ").repeated(4) << true;
+    QTest::newRow("longer: cut") << QString("Hai ricopiato 12 + 34 x 56 come 21 + 43 x 65. ").repeated(4)
+                                 << true;
     QTest::newRow("exponents kept in what stays")
         << QString("2<sup>3</sup> = 2 x 2 x 2 = 8, non 6. ").repeated(8) << true;
 }
