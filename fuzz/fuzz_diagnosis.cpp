@@ -19,6 +19,22 @@ namespace {
 using namespace quintavia;
 using namespace quintavia::arithmetic;
 
+// The answer as the judge reads it: "^" before digits raises them.
+Line raisedAfterCaret(const Line& answer)
+{
+    Line out;
+    for (std::size_t i = 0; i < answer.size(); ++i) {
+        const bool caret = answer[i].code == U'^' && !answer[i].raised;
+        if (!caret || i + 1 == answer.size() || answer[i + 1].code < U'0' || answer[i + 1].code > U'9') {
+            out.push_back(answer[i]);
+            continue;
+        }
+        for (; i + 1 < answer.size() && answer[i + 1].code >= U'0' && answer[i + 1].code <= U'9'; ++i)
+            out.push_back({answer[i + 1].code, true});
+    }
+    return out;
+}
+
 // Why the judgement breaks a rule, or nothing.
 const char* fault(const Line& previous, std::span<const Line> ahead, const Line& answer, bool mustAccept)
 {
@@ -34,9 +50,9 @@ const char* fault(const Line& previous, std::span<const Line> ahead, const Line&
         return "no category";
     if (!j.accepted() && (j.diagnosis.message.empty() || j.diagnosis.message.starts_with("Giusto")))
         return "a refusal without a message, or one that begins Giusto";
-    if (j.accepted()) {
-        // The pupil's "^" before digits is taken as raised digits, as the reader of a plain line does.
-        const Reading typed = readLine(plainLine(plainText(answer)));
+    // The solver's match takes blanks out, so "3 60" is the teacher's "360": only other answers are read.
+    if (j.accepted() && !stepsMatch(answer, ahead.front())) {
+        const Reading typed = readLine(raisedAfterCaret(answer));
         const Reading shown = readLine(previous);
         if (typed.kind != Reading::Kind::Valued || !(typed.value == shown.value))
             return "accepted with another value";

@@ -4,9 +4,9 @@
 
 #include "arithmetic/expression.h"
 #include "arithmetic/characters.h"
+#include "arithmetic/notation.h"
 #include "arithmetic/step_match.h"
 #include "diagnosis/likeness.h"
-#include "diagnosis/pieces.h"
 #include "diagnosis/step_analysis.h"
 #include "diagnosis/teacher_words.h"
 
@@ -41,15 +41,14 @@ bool blank(const Line& line)
 // Brackets that do not pair up, read on the characters: such a line has no tree.
 bool unbalanced(const Line& line)
 {
-    std::string open;
+    std::u32string open;
     for (const arithmetic::Char& c : line) {
         if (c.raised)
             continue;
-        if (c.code == U'(' || c.code == U'[' || c.code == U'{') {
-            open += char(c.code);
-        } else if (c.code == U')' || c.code == U']' || c.code == U'}') {
-            const char opening = c.code == U')' ? '(' : c.code == U']' ? '[' : '{';
-            if (open.empty() || open.back() != opening)
+        if (arithmetic::isOpening(c.code)) {
+            open += c.code;
+        } else if (arithmetic::isClosing(c.code)) {
+            if (open.empty() || arithmetic::closingOf(open.back()) != c.code)
                 return true;
             open.pop_back();
         }
@@ -123,7 +122,7 @@ Judgement judgeAhead(const Line& current, std::span<const Line> ahead, const Lin
     if (worth == key(next, Likeness::Value)) {
         const arithmetic::Term* fraction = unreducedFraction(typed.term);
         if (fraction && !unreducedFraction(next.term))
-            return accepted(Verdict::OwnStep, words::reduce(written(*fraction)));
+            return accepted(Verdict::OwnStep, words::reduce(arithmetic::plainText(*fraction)));
         return accepted(Verdict::TeacherLine);
     }
     const bool nextOnlyRewrites = key(next, Likeness::Value) == key(before, Likeness::Value);

@@ -87,7 +87,7 @@ void PupilPath::help()
     if (m_generated.empty())
         showTeacherLine(m_nextTeacher);
     else
-        showOwnLine(m_generated.front());
+        showOwnLine(Line(m_generated.front()));  // a copy: showing it replaces m_generated
 }
 
 void PupilPath::showTeacherLine(int index)

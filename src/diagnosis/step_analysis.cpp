@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagnosis/step_analysis.h"
 
+#include "arithmetic/notation.h"
 #include "diagnosis/pieces.h"
 #include "diagnosis/teacher_words.h"
 
@@ -11,6 +12,8 @@
 namespace quintavia::diagnosis::detail {
 
 using arithmetic::Notation;
+using arithmetic::SignLevel;
+using arithmetic::levelOf;
 
 namespace {
 
@@ -22,7 +25,7 @@ std::string bracketWords(const Term& group)
 // A number standing after a sign or before an exponent is written in brackets when negative.
 std::string operand(const Term& term)
 {
-    const std::string text = written(term);
+    const std::string text = arithmetic::plainText(term);
     return term.value.sign() < 0 && text.front() == '-' ? "(" + text + ")" : text;
 }
 
@@ -101,10 +104,10 @@ public:
         if (c.signOnly || c.from == c.to || c.from == 0 || !changesValue(s))
             return std::nullopt;
         const Row& r = row(c);
-        const int lowest = lowestLevel(r, c.from, c.to);
-        if (levelOf(r.signs[std::size_t(c.from - 1)]) != lowest)
+        const std::optional<SignLevel> loosest = loosestSign(r, c.from, c.to);
+        if (levelOf(r.signs[std::size_t(c.from - 1)]) != loosest)
             return std::nullopt;
-        return lowest == Term::Sum ? words::kSumsLeftToRight : words::kProductsLeftToRight;
+        return loosest == SignLevel::Sum ? words::kSumsLeftToRight : words::kProductsLeftToRight;
     }
 
     // Why the work of one change was not due yet in school order, if it was not. What the teacher's
@@ -124,11 +127,11 @@ public:
         };
         const Row& r = row(c);
         const int count = int(r.pieces.size());
-        const int lowest = lowestLevel(r, c.from, c.to);
+        const std::optional<SignLevel> loosest = loosestSign(r, c.from, c.to);
         bool powers = false;
         for (int i = c.from; i <= c.to; ++i)
             powers = powers || r.pieces[std::size_t(i)].kind == Piece::Kind::Power;
-        const bool ownWork = lowest != kNoLevel || powers;
+        const bool ownWork = loosest || powers;
         if (!ownWork)
             return std::nullopt;  // the work was all inside brackets
         bool bracketsOutside = false, powersOutside = false, productsOutside = false;
@@ -139,16 +142,16 @@ public:
             powersOutside = powersOutside || r.pieces[std::size_t(i)].kind == Piece::Kind::Power;
         }
         for (int i = 0; i + 1 < count; ++i)
-            if (!(replaced(i) && replaced(i + 1)) && levelOf(r.signs[std::size_t(i)]) >= Term::Product)
+            if (!(replaced(i) && replaced(i + 1)) && levelOf(r.signs[std::size_t(i)]) >= SignLevel::Product)
                 productsOutside = true;
         if (bracketsOutside)
             return words::kBracketsFirst;
-        if (lowest != kNoLevel) {
-            const int left = c.from > 0 ? levelOf(r.signs[std::size_t(c.from - 1)]) : 0;
-            const int right = c.to + 1 < count ? levelOf(r.signs[std::size_t(c.to)]) : 0;
+        if (loosest) {
+            const SignLevel left = c.from > 0 ? levelOf(r.signs[std::size_t(c.from - 1)]) : SignLevel::None;
+            const SignLevel right = c.to + 1 < count ? levelOf(r.signs[std::size_t(c.to)]) : SignLevel::None;
             if (powersOutside)
                 return words::kPowersFirst;
-            if (lowest == Term::Sum && (left > lowest || right > lowest || productsOutside))
+            if (loosest == SignLevel::Sum && (left > *loosest || right > *loosest || productsOutside))
                 return words::kProductsFirst;
         }
         return std::nullopt;
@@ -175,7 +178,7 @@ public:
         if (mixed && gives(Order::LeftToRight))
             return words::kProductsFirst;
         if (gives(Order::RightToLeft))
-            return lowestLevel(r, c.from, c.to) == Term::Sum ? words::kSumsLeftToRight : words::kProductsLeftToRight;
+            return loosestSign(r, c.from, c.to) == SignLevel::Sum ? words::kSumsLeftToRight : words::kProductsLeftToRight;
         // "2 x 3^2" worked out as (2 x 3)^2.
         const Piece& last = r.pieces[std::size_t(c.to)];
         if (last.kind == Piece::Kind::Power) {
@@ -252,7 +255,7 @@ public:
         const Value& b = pair.pieces[std::size_t(from + 1)].term->value;
         const char32_t sign = pair.signs[std::size_t(from)];
         const std::string text = written(m_previous, r, from, from + 1);
-        if (levelOf(sign) == Term::Sum && (!a.isInteger() || !b.isInteger())) {
+        if (levelOf(sign) == SignLevel::Sum && (!a.isInteger() || !b.isInteger())) {
             const auto x = a.terms();
             const auto y = b.terms();
             if (x && y && x->second != y->second)
@@ -290,7 +293,7 @@ public:
             return words::kMinusMinus + std::string(": - ") + operand(*only.term) + " = + "
                    + arithmetic::negated(*s.before).written(m_notation) + ".";
         }
-        if (c.to == c.from + 1 && levelOf(r.signs[std::size_t(c.from)]) >= Term::Product) {
+        if (c.to == c.from + 1 && levelOf(r.signs[std::size_t(c.from)]) >= SignLevel::Product) {
             const Term& a = *r.pieces[std::size_t(c.from)].term;
             const Term& b = *r.pieces[std::size_t(c.to)].term;
             const std::string sum = operand(a) + signText(r.signs[std::size_t(c.from)]) + operand(b) + " = " + result + ".";
@@ -373,14 +376,13 @@ public:
     const Piece& answerPiece(const Change& c, int i) const { return answerRow(c).pieces[std::size_t(i)]; }
 
 private:
-    static constexpr int kNoLevel = 4;  // looser than any sign: a run without signs
-
-    static int lowestLevel(const Row& r, int from, int to)
+    // The loosest sign between pieces [from, to] of a row; none when the run is one piece.
+    static std::optional<SignLevel> loosestSign(const Row& r, int from, int to)
     {
-        int lowest = kNoLevel;
+        std::optional<SignLevel> loosest;
         for (int i = from; i < to; ++i)
-            lowest = std::min(lowest, levelOf(r.signs[std::size_t(i)]));
-        return lowest;
+            loosest = std::min(loosest.value_or(SignLevel::Fraction), levelOf(r.signs[std::size_t(i)]));
+        return loosest;
     }
 
     // The change's pieces are worth something else in their place than alone ("12 + 2" after "20 -").
@@ -461,7 +463,7 @@ private:
         for (int k = c.answerFrom; k <= c.answerTo; ++k) {
             const Piece& factor = answerPiece(c, k);
             if (!isAtom(factor) || !(factor.term->value == power.term->parts.front().value)
-                || (k > c.answerFrom && levelOf(answerRow(c).signs[std::size_t(k - 1)]) != Term::Product)
+                || (k > c.answerFrom && levelOf(answerRow(c).signs[std::size_t(k - 1)]) != SignLevel::Product)
                 || (k > c.answerFrom && answerRow(c).signs[std::size_t(k - 1)] == U':'))
                 return nullptr;
         }

@@ -155,7 +155,7 @@ void RevealView::revealLine(int index, Growth growth)
     grow(growth, known);
 }
 
-void RevealView::addOwnLine(const arithmetic::Line& line, Growth growth)
+void RevealView::addLine(const arithmetic::Line& line, Growth growth, const QColor& colour)
 {
     if (!m_path)
         return;
@@ -166,10 +166,12 @@ void RevealView::addOwnLine(const arithmetic::Line& line, Growth growth)
     cursor.insertBlock(format);
     const int start = cursor.position();
     exercise::insertLine(cursor, line);
-    cursor.setPosition(start, QTextCursor::KeepAnchor);
-    QTextCharFormat colour;
-    colour.setForeground(ownLineColour());
-    cursor.mergeCharFormat(colour);
+    if (colour.isValid()) {
+        cursor.setPosition(start, QTextCursor::KeepAnchor);
+        QTextCharFormat coloured;
+        coloured.setForeground(colour);
+        cursor.mergeCharFormat(coloured);
+    }
     fitLineWidths(m_path.get(), textRoom(), m_path->blockCount() - 1);
     setRevealLineHeight(m_path.get(), m_path->blockCount() - 1);
     grow(growth, true);

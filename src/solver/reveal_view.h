@@ -35,8 +35,9 @@ public:
     void setExercise(const QTextDocument& exercise);
     // Shows the exercise's line `index` (from 0) under the last line shown.
     void revealLine(int index, Growth growth);
-    // Shows a line of the pupil's own under the last line shown, in ownLineColour().
-    void addOwnLine(const arithmetic::Line& line, Growth growth);
+    // Shows a line that is not the exercise's (the pupil's own, ownLineColour(); or one worked out
+    // for a help, in the box's own colour: `colour` invalid) under the last line shown.
+    void addLine(const arithmetic::Line& line, Growth growth, const QColor& colour);
     // Lines shown so far, the expression included (0 before the first exercise).
     int shownLines() const;
 

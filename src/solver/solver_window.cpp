@@ -3,7 +3,7 @@
 #include "solver/solver_window.h"
 
 #include "curriculum/exercise_chain.h"
-#include "diagnosis/diagnosis.h"
+#include "diagnosis/pupil_path.h"
 #include "exercise/exercise_file.h"
 #include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
@@ -209,12 +209,14 @@ void SolverWindow::startExercise(const QTextDocument& read, const QString& name)
     clearHint();
     m_reveal->setExercise(read);
     layOut();
-    if (lines.size() == 1 && lines.front().empty()) {
-        // Nothing to solve; the steps of an earlier exercise no longer match what is shown.
+    m_session.start(lines);
+    m_path = std::make_unique<diagnosis::PupilPath>(std::move(lines));
+    if (m_path->finished()) {
+        // Nothing to solve (no step, or only an empty line); the steps of an earlier exercise no
+        // longer match what is shown.
         showNoExercise();
         return;
     }
-    m_session.start(std::move(lines));
     m_timer->stop();
     m_ui.answer->setEnabled(true);
     m_ui.answer->setFocus();
@@ -249,6 +251,7 @@ void SolverWindow::layOut()
 void SolverWindow::showNoExercise()
 {
     m_session.stop();
+    m_path.reset();
     m_ui.frame->setEnabled(false);
     m_ui.answer->setEnabled(false);
     if (!m_timer->isActive())
@@ -282,28 +285,37 @@ void SolverWindow::onAnswerKeyPress(int& keyAscii)
 
 void SolverWindow::onConfirmClicked()
 {
+    if (!m_path)
+        return;
     const auto typed = exercise::linesOfDocument(*m_ui.answer->document());
     const arithmetic::Line answer = typed.empty() ? arithmetic::Line() : typed.front();
-    if (m_session.isRight(answer)) {
-        if (!play(Sound::Chime))
-            return;
-        m_ui.message->setText(SolverSession::rightMessage());
-        clearHint();
-        m_reveal->revealLine(m_session.counter(), RevealView::Growth::Step);
-        m_session.advance();
-        layOut();
-        afterStep();
-    } else {
-        if (!play(Sound::Buzz))
-            return;
+    // Judged from the last line shown: the teacher's next line, a right step of the pupil's own
+    // (then the next answer is judged from it), or a refusal with the teacher's words.
+    const diagnosis::Judgement judgement = m_path->answer(answer);
+    if (!play(judgement.accepted() ? Sound::Chime : Sound::Buzz))
+        return;
+    if (!judgement.accepted()) {
         m_ui.message->setText(SolverSession::wrongMessage());
-        const std::vector<arithmetic::Line>& lines = m_session.lines();
-        const std::size_t shown = std::size_t(m_session.counter());
-        if (shown >= 1 && shown < lines.size())
-            showHint(diagnosis::diagnose(lines[shown - 1], lines[shown], answer).message);
+        showHint(judgement.diagnosis.message);
         m_session.countWrongAnswer(answer);
         m_ui.answer->setFocus();
+        return;
     }
+    m_ui.message->setText(SolverSession::rightMessage());
+    showNewLine(RevealView::Growth::Step);
+    showHint(judgement.diagnosis.message);  // a suggestion ("Ora riduci 6/8."), or none
+    layOut();
+    afterStep();
+}
+
+void SolverWindow::showNewLine(RevealView::Growth growth)
+{
+    const diagnosis::PupilPath::ShownLine& shown = m_path->shown().back();
+    if (shown.documentLine >= 0)
+        m_reveal->revealLine(shown.documentLine, growth);
+    else  // the pupil's own line; a help off the teacher's path writes the step in the box's colour
+        m_reveal->addLine(shown.line, growth, growth == RevealView::Growth::Step ? RevealView::ownLineColour() : QColor());
+    m_session.advance();
 }
 
 void SolverWindow::showHint(const std::string& message)
@@ -338,12 +350,14 @@ void SolverWindow::clearHint()
 
 void SolverWindow::onHelpClicked()
 {
+    if (!m_path || m_path->finished())
+        return;
     if (!play(Sound::Click))
         return;
     m_ui.message->clear();
     clearHint();
-    m_reveal->revealLine(m_session.counter(), RevealView::Growth::Help);
-    m_session.advance();
+    m_path->help();
+    showNewLine(RevealView::Growth::Help);
     layOut();
     m_session.countHelp();
     afterStep();
@@ -353,7 +367,7 @@ void SolverWindow::afterStep()
 {
     m_ui.answer->setText(QString());
     m_ui.answer->setFocus();
-    if (!m_session.finished())
+    if (!m_path->finished())
         return;
     m_ui.message->setText(m_session.finalMessage());
     if (!play(m_session.fewHelps() ? Sound::Fanfare : Sound::Chime))

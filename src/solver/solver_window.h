@@ -3,6 +3,7 @@
 #pragma once
 #include "exercise/solver_session.h"
 #include "shell/common_dialog.h"
+#include "solver/reveal_view.h"
 #include "ui/solver_layout.h"
 
 #include <QTextDocument>
@@ -10,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -19,10 +21,12 @@ class QTimer;
 
 namespace quintavia {
 
+namespace diagnosis {
+class PupilPath;
+}
 enum class Sound;
 
 class Keypad;
-class RevealView;
 class RichTextBox;
 class WindowRegistry;
 
@@ -61,6 +65,9 @@ private:
     // What opening a file and starting a generated exercise share, from the document on: a
     // document of too many lines is refused with a warning naming `name`.
     void startExercise(const QTextDocument& read, const QString& name);
+    // The line the pupil's path has just gained goes into the document box.
+    void showNewLine(RevealView::Growth growth);
+    // After a line is shown: the exercise goes on, or ends with its counts.
     void afterStep();
     // Places the answer box under the lines shown, the hint, and the document box above them
     // (see RevealView::showIn).
@@ -86,6 +93,7 @@ private:
     QAction* m_newExercise = nullptr;
     QMenu* m_levels = nullptr;
     std::function<std::uint64_t()> m_seeds;
+    std::unique_ptr<diagnosis::PupilPath> m_path;  // the pupil's way through the exercise running
 };
 
 }  // namespace quintavia
