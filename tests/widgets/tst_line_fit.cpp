@@ -1,14 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "document/char_format.h"
 #include "test_main.h"
 #include "widgets/line_fit.h"
 
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
-
-using namespace quintavia;
 using namespace quintavia::widgets;
 
 class TestLineFit : public QObject {
@@ -17,7 +11,6 @@ class TestLineFit : public QObject {
 private Q_SLOTS:
     void sizeForAWidth_data();
     void sizeForAWidth();
-    void widthFollowsTheSize();
 };
 
 void TestLineFit::sizeForAWidth_data()
@@ -40,22 +33,6 @@ void TestLineFit::sizeForAWidth()
     QFETCH(bool, unwrapped);
     QCOMPARE(fittingPoints(width, 400), points);
     QCOMPARE(fitsUnwrapped(width, 400), unwrapped);
-}
-
-// A line of ordinary text and a raised exponent: smaller sizes draw it narrower in proportion.
-void TestLineFit::widthFollowsTheSize()
-{
-    QTextDocument document;
-    document.setDefaultFont(exerciseFont());
-    QTextCursor cursor(&document);
-    cursor.insertText(QStringLiteral("(10 + 5) : 3"), baseCharFormat());
-    const double plain = lineWidth(document.firstBlock(), kOrdinaryPoints);
-    cursor.insertText(QStringLiteral("2"), exponentCharFormat());
-    const double withExponent = lineWidth(document.firstBlock(), kOrdinaryPoints);
-    QVERIFY(plain > 50);
-    QVERIFY(withExponent > plain && withExponent < plain + 10);
-    QCOMPARE(lineWidth(document.firstBlock(), 6), withExponent / 2);
-    QCOMPARE(textRoom(449), 437);
 }
 
 QUINTAVIA_TEST_MAIN(TestLineFit)
