@@ -97,11 +97,12 @@ public:
         return std::nullopt;
     }
 
-    // "20 - 12 + 2" worked as "20 - 14": a chain of one level begun anywhere but at its left.
+    // "20 - 12 + 2" worked as "20 - 14", "2 x 3 x 4" as "2 x 12": a chain of one level begun
+    // anywhere but at its left. School order goes from the left even where the value would not change.
     std::optional<std::string> notFromTheLeft(const Seen& s) const
     {
         const Change& c = *s.change;
-        if (c.signOnly || c.from == c.to || c.from == 0 || !changesValue(s))
+        if (c.signOnly || c.from == c.to || c.from == 0 || (s.right() && droppedNeutral(c)))
             return std::nullopt;
         const Row& r = row(c);
         const std::optional<SignLevel> loosest = loosestSign(r, c.from, c.to);
@@ -235,8 +236,8 @@ public:
     std::optional<std::string> wrongFraction(const Seen& s) const
     {
         const Change& c = *s.change;
-        if (s.right() || !s.after || !s.before)
-            return std::nullopt;
+        if (s.right() || !s.after || !s.before || *s.after == arithmetic::negated(*s.before))
+            return std::nullopt;  // the other sign is a slip of signs
         int r = c.row;
         int from = c.from;
         if (c.from == c.to) {
@@ -259,7 +260,8 @@ public:
             const auto x = a.terms();
             const auto y = b.terms();
             if (x && y && x->second != y->second)
-                return words::commonDenominator(text, s.before->written(m_notation), s.after->written(m_notation));
+                return words::commonDenominator(text, s.before->written(m_notation),
+                                                written(m_answer, c.answerRow, c.answerFrom, c.answerTo));
         }
         if (sign == U':' && !b.isInteger() && !(b == Value(0)) && c.from != c.to) {
             const std::optional<Value> product = arithmetic::combine(a, U'x', b);
@@ -285,13 +287,13 @@ public:
         const std::string result = s.before->written(m_notation);
         if (c.from == c.to) {
             const Piece& only = r.pieces[std::size_t(c.from)];
-            if (!isAtom(only))
-                return std::nullopt;
-            // A minus lost in copying is a number copied wrong; after a minus it is the sign rule.
-            if (c.from == 0 || r.signs[std::size_t(c.from - 1)] != U'-' || s.before->sign() > 0)
-                return std::nullopt;
-            return words::kMinusMinus + std::string(": - ") + operand(*only.term) + " = + "
-                   + arithmetic::negated(*s.before).written(m_notation) + ".";
+            if (isAtom(only)) {
+                // A minus lost in copying is a number copied wrong; after a minus it is the sign rule.
+                if (c.from == 0 || r.signs[std::size_t(c.from - 1)] != U'-' || s.before->sign() > 0)
+                    return std::nullopt;
+                return words::kMinusMinus + std::string(": - ") + operand(*only.term) + " = + "
+                       + arithmetic::negated(*s.before).written(m_notation) + ".";
+            }
         }
         if (c.to == c.from + 1 && levelOf(r.signs[std::size_t(c.from)]) >= SignLevel::Product) {
             const Term& a = *r.pieces[std::size_t(c.from)].term;
@@ -385,14 +387,11 @@ private:
         return loosest;
     }
 
-    // The change's pieces are worth something else in their place than alone ("12 + 2" after "20 -").
-    bool changesValue(const Seen& s) const
+    // "1 x 7" as "7": the run's last piece kept alone, so that the alignment cannot tell "a x 1 x 7"
+    // as "a x 7" from the right or from the left.
+    bool droppedNeutral(const Change& c) const
     {
-        const Change& c = *s.change;
-        if (!s.right())
-            return true;
-        const char32_t before = row(c).signs[std::size_t(c.from - 1)];
-        return before == U'-' || before == U':' || before == U'/';
+        return c.answerFrom == c.answerTo && samePiece(m_previous, piece(c, c.to), m_answer, answerPiece(c, c.answerFrom));
     }
 
     // A textbook's way of writing the same work: the bracket it takes away is no slip.
@@ -450,7 +449,8 @@ private:
         return c.from == c.to && c.answerFrom == c.answerTo && isAtom(piece(c, c.from));
     }
 
-    // "(2 + 3)^2" as "5 x 5": the power of one piece written as a product; the base may be worked out.
+    // "(2 + 3)^2" as "5 x 5" or "(2 + 3) x (2 + 3)": the power of one piece written as a product;
+    // the base may be worked out.
     const Piece* powerAsProduct(const Change& c) const
     {
         if (c.from != c.to || piece(c, c.from).kind != Piece::Kind::Power)
@@ -462,7 +462,7 @@ private:
             return nullptr;
         for (int k = c.answerFrom; k <= c.answerTo; ++k) {
             const Piece& factor = answerPiece(c, k);
-            if (!isAtom(factor) || !(factor.term->value == power.term->parts.front().value)
+            if (!(factor.term->value == power.term->parts.front().value)
                 || (k > c.answerFrom && levelOf(answerRow(c).signs[std::size_t(k - 1)]) != SignLevel::Product)
                 || (k > c.answerFrom && answerRow(c).signs[std::size_t(k - 1)] == U':'))
                 return nullptr;
