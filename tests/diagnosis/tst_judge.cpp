@@ -276,7 +276,7 @@ void TestJudge::steps_data()
 
     // A teacher's line without arithmetic: only the line itself.
     row("a title, typed", "Calcola:", "3 + 6 x 2", "3 + 6 x 2", "insegnante");
-    row("a title, reordered", "Calcola:", "3 + 6 x 2", "6 x 2 + 3", "altro", {"ricontrolla"});
+    row("a title, reordered", "Calcola:", "3 + 6 x 2", "6 x 2 + 3", "altro", {"ricontrollalo"});
 }
 
 void TestJudge::steps()
