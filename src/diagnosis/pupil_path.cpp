@@ -5,6 +5,7 @@
 #include "arithmetic/expression.h"
 #include "arithmetic/steps.h"
 #include "diagnosis/likeness.h"
+#include "diagnosis/pieces.h"
 #include "diagnosis/step_analysis.h"
 #include "diagnosis/teacher_words.h"
 
@@ -28,6 +29,11 @@ std::optional<arithmetic::Term> valued(const Line& line)
     if (e.kind != Reading::Kind::Valued)
         return std::nullopt;
     return std::move(e.term);
+}
+
+int operationsLeft(const arithmetic::Term& term)
+{
+    return detail::rowsOf(term).operations;
 }
 
 }  // namespace
@@ -117,7 +123,8 @@ void PupilPath::showOwnLine(const Line& line)
                     reachable.push_back(detail::keyOf(*t, detail::Likeness::Value));
         for (std::size_t k = std::size_t(m_nextTeacher); k < m_lines.size(); ++k) {
             const std::optional<arithmetic::Term> teacher = valued(m_lines[k]);
-            if (!teacher)
+            // A line with as much work left as the pupil's is behind it, or beside it.
+            if (!teacher || operationsLeft(*teacher) >= operationsLeft(*mine))
                 continue;
             const std::string key = detail::keyOf(*teacher, detail::Likeness::Value);
             if (detail::stillLeadsTo(*base, *mine, *teacher)

@@ -7,6 +7,8 @@ file(MAKE_DIRECTORY ${WORK})
 file(WRITE ${WORK}/primaria.rtf "{\\rtf1\\ansi 3 + 6 x 2\\par = 3 + 12\\par = 15}")
 file(WRITE ${WORK}/seconda.rtf
      "{\\rtf1\\ansi (1/2 + 1/3) x 6/5 + 3/4 : 2/5\\par = 5/6 x 6/5 + 3/4 : 2/5\\par = 1 + 15/8\\par = 23/8}")
+file(WRITE ${WORK}/relativi.rtf "{\\rtf1\\ansi 6 - (-14) + 18\\par = 6 + 14 + 18\\par = 38}")
+file(WRITE ${WORK}/frazioni.rtf "{\\rtf1\\ansi 2/3 x 9/4 - 1/2\\par = 3/2 - 1/2\\par = 1}")
 file(WRITE ${WORK}/terza.rtf
      "{\\rtf1\\ansi 10 - (4 - 7) + (-2) x (-3)\\par = 10 - (-3) + 6\\par = 10 + 3 + 6\\par = 19}")
 
@@ -34,6 +36,11 @@ solve(seconda.rtf 0 "giusto\ngiusto\ngiusto\ngiusto: Ora riduci 30/30.\ngiusto\n
 # Terza media: the sign rule, then one operation a line, left to right.
 solve(terza.rtf 0 "giusto\ngiusto\ngiusto\ngiusto\ngiusto\n${end}"
       "= 10 - 4 + 7 + (-2) x (-3)" "= 10 - 4 + 7 + 6" "= 6 + 7 + 6" "= 13 + 6" "= 19")
+# Past a teacher's line by a way of the pupil's own: the next target is the line after it.
+solve(relativi.rtf 0 "giusto\ngiusto\n${end}" "= 20 + 18" "= 38")
+# A fraction left unreduced gets the hint; the teacher's line in another form is the teacher's line.
+solve(frazioni.rtf 0 "giusto: Ora riduci 18/12.\ngiusto\ngiusto: Ora riduci 12/12.\ngiusto\n${end}"
+      "= 18/12 - 1/2" "= 18/12 - 6/12" "= 12/12" "= 1")
 # Help off the teacher's path is the generator's next step from the pupil's line, never the end.
 solve(terza.rtf 0 "giusto\naiuto: = 10 - 4 + 7 + 6\ngiusto\nHai finito con 0 errori e 1 aiuto \n"
       "= 10 - 4 + 7 + (-2) x (-3)" "?" "= 19")
