@@ -106,10 +106,10 @@ Judgement judgeAhead(const Line& current, std::span<const Line> ahead, const Lin
         return refused(unbalanced(line) ? Category::Brackets : Category::Unreadable, sentence(typed.problem));
     if (typed.kind == Reading::Kind::Text)
         return refused(Category::Unreadable, words::kNoNumbers);
-    const Expression before = arithmetic::readExpression(current);
-    const Expression next = arithmetic::readExpression(ahead[0]);
+    const Expression before = arithmetic::readExpression(schoolLine(current));
+    const Expression next = arithmetic::readExpression(schoolLine(ahead[0]));
     if (before.kind != Reading::Kind::Valued || next.kind != Reading::Kind::Valued)
-        return refused(Category::Other, words::kOtherValue);  // no arithmetic to judge by: the line or nothing
+        return refused(Category::Other, words::kNotTheLine);  // no arithmetic to judge by: the line or nothing
     const arithmetic::Notation notation = arithmetic::notationOf(current);
     if (!(typed.term.value == before.term.value)) {
         if (key(typed, Likeness::Value) == key(before, Likeness::SignsKept))
@@ -121,13 +121,13 @@ Judgement judgeAhead(const Line& current, std::span<const Line> ahead, const Lin
     const std::string worth = key(typed, Likeness::Value);
     if (worth == key(next, Likeness::Value)) {
         const arithmetic::Term* fraction = unreducedFraction(typed.term);
-        if (fraction && !unreducedFraction(next.term))
+        if (fraction && !unreducedFraction(next.term) && !unreducedFraction(before.term))
             return accepted(Verdict::OwnStep, words::reduce(arithmetic::plainText(*fraction)));
         return accepted(Verdict::TeacherLine);
     }
     const bool nextOnlyRewrites = key(next, Likeness::Value) == key(before, Likeness::Value);
     for (std::size_t k = 1; k < ahead.size(); ++k) {
-        const Expression later = arithmetic::readExpression(ahead[k]);
+        const Expression later = arithmetic::readExpression(schoolLine(ahead[k]));
         if (later.kind != Reading::Kind::Valued || key(later, Likeness::Value) != worth)
             continue;
         if (k == 1 && nextOnlyRewrites) {
