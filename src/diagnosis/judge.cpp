@@ -109,7 +109,7 @@ Judgement judgeAhead(const Line& current, std::span<const Line> ahead, const Lin
     const Expression before = arithmetic::readExpression(current);
     const Expression next = arithmetic::readExpression(ahead[0]);
     if (before.kind != Reading::Kind::Valued || next.kind != Reading::Kind::Valued)
-        return refused(Category::Other, words::kOtherValue);  // no arithmetic to judge by: the line or nothing
+        return refused(Category::Other, words::kNotTheLine);  // no arithmetic to judge by: the line or nothing
     const arithmetic::Notation notation = arithmetic::notationOf(current);
     if (!(typed.term.value == before.term.value)) {
         if (key(typed, Likeness::Value) == key(before, Likeness::SignsKept))

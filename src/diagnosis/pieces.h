@@ -23,6 +23,11 @@ struct Piece {
     int powerId = -1;            // Power: the operation's number
 };
 
+inline bool isAtom(const Piece& piece)
+{
+    return piece.kind == Piece::Kind::Atom;
+}
+
 // The content of a pair of brackets (or the whole line): pieces with a sign between each two.
 struct Row {
     std::vector<Piece> pieces;

@@ -4,6 +4,7 @@
 
 #include "arithmetic/notation.h"
 #include "diagnosis/pieces.h"
+#include "diagnosis/rewritings.h"
 #include "diagnosis/teacher_words.h"
 
 #include <algorithm>
@@ -27,11 +28,6 @@ std::string operand(const Term& term)
 {
     const std::string text = arithmetic::plainText(term);
     return term.value.sign() < 0 && text.front() == '-' ? "(" + text + ")" : text;
-}
-
-bool isAtom(const Piece& piece)
-{
-    return piece.kind == Piece::Kind::Atom;
 }
 
 // One change seen from the line before: where it is, what it was worth, what the answer wrote.
@@ -83,7 +79,7 @@ public:
     std::optional<std::string> droppedBracket() const
     {
         for (const Seen& s : m_seen) {
-            if (s.afterIsNumber || s.change->signOnly || (s.right() && rewritten(*s.change)))
+            if (s.afterIsNumber || s.change->signOnly || (s.right() && rewritten(view(*s.change))))
                 continue;
             std::vector<const Term*> groups;
             for (int i = s.change->from; i <= s.change->to; ++i)
@@ -97,11 +93,12 @@ public:
         return std::nullopt;
     }
 
-    // "20 - 12 + 2" worked as "20 - 14": a chain of one level begun anywhere but at its left.
+    // "20 - 12 + 2" worked as "20 - 14", "2 x 3 x 4" as "2 x 12": a chain of one level begun
+    // anywhere but at its left. School order goes from the left even where the value would not change.
     std::optional<std::string> notFromTheLeft(const Seen& s) const
     {
         const Change& c = *s.change;
-        if (c.signOnly || c.from == c.to || c.from == 0 || !changesValue(s))
+        if (c.signOnly || c.from == c.to || c.from == 0 || (s.right() && droppedNeutral(view(c))))
             return std::nullopt;
         const Row& r = row(c);
         const std::optional<SignLevel> loosest = loosestSign(r, c.from, c.to);
@@ -115,7 +112,7 @@ public:
     std::optional<std::string> outOfOrder(const Seen& s) const
     {
         const Change& c = *s.change;
-        if (c.signOnly)
+        if (c.signOnly || (s.right() && rewritten(view(c))))
             return std::nullopt;
         std::vector<int> operations;
         operationsIn(m_previous, c.row, c.from, c.to, operations);
@@ -235,8 +232,8 @@ public:
     std::optional<std::string> wrongFraction(const Seen& s) const
     {
         const Change& c = *s.change;
-        if (s.right() || !s.after || !s.before)
-            return std::nullopt;
+        if (s.right() || !s.after || !s.before || *s.after == arithmetic::negated(*s.before))
+            return std::nullopt;  // the other sign is a slip of signs
         int r = c.row;
         int from = c.from;
         if (c.from == c.to) {
@@ -259,7 +256,8 @@ public:
             const auto x = a.terms();
             const auto y = b.terms();
             if (x && y && x->second != y->second)
-                return words::commonDenominator(text, s.before->written(m_notation), s.after->written(m_notation));
+                return words::commonDenominator(text, s.before->written(m_notation),
+                                                written(m_answer, c.answerRow, c.answerFrom, c.answerTo));
         }
         if (sign == U':' && !b.isInteger() && !(b == Value(0)) && c.from != c.to) {
             const std::optional<Value> product = arithmetic::combine(a, U'x', b);
@@ -285,13 +283,13 @@ public:
         const std::string result = s.before->written(m_notation);
         if (c.from == c.to) {
             const Piece& only = r.pieces[std::size_t(c.from)];
-            if (!isAtom(only))
-                return std::nullopt;
-            // A minus lost in copying is a number copied wrong; after a minus it is the sign rule.
-            if (c.from == 0 || r.signs[std::size_t(c.from - 1)] != U'-' || s.before->sign() > 0)
-                return std::nullopt;
-            return words::kMinusMinus + std::string(": - ") + operand(*only.term) + " = + "
-                   + arithmetic::negated(*s.before).written(m_notation) + ".";
+            if (isAtom(only)) {
+                // A minus lost in copying is a number copied wrong; after a minus it is the sign rule.
+                if (c.from == 0 || r.signs[std::size_t(c.from - 1)] != U'-' || s.before->sign() > 0)
+                    return std::nullopt;
+                return words::kMinusMinus + std::string(": - ") + operand(*only.term) + " = + "
+                       + arithmetic::negated(*s.before).written(m_notation) + ".";
+            }
         }
         if (c.to == c.from + 1 && levelOf(r.signs[std::size_t(c.from)]) >= SignLevel::Product) {
             const Term& a = *r.pieces[std::size_t(c.from)].term;
@@ -360,11 +358,11 @@ public:
         operationsIn(m_previous, c.row, c.from, c.to, work.operations);
         operationsIn(m_answer, c.answerRow, c.answerFrom, c.answerTo, after);
         work.progress = true;
-        if (reciprocal(c) || powerProperty(c) || renamedNumber(c)) {
+        if (reciprocal(view(c)) || powerProperty(view(c)) || renamedNumber(view(c))) {
             work.operations.clear();
-        } else if (const Piece* power = powerAsProduct(c)) {
+        } else if (const Piece* power = powerAsProduct(view(c))) {
             std::erase(work.operations, power->powerId);
-        } else if (!commonDenominator(c)) {
+        } else if (!commonDenominator(view(c))) {
             work.progress = after.size() < work.operations.size();
         }
         return work;
@@ -374,6 +372,7 @@ public:
     const Row& answerRow(const Change& c) const { return m_answer.rows[std::size_t(c.answerRow)]; }
     const Piece& piece(const Change& c, int i) const { return row(c).pieces[std::size_t(i)]; }
     const Piece& answerPiece(const Change& c, int i) const { return answerRow(c).pieces[std::size_t(i)]; }
+    ChangeView view(const Change& c) const { return {m_previous, m_answer, c}; }
 
 private:
     // The loosest sign between pieces [from, to] of a row; none when the run is one piece.
@@ -383,106 +382,6 @@ private:
         for (int i = from; i < to; ++i)
             loosest = std::min(loosest.value_or(SignLevel::Fraction), levelOf(r.signs[std::size_t(i)]));
         return loosest;
-    }
-
-    // The change's pieces are worth something else in their place than alone ("12 + 2" after "20 -").
-    bool changesValue(const Seen& s) const
-    {
-        const Change& c = *s.change;
-        if (!s.right())
-            return true;
-        const char32_t before = row(c).signs[std::size_t(c.from - 1)];
-        return before == U'-' || before == U':' || before == U'/';
-    }
-
-    // A textbook's way of writing the same work: the bracket it takes away is no slip.
-    bool rewritten(const Change& c) const
-    {
-        return reciprocal(c) || powerProperty(c) || powerAsProduct(c) || commonDenominator(c);
-    }
-
-    // "3/4 : 2/5" as "3/4 x 5/2".
-    bool reciprocal(const Change& c) const
-    {
-        if (c.to - c.from != c.answerTo - c.answerFrom || c.from == c.to)
-            return false;
-        bool turned = false;
-        for (int j = 0; j <= c.to - c.from; ++j) {
-            const Piece& x = piece(c, c.from + j);
-            const Piece& y = answerPiece(c, c.answerFrom + j);
-            const char32_t was = j > 0 ? row(c).signs[std::size_t(c.from + j - 1)] : 0;
-            const char32_t is = j > 0 ? answerRow(c).signs[std::size_t(c.answerFrom + j - 1)] : 0;
-            if (was == U':' && (is == U'x' || is == U'·') && isAtom(x) && isAtom(y)) {
-                const std::optional<Value> product = arithmetic::combine(x.term->value, U'x', y.term->value);
-                if (!product || !(*product == Value(1)))
-                    return false;
-                turned = true;
-            } else if (levelOf(was) != levelOf(is) || (was == U':') != (is == U':')
-                       || !samePiece(m_previous, x, m_answer, y)) {
-                return false;
-            }
-        }
-        return turned;
-    }
-
-    // "2^3 x 2^2" as "2^5", "(2^3)^2" as "2^6": one power of the same base.
-    bool powerProperty(const Change& c) const
-    {
-        if (c.answerFrom != c.answerTo || answerPiece(c, c.answerFrom).kind != Piece::Kind::Power)
-            return false;
-        const Value& base = answerPiece(c, c.answerFrom).term->parts.front().value;
-        for (int i = c.from; i <= c.to; ++i) {
-            const Piece& p = piece(c, i);
-            if (p.kind != Piece::Kind::Power)
-                return false;
-            const Term* inner = &p.term->parts.front();
-            while (inner->kind == Term::Kind::Group)
-                inner = &inner->parts.front();
-            if (!(inner->value == base) && !(inner->kind == Term::Kind::Power && inner->parts.front().value == base))
-                return false;
-        }
-        return true;
-    }
-
-    // "3" as "6/2", "1/2" as "3/6" or "0,5": one number written another way.
-    bool renamedNumber(const Change& c) const
-    {
-        return c.from == c.to && c.answerFrom == c.answerTo && isAtom(piece(c, c.from));
-    }
-
-    // "(2 + 3)^2" as "5 x 5": the power of one piece written as a product; the base may be worked out.
-    const Piece* powerAsProduct(const Change& c) const
-    {
-        if (c.from != c.to || piece(c, c.from).kind != Piece::Kind::Power)
-            return nullptr;
-        const Piece& power = piece(c, c.from);
-        const std::string& exponent = power.term->digits;
-        const int count = c.answerTo - c.answerFrom + 1;
-        if (exponent.size() != 1 || count != exponent.front() - '0' || count < 2)
-            return nullptr;
-        for (int k = c.answerFrom; k <= c.answerTo; ++k) {
-            const Piece& factor = answerPiece(c, k);
-            if (!isAtom(factor) || !(factor.term->value == power.term->parts.front().value)
-                || (k > c.answerFrom && levelOf(answerRow(c).signs[std::size_t(k - 1)]) != SignLevel::Product)
-                || (k > c.answerFrom && answerRow(c).signs[std::size_t(k - 1)] == U':'))
-                return nullptr;
-        }
-        return &power;
-    }
-
-    // "1/2 + 1/3" as "(3 + 2)/6": a sum of fractions over their common denominator.
-    bool commonDenominator(const Change& c) const
-    {
-        if (c.answerTo != c.answerFrom + 1 || answerRow(c).signs[std::size_t(c.answerFrom)] != U'/')
-            return false;
-        const Piece& top = answerPiece(c, c.answerFrom);
-        const Piece& bottom = answerPiece(c, c.answerTo);
-        if (top.kind != Piece::Kind::Group || !isAtom(bottom) || !bottom.term->value.isInteger())
-            return false;
-        for (int i = c.from; i <= c.to; ++i)
-            if (!piece(c, i).term->value.isInteger())
-                return true;
-        return false;
     }
 
     static void collectGroups(const Rows& rows, const Piece& piece, std::vector<const Term*>& out)

@@ -24,6 +24,7 @@ inline constexpr const char* kMinusBeforeBracket =
     "Il meno davanti alla parentesi cambia i segni di tutti i termini dentro.";
 inline constexpr const char* kNoStep = "Questa riga vale come quella di prima, ma non è un passaggio giusto.";
 inline constexpr const char* kOtherValue = "Questa riga non vale come quella di prima: ricontrolla i calcoli.";
+inline constexpr const char* kNotTheLine = "Questo non è il passaggio dell'esercizio: ricontrollalo.";
 inline constexpr const char* kEmpty = "Scrivi il passaggio, poi premi invio.";
 inline constexpr const char* kNoNumbers = "Scrivi il passaggio con i numeri e i segni.";
 inline constexpr const char* kFinished = "L'esercizio è finito.";

@@ -123,6 +123,7 @@ void TestJudge::steps_data()
     row("decimals, one product", "0,5 x 4 + 1,5 x 2", "= 2 + 3", "= 2 + 1,5 x 2", "proprio");
     // Prima media.
     row("a power as a product", "(2 + 3)^2", "= 5^2 | = 25", "= 5 x 5", "proprio");
+    row("a bracket squared as a product", "(2 + 3)^2", "= 5^2", "= (2 + 3) x (2 + 3)", "proprio");
     row("a square as a product", "5^2 - 3 x 2", "= 25 - 6", "= 5 x 5 - 3 x 2", "proprio");
     row("same base, exponents added", "2^3 x 2^2", "= 8 x 4", "= 2^5", "proprio");
     row("same base, exponents subtracted", "3^4 : 3^2 + 1", "= 81 : 9 + 1", "= 3^2 + 1", "proprio");
@@ -169,6 +170,8 @@ void TestJudge::steps_data()
     row("divisions from the right", "18 : 3 x 2", "= 12", "= 18 : 6", "ordine", {leftToRight});
     row("two divisions from the right", "48 : 6 : 2", "= 4", "= 48 : 3", "ordine", {leftToRight});
     row("below zero from the right", "3 - 8 + 2", "= -3", "= 3 - 10", "ordine", {leftToRight});
+    row("a product chain from the right", "2 x 3 x 4", "= 24", "= 2 x 12", "ordine", {leftToRight});
+    row("a sum chain from the right", "3 + 4 + 5", "= 12", "= 3 + 9", "ordine", {leftToRight});
     row("multiplied under the exponent", "2 x 3^2", "= 2 x 9", "= 6^2", "ordine", {powersFirst});
     row("a product before the power", "2 x 3 + 4^2", "= 2 x 3 + 16", "= 6 + 4^2", "ordine", {powersFirst});
     row("outside before inside", "(1 + 2) x 3 + 4 x 5", "= 3 x 3 + 4 x 5", "= (1 + 2) x 3 + 20", "ordine",
@@ -185,7 +188,9 @@ void TestJudge::steps_data()
 
     // Fractions.
     row("tops and bottoms added", "1/2 + 1/3", "= 5/6", "= 2/5", "frazione", {"denominatore comune", "5/6, non 2/5"});
-    row("quarters and halves added", "1/2 + 1/4", "= 3/4", "= 2/6", "frazione", {"denominatore comune"});
+    row("quarters and halves added", "1/2 + 1/4", "= 3/4", "= 2/6", "frazione", {"3/4, non 2/6."});
+    row("a fraction minus a whole, other sign", "[22/5 - 4] x 3", "= 2/5 x 3", "= -2/5 x 3", "segno",
+        {"[22/5 - 4] = 2/5, non -2/5."});
     row("a difference of fractions", "5/6 - 1/3", "= 1/2", "= 4/3", "frazione", {"1/2, non 4/3"});
     row("in a bracket", "(1/2 + 1/3) x 6/5", "= 5/6 x 6/5", "= 2/5 x 6/5", "frazione", {"5/6, non 2/5"});
     row("the reciprocal forgotten", "3/4 : 2/5", "= 15/8", "= 3/4 x 2/5", "frazione", {"reciproca", "3/4 x 5/2"});
@@ -271,7 +276,7 @@ void TestJudge::steps_data()
 
     // A teacher's line without arithmetic: only the line itself.
     row("a title, typed", "Calcola:", "3 + 6 x 2", "3 + 6 x 2", "insegnante");
-    row("a title, reordered", "Calcola:", "3 + 6 x 2", "6 x 2 + 3", "altro", {"ricontrolla"});
+    row("a title, reordered", "Calcola:", "3 + 6 x 2", "6 x 2 + 3", "altro", {"ricontrollalo"});
 }
 
 void TestJudge::steps()
