@@ -5,6 +5,7 @@
 #include "solver/reveal_view.h"
 #include "solver_fixture.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QTemporaryDir>
 #include <QTextBlock>
 
@@ -56,6 +57,7 @@ class TestPupilPath : public QObject {
 private Q_SLOTS:
     void followsThePupil_data();
     void followsThePupil();
+    void longOwnPathScrolls();
 };
 
 void TestPupilPath::followsThePupil_data()
@@ -123,6 +125,44 @@ void TestPupilPath::followsThePupil()
     }
     QCOMPARE(s.w->session().errors(), errors);
     QVERIFY(s.inputLocked());
+}
+
+// One product at a time where the teacher worked them all in one line: 18 lines of the pupil's
+// own. Past what the box holds, the expression stays above the last lines shown, as in a long
+// exercise of the teacher's.
+void TestPupilPath::longOwnPathScrolls()
+{
+    constexpr int kProducts = 18;
+    QString expression = QStringLiteral("1");
+    QString sums = QStringLiteral("= 1");
+    for (int i = 0; i < kProducts; ++i) {
+        expression += QStringLiteral(" + 1 x 1");
+        sums += QStringLiteral(" + 1");
+    }
+    const QStringList exercise{expression, sums, QStringLiteral("= 19")};
+    QTemporaryDir dir;
+    Solver s;
+    s.open(writeExercise(dir, exercise));
+    QStringList path{expression};
+    for (int done = 1; done <= kProducts; ++done) {
+        QString line = QStringLiteral("= 1");
+        for (int i = 0; i < kProducts; ++i)
+            line += i < done ? QStringLiteral(" + 1") : QStringLiteral(" + 1 x 1");
+        s.answer(line);
+        QCOMPARE(s.message->text(), kRight);
+        // The pupil's line, or for the last product the teacher's line it is.
+        path << (done < kProducts ? QStringLiteral("*") : QString()) + line;
+        const QStringList box = boxLines(s.rtb1);
+        QCOMPARE(box.first(), expression);
+        QCOMPARE(box.mid(1), path.mid(path.size() - box.size() + 1));
+        QCOMPARE(box.size() == path.size(), path.size() <= 15);
+        const QTextBlock last = s.rtb1->document()->lastBlock();
+        QVERIFY(s.rtb1->document()->documentLayout()->blockBoundingRect(last).bottom()
+                <= s.rtb1->viewport()->height() + 1);
+    }
+    s.answer(QStringLiteral("= 19"));
+    QCOMPARE(s.message->text(), QStringLiteral("Hai finito con 0 errori e 0 aiuti "));
+    QCOMPARE(boxLines(s.rtb1).last(), QStringLiteral("= 19"));
 }
 
 QUINTAVIA_TEST_MAIN(TestPupilPath)
