@@ -3,6 +3,7 @@
 #include "arithmetic/syntax.h"
 
 #include "arithmetic/characters.h"
+#include "arithmetic/limits.h"
 
 #include <algorithm>
 #include <array>
@@ -302,13 +303,13 @@ private:
         node.kind = Node::Kind::Number;
         node.column = column();
         const std::size_t start = m_pos;
-        unsigned long small = 0;  // the first 18 digits
+        unsigned long small = 0;  // the first kMaxWordDigits digits
         std::size_t count = 0;
         std::size_t decimals = 0;
         auto readDigits = [&](bool afterComma) {
             for (bool first = true; first ? ordinaryDigitAt(m_pos) : joinedDigitAt(m_pos); ++m_pos, first = false) {
                 const char32_t d = m_items[m_pos].code;
-                if (count < 18)
+                if (count < kMaxWordDigits)
                     small = small * 10 + (d - U'0');
                 ++count;
                 if (afterComma)
@@ -344,8 +345,8 @@ private:
             for (std::size_t i = start; i < m_pos; ++i)
                 if (m_items[i].code != U'.')
                     node.text += static_cast<char>(m_items[i].code);
-        if (count <= 18) {
-            // Below 10^18, numerator and denominator fit a limb: no GMP number at all.
+        if (count <= kMaxWordDigits) {
+            // Numerator and denominator fit a limb: no GMP number at all.
             unsigned long scale = 1;
             for (std::size_t i = 0; i < decimals; ++i)
                 scale *= 10;

@@ -3,6 +3,7 @@
 #include "cli/command_runs.h"
 
 #include "arithmetic/arithmetic.h"
+#include "arithmetic/limits.h"
 #include "curriculum/exercise_chain.h"
 #include "curriculum/generator.h"
 #include "curriculum/levels.h"
@@ -55,7 +56,7 @@ int writeExercises(const QString& folderPath, const std::vector<std::string>& ex
     for (int i = 0; i < count; ++i) {
         const std::vector<ar::Line> lines = curriculum::exerciseLines(expressions[std::size_t(i)], mode);
         const QString error = lines.empty()
-                                  ? QStringLiteral("i passaggi non stanno in %1 righe").arg(curriculum::kMaxLines)
+                                  ? QStringLiteral("i passaggi non stanno in %1 righe").arg(ar::kMaxExerciseLines)
                                   : writeExercise(paths[i], lines);
         if (!error.isEmpty()) {
             output.complain(paths[i] + QStringLiteral(": ") + error);

@@ -871,8 +871,8 @@ void Reader::materializeBreaks()
     m_pendingCells = 0;
     flushRun();
     // Every line costs the document a block; past the limit the answer is known, stop reading.
-    if (++m_lines > kMaxLines) {
-        refuse(QStringLiteral("Il file ha troppe righe per un esercizio (più di %1).").arg(kMaxLines));
+    if (++m_lines > kMaxReadLines) {
+        refuse(QStringLiteral("Il file ha troppe righe per un esercizio (più di %1).").arg(kMaxReadLines));
         return;
     }
     m_lineLength = 0;
