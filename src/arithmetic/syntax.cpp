@@ -20,14 +20,6 @@ constexpr bool isDigit(char32_t c)
 {
     return c >= U'0' && c <= U'9';
 }
-constexpr bool isOpening(char32_t c)
-{
-    return c == U'(' || c == U'[' || c == U'{';
-}
-constexpr bool isClosing(char32_t c)
-{
-    return c == U')' || c == U']' || c == U'}';
-}
 
 [[noreturn]] void fail(int column, std::string message)
 {
@@ -381,11 +373,6 @@ private:
 };
 
 }  // namespace
-
-char32_t closingOf(char32_t opening)
-{
-    return opening == U'(' ? U')' : opening == U'[' ? U']' : U'}';
-}
 
 mpq_class& Tree::bigValue(Node& number)
 {
