@@ -28,19 +28,6 @@ constexpr bool isDigit(char32_t c)
 
 enum class Kind { End, Number, Exponent, Operation, Open, Close, Equals, Bad };
 
-constexpr int levelOf(char32_t op)
-{
-    switch (op) {
-    case U'+':
-    case U'-': return Node::Sum;
-    case U'x':
-    case 0x00B7:
-    case U':': return Node::Product;
-    case U'/': return Node::Fraction;
-    default: return 0;
-    }
-}
-
 // What a character is to the parser when it is not raised.
 struct Class {
     Kind kind = Kind::Bad;
@@ -54,7 +41,7 @@ constexpr Class classOf(char32_t c)
     if (const NotationCharacter row = notationCharacter(c); row.code != 0) {
         if (row.blank)
             return {Kind::Bad, 0, 0, true};
-        return {Kind::Operation, row.sign, levelOf(row.sign)};  // as the keypad types it
+        return {Kind::Operation, row.sign, int(levelOf(row.sign))};  // as the keypad types it
     }
     if (isDigit(c))
         return {Kind::Number};

@@ -4,6 +4,8 @@
 
 #include "arithmetic/limits.h"
 
+#include <stdexcept>
+
 namespace quintavia::arithmetic {
 
 Value::Value() = default;
@@ -48,6 +50,42 @@ bool Value::operator==(const Value& other) const
 {
     return rep().q == other.rep().q;
 }
+std::strong_ordering Value::operator<=>(const Value& other) const
+{
+    const int order = cmp(rep().q, other.rep().q);
+    return order < 0 ? std::strong_ordering::less : order > 0 ? std::strong_ordering::greater : std::strong_ordering::equal;
+}
+
+Value Value::operator-() const
+{
+    Value out;
+    if (m_rep)
+        out.rep().q = -m_rep->q;
+    return out;
+}
+Value& Value::operator+=(const Value& other)
+{
+    rep().q += other.rep().q;
+    return *this;
+}
+Value& Value::operator-=(const Value& other)
+{
+    rep().q -= other.rep().q;
+    return *this;
+}
+Value& Value::operator*=(const Value& other)
+{
+    rep().q *= other.rep().q;
+    return *this;
+}
+Value& Value::operator/=(const Value& other)
+{
+    if (other.sign() == 0)
+        throw std::domain_error("division by zero");
+    rep().q /= other.rep().q;
+    return *this;
+}
+
 bool Value::isInteger() const
 {
     return rep().q.get_den() == 1;
