@@ -69,7 +69,7 @@ EditorWindow::EditorWindow(WindowRegistry& registry) : m_registry(registry), m_d
     connect(controls.confirm, &QAbstractButton::clicked, this, &EditorWindow::onConfirmClicked);
     connect(m_box.data(), &RichTextBox::edited, this, [this] { m_session.changed(); });
 
-    m_liveCheck = new LiveCheck(*m_box, *controls.check);
+    new LiveCheck(*m_box, *controls.check);  // owned by the box
     m_generate = new QAction(QStringLiteral("Genera i passaggi"), this);
     m_generate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     m_generate->setShortcutContext(Qt::WidgetShortcut);
