@@ -1,14 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/editor_window.h"
 #include "pictures/prerendered_pictures.h"
 #include "shell/deferred_sound_output.h"
 #include "shell/display_platform.h"
 #include "shell/qt_dialogs.h"
 #include "shell/sound_player.h"
 #include "shell/window_registry.h"
-#include "solver/solver_window.h"
-#include "start/start_window.h"
+#include "window_factories.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -84,10 +82,7 @@ int main(int argc, char* argv[])
     quintavia::SoundPlayer player(output);
     quintavia::QtDialogs dialogs;
     quintavia::WindowRegistry registry(player, dialogs);
-    registry.setFactory(quintavia::WindowKind::Start, quintavia::createStartWindow);
-    registry.setFactory(quintavia::WindowKind::Info, quintavia::createInfoWindow);
-    registry.setFactory(quintavia::WindowKind::Solver, quintavia::createSolverWindow);
-    registry.setFactory(quintavia::WindowKind::Editor, quintavia::createEditorWindow);
+    quintavia::registerWindowFactories(registry);
 
     QWidget* start = registry.load(quintavia::WindowKind::Start);
     start->show();

@@ -45,13 +45,10 @@ Term termOf(const Tree& tree, int at)
 {
     const Node& node = tree[at];
     Term term;
-    term.column = node.column;
-    term.symbol = node.symbol;
-    term.level = node.level;
+    static_cast<TreeNode&>(term) = node;
     mpq_class& value = term.value.rep().q;
     switch (node.kind) {
     case Node::Kind::Number:
-        term.kind = Term::Kind::Number;
         term.digits = node.text;
         mpq_set(value.get_mpq_t(), NumberValue(tree, node).get());
         term.number = true;
@@ -59,9 +56,6 @@ Term termOf(const Tree& tree, int at)
     case Node::Kind::Group:
     case Node::Kind::Sign:
     case Node::Kind::Power:
-        term.kind = node.kind == Node::Kind::Group ? Term::Kind::Group
-                    : node.kind == Node::Kind::Sign ? Term::Kind::Sign
-                                                    : Term::Kind::Power;
         term.parts.push_back(termOf(tree, node.first));
         value = rationalOf(term.parts.front().value);
         if (node.kind == Node::Kind::Sign && node.symbol == U'-')
@@ -75,7 +69,6 @@ Term termOf(const Tree& tree, int at)
         return term;
     case Node::Kind::Chain: break;
     }
-    term.kind = Term::Kind::Chain;
     term.parts.reserve(std::size_t(node.count));
     for (int i = 0; i < node.count; ++i) {
         const Operand& operand = tree.operand(node, i);
@@ -97,19 +90,14 @@ Term termOf(const Tree& tree, int at)
 Expression readExpression(const Line& line)
 {
     Expression expression;
+    ParsedLine parsed;
+    const Reading reading = readParsed(line, true, parsed);  // the members must agree, as everywhere
+    expression.kind = reading.kind;
+    expression.problem = reading.problem;
+    if (reading.kind != Reading::Kind::Valued)
+        return expression;
     try {
-        ParsedLine parsed;
-        parseLine(line, true, parsed);
-        if (parsed.members.empty())
-            return expression;
-        const Reading reading = readLine(line);  // the members must agree, as everywhere
-        if (reading.kind == Reading::Kind::Faulty) {
-            expression.kind = reading.kind;
-            expression.problem = reading.problem;
-            return expression;
-        }
         expression.term = termOf(parsed.tree, parsed.members.back());
-        expression.kind = Reading::Kind::Valued;
     } catch (const Failure& failure) {
         expression.kind = Reading::Kind::Faulty;
         expression.problem = failure.problem;
@@ -163,9 +151,7 @@ std::optional<Value> raise(const Value& base, std::string_view exponent)
 
 Value negated(const Value& value)
 {
-    Value out;
-    out.rep().q = -rationalOf(value);
-    return out;
+    return -value;
 }
 
 }  // namespace quintavia::arithmetic

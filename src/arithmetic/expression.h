@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "arithmetic/line.h"
+#include "arithmetic/notation.h"
 #include "arithmetic/reader.h"
 #include "arithmetic/value.h"
 
@@ -12,16 +13,27 @@
 
 namespace quintavia::arithmetic {
 
-// The tree of a line as the rest of the program may see it: no GMP, every part with its exact
-// value. Chains are flat, one level of operations left to right, as the reader builds them.
-struct Term {
+// What a node of a line's tree is, the same in the reader's own flat tree and in Term, which is
+// built from it in one place (readExpression). Chains are flat, one level of operations left to
+// right.
+struct TreeNode {
     enum class Kind { Number, Group, Sign, Power, Chain };
-    enum Level { Sum = 1, Product = 2, Fraction = 3 };
+    // A chain's level: its signs' (notation.h).
+    enum Level {
+        Sum = int(SignLevel::Sum),
+        Product = int(SignLevel::Product),
+        Fraction = int(SignLevel::Fraction),
+    };
 
     Kind kind = Kind::Number;
-    int column = 0;               // from 1
-    char32_t symbol = 0;          // Group: the opening bracket; Sign: '+' or '-'
-    int level = 0;                // Chain
+    int column = 0;       // from 1
+    char32_t symbol = 0;  // Group: the opening bracket; Sign: '+' or '-'
+    int level = 0;        // Chain
+};
+
+// The tree of a line as the rest of the program may see it: no GMP, every part with its exact
+// value.
+struct Term : TreeNode {
     std::string digits;           // Number: as written, without thousands points; Power: the exponent
     std::vector<Term> parts;      // Group, Sign, Power: one; Chain: its operands
     std::vector<char32_t> signs;  // Chain: the sign before parts[i + 1], one of + - x · : /

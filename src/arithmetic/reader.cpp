@@ -8,14 +8,12 @@ namespace quintavia::arithmetic {
 
 using namespace detail;
 
-namespace {
-
-Reading read(const Line& line, ParsedLine& parsed)
+Reading detail::readParsed(const Line& line, bool keepText, ParsedLine& parsed)
 {
     Reading reading;
     reading.notation = notationOf(line);
     try {
-        parseLine(line, false, parsed);
+        parseLine(line, keepText, parsed);
         if (parsed.members.empty())
             return reading;
         mpq_class& first = reading.value.rep().q;  // computed where it is kept
@@ -38,8 +36,6 @@ Reading read(const Line& line, ParsedLine& parsed)
     return reading;
 }
 
-}  // namespace
-
 Notation notationOf(const Line& line)
 {
     bool bar = false;
@@ -57,7 +53,7 @@ Reading readLine(const Line& line)
 {
     // Kept from line to line, so that a chain is read without allocating a tree for each line.
     thread_local ParsedLine parsed;
-    Reading reading = read(line, parsed);
+    Reading reading = readParsed(line, false, parsed);
     parsed.tree.values.clear();  // big numbers are not kept
     if (parsed.tree.nodes.capacity() > 4096)
         parsed = {};  // a very long line leaves no large buffers behind

@@ -3,6 +3,7 @@
 #include "arithmetic/syntax.h"
 
 #include "arithmetic/characters.h"
+#include "arithmetic/limits.h"
 
 #include <algorithm>
 #include <array>
@@ -27,19 +28,6 @@ constexpr bool isDigit(char32_t c)
 
 enum class Kind { End, Number, Exponent, Operation, Open, Close, Equals, Bad };
 
-constexpr int levelOf(char32_t op)
-{
-    switch (op) {
-    case U'+':
-    case U'-': return Node::Sum;
-    case U'x':
-    case 0x00B7:
-    case U':': return Node::Product;
-    case U'/': return Node::Fraction;
-    default: return 0;
-    }
-}
-
 // What a character is to the parser when it is not raised.
 struct Class {
     Kind kind = Kind::Bad;
@@ -53,7 +41,7 @@ constexpr Class classOf(char32_t c)
     if (const NotationCharacter row = notationCharacter(c); row.code != 0) {
         if (row.blank)
             return {Kind::Bad, 0, 0, true};
-        return {Kind::Operation, row.sign, levelOf(row.sign)};  // as the keypad types it
+        return {Kind::Operation, row.sign, int(levelOf(row.sign))};  // as the keypad types it
     }
     if (isDigit(c))
         return {Kind::Number};
@@ -294,13 +282,13 @@ private:
         node.kind = Node::Kind::Number;
         node.column = column();
         const std::size_t start = m_pos;
-        unsigned long small = 0;  // the first 18 digits
+        unsigned long small = 0;  // the first kMaxWordDigits digits
         std::size_t count = 0;
         std::size_t decimals = 0;
         auto readDigits = [&](bool afterComma) {
             for (bool first = true; first ? ordinaryDigitAt(m_pos) : joinedDigitAt(m_pos); ++m_pos, first = false) {
                 const char32_t d = m_items[m_pos].code;
-                if (count < 18)
+                if (count < kMaxWordDigits)
                     small = small * 10 + (d - U'0');
                 ++count;
                 if (afterComma)
@@ -336,8 +324,8 @@ private:
             for (std::size_t i = start; i < m_pos; ++i)
                 if (m_items[i].code != U'.')
                     node.text += static_cast<char>(m_items[i].code);
-        if (count <= 18) {
-            // Below 10^18, numerator and denominator fit a limb: no GMP number at all.
+        if (count <= kMaxWordDigits) {
+            // Numerator and denominator fit a limb: no GMP number at all.
             unsigned long scale = 1;
             for (std::size_t i = 0; i < decimals; ++i)
                 scale *= 10;

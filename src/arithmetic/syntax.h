@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Private to src/arithmetic: the tree of a line, shared by the evaluator and the step generator.
+#include "arithmetic/expression.h"
 #include "arithmetic/notation.h"
 #include "arithmetic/rational.h"
 #include "arithmetic/reader.h"
@@ -22,15 +23,7 @@ inline constexpr int kMaxDepth = 100;
 // as a fraction of two numbers of the most digits still fits.
 inline constexpr std::size_t kMaxLineLength = 2 * kMaxDigits + 5000;
 
-struct Node {
-    enum class Kind { Number, Group, Sign, Power, Chain };
-    // Chains are flat: one level of operations, left to right.
-    enum Level { Sum = 1, Product = 2, Fraction = 3 };
-
-    Kind kind = Kind::Number;
-    int column = 0;
-    char32_t symbol = 0;  // Group: opening bracket; Sign: '+' or '-'
-    int level = 0;        // Chain
+struct Node : TreeNode {
     int value = -1;       // Number: its index in Tree::values, or -1 when `small` holds it
     mp_limb_t small[2] = {0, 1};  // Number: numerator and denominator, when both fit one limb
     std::string text;     // Number: as written (ASCII); Power: the exponent's digits
@@ -85,6 +78,8 @@ struct ParsedLine {
 // Reads the members of a line (split at "=") into `parsed`, reusing its storage; numbers keep their
 // text only when asked, for the generator, which writes them again. Throws Failure.
 void parseLine(const Line& line, bool keepText, ParsedLine& parsed);
+// readLine() with the tree left in `parsed`, for those that go on with it. Never throws.
+Reading readParsed(const Line& line, bool keepText, ParsedLine& parsed);
 
 // Exact value of a tree; throws Failure for division by zero, 0⁰ and numbers too big.
 void evaluate(const Tree& tree, int node, mpq_class& out);

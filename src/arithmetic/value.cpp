@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "arithmetic/rational.h"
 
+#include "arithmetic/limits.h"
+
+#include <stdexcept>
+
 namespace quintavia::arithmetic {
 
 Value::Value() = default;
@@ -46,6 +50,42 @@ bool Value::operator==(const Value& other) const
 {
     return rep().q == other.rep().q;
 }
+std::strong_ordering Value::operator<=>(const Value& other) const
+{
+    const int order = cmp(rep().q, other.rep().q);
+    return order < 0 ? std::strong_ordering::less : order > 0 ? std::strong_ordering::greater : std::strong_ordering::equal;
+}
+
+Value Value::operator-() const
+{
+    Value out;
+    if (m_rep)
+        out.rep().q = -m_rep->q;
+    return out;
+}
+Value& Value::operator+=(const Value& other)
+{
+    rep().q += other.rep().q;
+    return *this;
+}
+Value& Value::operator-=(const Value& other)
+{
+    rep().q -= other.rep().q;
+    return *this;
+}
+Value& Value::operator*=(const Value& other)
+{
+    rep().q *= other.rep().q;
+    return *this;
+}
+Value& Value::operator/=(const Value& other)
+{
+    if (other.sign() == 0)
+        throw std::domain_error("division by zero");
+    rep().q /= other.rep().q;
+    return *this;
+}
+
 bool Value::isInteger() const
 {
     return rep().q.get_den() == 1;
@@ -93,16 +133,16 @@ std::string written(const mpq_class& q, Notation notation)
     // A finite decimal has a denominator 2^a 5^b; it needs max(a, b) decimals.
     mpz_class rest = q.get_den();
     unsigned twos = 0, fives = 0;
-    while (twos <= 6 && mpz_divisible_ui_p(rest.get_mpz_t(), 2)) {
+    while (twos <= kMaxWrittenDecimals && mpz_divisible_ui_p(rest.get_mpz_t(), 2)) {
         rest /= 2;
         ++twos;
     }
-    while (fives <= 6 && mpz_divisible_ui_p(rest.get_mpz_t(), 5)) {
+    while (fives <= kMaxWrittenDecimals && mpz_divisible_ui_p(rest.get_mpz_t(), 5)) {
         rest /= 5;
         ++fives;
     }
     const unsigned decimals = std::max(twos, fives);
-    if (rest != 1 || decimals > 6)
+    if (rest != 1 || decimals > kMaxWrittenDecimals)
         return q.get_num().get_str() + '/' + q.get_den().get_str();
     mpz_class scale;
     mpz_ui_pow_ui(scale.get_mpz_t(), 10, decimals);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <compare>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -27,6 +28,20 @@ public:
     ~Value();
 
     bool operator==(const Value& other) const;
+    std::strong_ordering operator<=>(const Value& other) const;
+
+    // Exact arithmetic, as KCalc's KNumber has it, without the reader's size limit: combine() and
+    // raise() keep that. A division by zero throws std::domain_error.
+    Value operator-() const;
+    Value& operator+=(const Value& other);
+    Value& operator-=(const Value& other);
+    Value& operator*=(const Value& other);
+    Value& operator/=(const Value& other);
+    friend Value operator+(Value left, const Value& right) { return left += right; }
+    friend Value operator-(Value left, const Value& right) { return left -= right; }
+    friend Value operator*(Value left, const Value& right) { return left *= right; }
+    friend Value operator/(Value left, const Value& right) { return left /= right; }
+
     bool isInteger() const;
     int sign() const;  // -1, 0 or 1
     // Numerator and denominator (reduced, the denominator positive), when both fit 64 bits.

@@ -2,10 +2,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_runs.h"
 
+#include "curriculum/levels.h"
 #include "document/document_file.h"
 #include "exercise/exercise_lines.h"
 
+#include <string>
+
 namespace quintavia::cli {
+
+namespace {
+
+// "1 Quarta primaria, 2 Quinta primaria, ...": the levels as curriculum names them, wrapped to the
+// width of the other options' help.
+const char* levelChoices()
+{
+    constexpr std::size_t kWidth = 72;
+    static const std::string text = [] {
+        std::string out;
+        std::string line;
+        for (int n = 1; n <= curriculum::kLevels; ++n) {
+            const std::string item = std::to_string(n) + ' ' + std::string(curriculum::level(n).name)
+                                     + (n < curriculum::kLevels ? "," : "");
+            if (!line.empty() && line.size() + 1 + item.size() > kWidth) {
+                out += line + '\n' + std::string(17, ' ');
+                line.clear();
+            }
+            line += (line.empty() ? "" : " ") + item;
+        }
+        return out + line;
+    }();
+    return text.c_str();
+}
+
+}  // namespace
 
 const std::vector<Command>& commands()
 {
@@ -40,8 +69,7 @@ const std::vector<Command>& commands()
          "risoluzione aprono; un file che esiste già è sostituito solo con --forza.",
          false, runSteps},
         {"--genera", "N", 1, 1, "quanti esercizi (da 1 a 1000)",
-         {{"--livello", "L", "1 Quarta primaria, 2 Quinta primaria, 3 Prima media, 4 Seconda media,\n"
-                             "                 5 Terza media", true},
+         {{"--livello", "L", levelChoices(), true},
           {"--seme", "S", "lo stesso seme dà gli stessi esercizi"},
           {"--cartella", "DIR", "scrive DIR/es01.rtf ... invece di stampare le espressioni"},
           {"--fini", "", "un'operazione per passaggio"},

@@ -3,14 +3,14 @@
 #include "cli/command_runs.h"
 
 #include "arithmetic/arithmetic.h"
+#include "arithmetic/limits.h"
 #include "curriculum/exercise_chain.h"
 #include "curriculum/generator.h"
 #include "curriculum/levels.h"
+#include "curriculum/seed.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-#include <random>
 
 namespace quintavia::cli {
 
@@ -55,7 +55,7 @@ int writeExercises(const QString& folderPath, const std::vector<std::string>& ex
     for (int i = 0; i < count; ++i) {
         const std::vector<ar::Line> lines = curriculum::exerciseLines(expressions[std::size_t(i)], mode);
         const QString error = lines.empty()
-                                  ? QStringLiteral("i passaggi non stanno in %1 righe").arg(curriculum::kMaxLines)
+                                  ? QStringLiteral("i passaggi non stanno in %1 righe").arg(ar::kMaxExerciseLines)
                                   : writeExercise(paths[i], lines);
         if (!error.isEmpty()) {
             output.complain(paths[i] + QStringLiteral(": ") + error);
@@ -78,8 +78,10 @@ int runGenerate(const Invocation& invocation, Output& output)
                             help);
     const std::optional<int> level = numberIn(invocation.value("--livello"), 1, curriculum::kLevels);
     if (!level)
-        return output.usage(QStringLiteral("il livello va da 1 (Quarta primaria) a %1 (Terza media), non «%2»")
+        return output.usage(QStringLiteral("il livello va da 1 (%1) a %2 (%3), non «%4»")
+                                .arg(QString::fromUtf8(curriculum::level(1).name))
                                 .arg(curriculum::kLevels)
+                                .arg(QString::fromUtf8(curriculum::level(curriculum::kLevels).name))
                                 .arg(invocation.value("--livello")),
                             help);
     std::uint64_t seed = 0;
@@ -91,8 +93,7 @@ int runGenerate(const Invocation& invocation, Output& output)
             return output.usage(
                 QStringLiteral("il seme è un numero intero da 0 a 18446744073709551615, non «%1»").arg(text), help);
     } else {
-        std::random_device device;
-        seed = (std::uint64_t(device()) << 32 | device()) % 1000000;  // short, to copy from the screen
+        seed = curriculum::freshSeed() % 1000000;  // short, to copy from the screen
         output.warn(QStringLiteral("seme: %1").arg(seed));
     }
     const std::vector<std::string> expressions = curriculum::generate(*level, *count, seed);

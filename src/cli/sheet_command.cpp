@@ -94,8 +94,7 @@ int runSheet(const Invocation& invocation, Output& output)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        worksheet::setUpPage(writer);
         writer.setResolution(1200);
         writer.setTitle(sheet.title);
         writer.setCreator(QStringLiteral("Quintavia"));

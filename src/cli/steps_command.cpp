@@ -3,7 +3,9 @@
 #include "cli/command_runs.h"
 
 #include "arithmetic/arithmetic.h"
+#include "arithmetic/limits.h"
 #include "document/document_file.h"
+#include "document/rtf_reader.h"
 
 #include <QFileInfo>
 
@@ -14,13 +16,15 @@ namespace ar = quintavia::arithmetic;
 int runSteps(const Invocation& invocation, Output& output)
 {
     const ar::Line line = ar::plainLine(invocation.operands[0].toStdString());
+    const QString rtfPath = invocation.value("--rtf");
+    // Printed, a chain may be as long as it is; written, it must fit an exercise.
+    const int maxLines = rtfPath.isEmpty() ? rtf::kMaxReadLines : ar::kMaxExerciseLines;
     const ar::Steps steps = ar::generateSteps(
-        line, invocation.has("--fini") ? ar::StepMode::OneOperation : ar::StepMode::School, rtf::kMaxLines);
+        line, invocation.has("--fini") ? ar::StepMode::OneOperation : ar::StepMode::School, maxLines);
     if (!steps.ok()) {
         output.complain(located(steps.problem.column, steps.problem.message));
         return 2;
     }
-    const QString rtfPath = invocation.value("--rtf");
     if (rtfPath.isEmpty()) {
         output.print(ar::plainText(line) + '\n');
         for (const ar::Line& step : steps.lines)

@@ -3,6 +3,8 @@
 #pragma once
 // Knows: the school levels, their expressions, the generator of exercises and the rules it obeys.
 // Must not know: documents, files, widgets, Qt.
+#include "arithmetic/limits.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -11,7 +13,7 @@ namespace quintavia::curriculum {
 inline constexpr int kLevels = 5;
 inline constexpr int kMaxCount = 1000;
 // The lines of a document, the expression's included: every generated chain fits them.
-inline constexpr int kMaxLines = 15;
+inline constexpr int kMaxLines = arithmetic::kMaxExerciseLines;
 
 // What the expressions of one school level may hold.
 struct Level {

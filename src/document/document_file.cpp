@@ -35,16 +35,14 @@ QString fileErrorCause(int error)
 
 namespace {
 
-// Qt reports a failed call only as the system's text for its errno; find the errno back.
-int errnoOf(const QFileDevice& file)
+// Runs one call of QSaveFile and returns whether it succeeded; on failure `error` holds the errno
+// the system set during it, 0 when Qt refused without asking the system.
+template <typename Call> bool attempt(Call call, int& error)
 {
-    const QString said = file.errorString();
-    for (int error :
-         {ENOSPC, EDQUOT, EIO, EACCES, EPERM, EROFS, ENOENT, ENOTDIR, EISDIR, ENAMETOOLONG, EMFILE, ENFILE}) {
-        if (said.endsWith(qt_error_string(error)))
-            return error;
-    }
-    return 0;
+    errno = 0;
+    const bool ok = call();
+    error = ok ? 0 : errno;
+    return ok;
 }
 
 // "what failed: why", or "what failed" and `otherwise` when the cause is unknown.
@@ -110,22 +108,27 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     // The new content goes to a temporary file next to the target and replaces it only when
     // complete, so a failed save leaves the old document as it was.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(saveFailure(QStringLiteral("Impossibile creare il file"), errnoOf(file),
+    int cause = 0;
+    if (!attempt([&] { return file.open(QIODevice::WriteOnly); }, cause))
+        return fail(saveFailure(QStringLiteral("Impossibile creare il file"), cause,
                                 QStringLiteral("controlla la cartella e i permessi")));
     // A disk that fills up first takes part of the bytes without an error; writing the rest then
     // fails with the cause.
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0)
-            break;
-        written += n;
-    }
-    if (written != bytes.size() || !file.flush()) {
-        const int error = errnoOf(file);
+    const bool wrote = attempt(
+        [&] {
+            qint64 written = 0;
+            while (written < bytes.size()) {
+                const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+                if (n <= 0)
+                    return false;
+                written += n;
+            }
+            return file.flush();
+        },
+        cause);
+    if (!wrote) {
         file.cancelWriting();
-        return fail(saveFailure(QStringLiteral("Impossibile scrivere il file"), error,
+        return fail(saveFailure(QStringLiteral("Impossibile scrivere il file"), cause,
                                 QStringLiteral("il disco potrebbe essere pieno")));
     }
     // QSaveFile ignores a failed sync and would put a file the disk may never hold in place of the
@@ -136,9 +139,9 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         return fail(saveFailure(QStringLiteral("Impossibile scrivere il file sul disco"), error,
                                 QStringLiteral("errore del dispositivo")));
     }
-    if (!file.commit())
-        return fail(saveFailure(QStringLiteral("Impossibile completare il salvataggio del file"),
-                                errnoOf(file), QStringLiteral("il file precedente è rimasto com'era")));
+    if (!attempt([&] { return file.commit(); }, cause))
+        return fail(saveFailure(QStringLiteral("Impossibile completare il salvataggio del file"), cause,
+                                QStringLiteral("il file precedente è rimasto com'era")));
     return true;
 }
 

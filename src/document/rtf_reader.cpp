@@ -294,10 +294,23 @@ public:
     ReadResult run();
 
 private:
+    std::optional<qsizetype> bodyStart();
+    void begin(qsizetype start);
+    bool step();
+    void control(bool groupJustOpened);
+    std::optional<std::int64_t> readParameter();
+    ReadResult finish();
     Group& top() { return m_groups.back(); }
     bool openGroup();
     void closeGroup();
     void controlWord(std::string_view word, bool hasParameter, std::int64_t parameter);
+    void skipBinary(std::int64_t count);
+    void codePageWord(Kw kw, int value);
+    void fontWord(Kw kw, int value);
+    void colorWord(Kw kw, int value);
+    void formatWord(Kw kw, bool hasParameter, std::int64_t parameter);
+    void breakWord(Kw kw);
+    void unicodeWord(bool hasParameter, std::int64_t parameter);
     void controlSymbol(char symbol);
     void byte(unsigned char b);
     void plainBytes(QByteArrayView stretch);
@@ -368,19 +381,44 @@ ReadResult failure(const QString& reason)
 
 ReadResult Reader::run()
 {
+    const std::optional<qsizetype> start = bodyStart();
+    if (!start)
+        return failure(m_refusal);
+    begin(*start);
+    while (m_pos < m_in.size() && !m_finished) {
+        if (!step())
+            return failure(QStringLiteral("Il file RTF è danneggiato: troppi gruppi annidati."));
+    }
+    if (!m_refusal.isEmpty())
+        return failure(m_refusal);
+    return finish();
+}
+
+// Where the document's own group starts, after a byte order mark and blanks; none, with the
+// reason in m_refusal, for what is no RTF file.
+std::optional<qsizetype> Reader::bodyStart()
+{
     if (m_in.size() > kMaxFileSize)
-        return failure(tooBigMessage());
-    if (m_in.isEmpty())
-        return failure(QStringLiteral("Il file è vuoto."));
+        m_refusal = tooBigMessage();
+    else if (m_in.isEmpty())
+        m_refusal = QStringLiteral("Il file è vuoto.");
+    if (!m_refusal.isEmpty())
+        return std::nullopt;
     qsizetype start = 0;
     if (m_in.size() >= 3 && m_in.first(3) == QByteArrayView("\xEF\xBB\xBF"))
         start = 3;
     while (start < m_in.size()
            && (m_in[start] == ' ' || m_in[start] == '\t' || m_in[start] == '\r' || m_in[start] == '\n'))
         ++start;
-    if (!m_in.sliced(start).startsWith(QByteArrayView("{\\rtf")))
-        return failure(QStringLiteral("Il file non è in formato RTF."));
+    if (!m_in.sliced(start).startsWith(QByteArrayView("{\\rtf"))) {
+        m_refusal = QStringLiteral("Il file non è in formato RTF.");
+        return std::nullopt;
+    }
+    return start;
+}
 
+void Reader::begin(qsizetype start)
+{
     m_doc = std::make_unique<QTextDocument>();
     m_doc->setUndoRedoEnabled(false);
     m_cursor = std::make_unique<QTextCursor>(m_doc.get());
@@ -388,74 +426,97 @@ ReadResult Reader::run()
     m_groups.reserve(64);
     m_groups.push_back(Group{});
     m_pos = start;
+}
 
-    const qsizetype size = m_in.size();
-    while (m_pos < size && !m_finished) {
-        const char c = m_in[m_pos];
-        const bool groupJustOpened = m_groupJustOpened;
-        m_groupJustOpened = false;
-        if (c == '{') {
-            m_groupJustOpened = true;
-            ++m_pos;
-            if (!openGroup())
-                return failure(QStringLiteral("Il file RTF è danneggiato: troppi gruppi annidati."));
-        } else if (c == '}') {
-            ++m_pos;
-            closeGroup();
-        } else if (c == '\\') {
-            ++m_pos;
-            if (m_pos >= size)
-                break;
-            const char next = m_in[m_pos];
-            if (!isLetter(next)) {
-                ++m_pos;
-                m_groupJustOpened = groupJustOpened;
-                controlSymbol(next);
-                m_groupJustOpened = false;
-                continue;
-            }
-            const qsizetype wordStart = m_pos;
-            while (m_pos < size && isLetter(m_in[m_pos]))
-                ++m_pos;
-            const qsizetype wordLength = m_pos - wordStart;
-            bool negative = false;
-            if (m_pos + 1 < size && m_in[m_pos] == '-' && isDigit(m_in[m_pos + 1])) {
-                negative = true;
-                ++m_pos;
-            }
-            bool hasParameter = false;
-            std::int64_t parameter = 0;
-            while (m_pos < size && isDigit(m_in[m_pos])) {
-                hasParameter = true;
-                if (parameter <= kMaxParameter)
-                    parameter = parameter * 10 + (m_in[m_pos] - '0');
-                ++m_pos;
-            }
-            if (negative)
-                parameter = -parameter;
-            if (m_pos < size && m_in[m_pos] == ' ')
-                ++m_pos;
-            if (wordLength > kMaxWordLength) {
-                consumeSkip();
-                continue;
-            }
-            controlWord(std::string_view(m_in.data() + wordStart, size_t(wordLength)), hasParameter,
-                        parameter);
-        } else if (kPlainBytes[static_cast<unsigned char>(c)]) {
-            const char* data = m_in.data();
-            qsizetype end = m_pos + 1;
-            while (end < size && kPlainBytes[static_cast<unsigned char>(data[end])])
-                ++end;
-            plainBytes(m_in.sliced(m_pos, end - m_pos));
-            m_pos = end;
-        } else {
-            ++m_pos;
-            byte(static_cast<unsigned char>(c));
-        }
+// Reads one brace, one control word or symbol, or one stretch of text; false when a group opens
+// deeper than any document nests.
+bool Reader::step()
+{
+    const char c = m_in[m_pos];
+    const bool groupJustOpened = m_groupJustOpened;
+    m_groupJustOpened = false;
+    if (c == '{') {
+        m_groupJustOpened = true;
+        ++m_pos;
+        return openGroup();
     }
+    if (c == '}') {
+        ++m_pos;
+        closeGroup();
+    } else if (c == '\\') {
+        ++m_pos;
+        control(groupJustOpened);
+    } else if (kPlainBytes[static_cast<unsigned char>(c)]) {
+        const char* data = m_in.data();
+        qsizetype end = m_pos + 1;
+        while (end < m_in.size() && kPlainBytes[static_cast<unsigned char>(data[end])])
+            ++end;
+        plainBytes(m_in.sliced(m_pos, end - m_pos));
+        m_pos = end;
+    } else {
+        ++m_pos;
+        byte(static_cast<unsigned char>(c));
+    }
+    return true;
+}
 
-    if (!m_refusal.isEmpty())
-        return failure(m_refusal);
+// After a backslash: a control symbol, or a control word with its parameter and the blank that
+// ends it.
+void Reader::control(bool groupJustOpened)
+{
+    const qsizetype size = m_in.size();
+    if (m_pos >= size) {
+        m_finished = true;  // a backslash at the very end
+        return;
+    }
+    const char next = m_in[m_pos];
+    if (!isLetter(next)) {
+        ++m_pos;
+        m_groupJustOpened = groupJustOpened;
+        controlSymbol(next);
+        m_groupJustOpened = false;
+        return;
+    }
+    const qsizetype wordStart = m_pos;
+    while (m_pos < size && isLetter(m_in[m_pos]))
+        ++m_pos;
+    const qsizetype wordLength = m_pos - wordStart;
+    const std::optional<std::int64_t> parameter = readParameter();
+    if (m_pos < size && m_in[m_pos] == ' ')
+        ++m_pos;
+    if (wordLength > kMaxWordLength) {
+        consumeSkip();
+        return;
+    }
+    controlWord(std::string_view(m_in.data() + wordStart, size_t(wordLength)), parameter.has_value(),
+                parameter.value_or(0));
+}
+
+// A control word's parameter: digits, perhaps after a minus; those past kMaxParameter are read
+// but no longer counted.
+std::optional<std::int64_t> Reader::readParameter()
+{
+    const qsizetype size = m_in.size();
+    bool negative = false;
+    if (m_pos + 1 < size && m_in[m_pos] == '-' && isDigit(m_in[m_pos + 1])) {
+        negative = true;
+        ++m_pos;
+    }
+    bool hasParameter = false;
+    std::int64_t parameter = 0;
+    while (m_pos < size && isDigit(m_in[m_pos])) {
+        hasParameter = true;
+        if (parameter <= kMaxParameter)
+            parameter = parameter * 10 + (m_in[m_pos] - '0');
+        ++m_pos;
+    }
+    if (!hasParameter)
+        return std::nullopt;
+    return negative ? -parameter : parameter;
+}
+
+ReadResult Reader::finish()
+{
     dropPendingHigh();
     // A final \par ends the last line rather than opening an empty one.
     m_pendingPar = false;
@@ -548,52 +609,97 @@ void Reader::controlWord(std::string_view word, bool hasParameter, std::int64_t 
 {
     const auto& table = keywords();
     const auto found = table.find(word);
-    Group& group = top();
-
     if (found != table.end() && found->second.kw == Kw::Bin) {
-        // Raw bytes follow; whatever they hold is not text.
-        const qsizetype left = m_in.size() - m_pos;
-        m_pos += std::clamp<qsizetype>(qsizetype(parameter), 0, left);
-        consumeSkip();
+        skipBinary(parameter);
         return;
     }
-    if (consumeSkip() || group.dest == Dest::Skip || found == table.end())
+    if (consumeSkip() || top().dest == Dest::Skip || found == table.end())
         return;
 
+    const Kw kw = found->second.kw;
     const int value = clampInt(parameter, -kMaxParameter, kMaxParameter);
-    const bool on = !hasParameter || parameter != 0;
-    CharState& chars = group.chars;
-    switch (found->second.kw) {
+    switch (kw) {
+    case Kw::Ansi:
+    case Kw::Mac:
+    case Kw::Pc:
+    case Kw::Pca:
+    case Kw::AnsiCpg: codePageWord(kw, value); break;
+    case Kw::Deff: m_defaultFont = value; break;
+    case Kw::FontTbl:
+    case Kw::F:
+    case Kw::FCharset:
+    case Kw::Cpg: fontWord(kw, value); break;
+    case Kw::ColorTbl:
+    case Kw::Red:
+    case Kw::Green:
+    case Kw::Blue: colorWord(kw, value); break;
+    case Kw::Fs:
+    case Kw::B:
+    case Kw::Cf:
+    case Kw::Up:
+    case Kw::Dn:
+    case Kw::Super:
+    case Kw::Sub:
+    case Kw::NoSuperSub:
+    case Kw::Plain:
+    case Kw::V: formatWord(kw, hasParameter, parameter); break;
+    case Kw::Par:
+    case Kw::Row:
+    case Kw::Line:
+    case Kw::Cell: breakWord(kw); break;
+    case Kw::Char: put(found->second.ch); break;
+    case Kw::Uc: top().uc = clampInt(parameter, 0, 16); break;
+    case Kw::U: unicodeWord(hasParameter, parameter); break;
+    case Kw::SkipDest: top().dest = Dest::Skip; break;
+    case Kw::Bin: break;
+    }
+}
+
+// \binN: N raw bytes follow; whatever they hold is not text.
+void Reader::skipBinary(std::int64_t count)
+{
+    const qsizetype left = m_in.size() - m_pos;
+    m_pos += std::clamp<qsizetype>(qsizetype(count), 0, left);
+    consumeSkip();
+}
+
+// \ansi, \mac, \pc, \pca and \ansicpgN: the code page of bytes outside a font's own.
+void Reader::codePageWord(Kw kw, int value)
+{
+    switch (kw) {
     case Kw::Ansi: setAnsiCodePage(1252); break;
     case Kw::Mac: setAnsiCodePage(10000); break;
     case Kw::Pc: setAnsiCodePage(437); break;
     case Kw::Pca: setAnsiCodePage(850); break;
-    case Kw::AnsiCpg:
+    default:
         if (codePageTable(value))
             setAnsiCodePage(value);
         break;
-    case Kw::Deff: m_defaultFont = value; break;
+    }
+}
+
+// \fonttbl and the words of its entries; \fN outside it chooses the font of the text.
+void Reader::fontWord(Kw kw, int value)
+{
+    Group& group = top();
+    const bool inTable = group.dest == Dest::FontTable;
+    switch (kw) {
     case Kw::FontTbl:
         group.dest = Dest::FontTable;
         m_fontName.clear();
         break;
-    case Kw::ColorTbl:
-        group.dest = Dest::ColorTable;
-        m_red = m_green = m_blue = 0;
-        m_colorSet = false;
-        break;
     case Kw::F:
-        if (group.dest == Dest::FontTable) {
+        if (inTable) {
             commitFontName();
             m_fontEntry = value;
             m_fonts[value];
             m_tableFont = INT32_MIN;
         } else {
-            chars.font = value;
+            group.chars.font = value;
         }
         break;
     case Kw::FCharset:
-        if (group.dest == Dest::FontTable) {
+        if (inTable) {
             FontEntry& font = m_fonts[m_fontEntry];
             if (font.codePage == 0)
                 font.codePage = codePageOfCharset(value);
@@ -601,24 +707,38 @@ void Reader::controlWord(std::string_view word, bool hasParameter, std::int64_t 
             m_tableFont = INT32_MIN;
         }
         break;
-    case Kw::Cpg:
-        if (group.dest == Dest::FontTable) {
+    default:  // \cpgN
+        if (inTable) {
             m_fonts[m_fontEntry].codePage = value;
             m_tableFont = INT32_MIN;
         }
         break;
-    case Kw::Red:
-        m_red = clampInt(value, 0, 255);
-        m_colorSet = true;
-        break;
-    case Kw::Green:
-        m_green = clampInt(value, 0, 255);
-        m_colorSet = true;
-        break;
-    case Kw::Blue:
-        m_blue = clampInt(value, 0, 255);
-        m_colorSet = true;
-        break;
+    }
+}
+
+// \colortbl and the three components of each of its colours.
+void Reader::colorWord(Kw kw, int value)
+{
+    switch (kw) {
+    case Kw::ColorTbl:
+        top().dest = Dest::ColorTable;
+        m_red = m_green = m_blue = 0;
+        m_colorSet = false;
+        return;
+    case Kw::Red: m_red = clampInt(value, 0, 255); break;
+    case Kw::Green: m_green = clampInt(value, 0, 255); break;
+    default: m_blue = clampInt(value, 0, 255); break;
+    }
+    m_colorSet = true;
+}
+
+// The words that change how the following characters look.
+void Reader::formatWord(Kw kw, bool hasParameter, std::int64_t parameter)
+{
+    const int value = clampInt(parameter, -kMaxParameter, kMaxParameter);
+    const bool on = !hasParameter || parameter != 0;
+    CharState& chars = top().chars;
+    switch (kw) {
     case Kw::Fs: chars.halfPoints = value > 0 ? std::min(value, kMaxHalfPoints) : kOrdinaryHalfPoints; break;
     case Kw::B: chars.bold = on; break;
     case Kw::Cf: chars.color = value; break;
@@ -628,7 +748,7 @@ void Reader::controlWord(std::string_view word, bool hasParameter, std::int64_t 
         int twips = hasParameter ? halfPoints * 10 : 60;  // \up alone means 3 points
         if (halfPoints == kExponentRaiseHalfPoints || halfPoints == -kExponentRaiseHalfPoints)
             twips = halfPoints > 0 ? kExponentRaise : -kExponentRaise;
-        chars.raise = found->second.kw == Kw::Up ? twips : -twips;
+        chars.raise = kw == Kw::Up ? twips : -twips;
         break;
     }
     case Kw::Super: chars.superSub = 1; break;
@@ -638,40 +758,43 @@ void Reader::controlWord(std::string_view word, bool hasParameter, std::int64_t 
         chars.raise = 0;
         break;
     case Kw::Plain: chars = CharState{}; break;
-    case Kw::V: chars.hidden = on; break;
-    case Kw::Par:
-        if (group.dest == Dest::Body)
-            paragraphEnd();
-        break;
+    default: chars.hidden = on; break;  // \v
+    }
+}
+
+// \par, \row, \line and \cell: where the body's lines end.
+void Reader::breakWord(Kw kw)
+{
+    const Group& group = top();
+    if (group.dest != Dest::Body)
+        return;
+    switch (kw) {
+    case Kw::Par: paragraphEnd(); break;
     case Kw::Row:
-        if (group.dest == Dest::Body) {
-            m_pendingCells = 0;
-            paragraphEnd();
-        }
+        m_pendingCells = 0;
+        paragraphEnd();
         break;
     case Kw::Line:
-        if (group.dest == Dest::Body && !chars.hidden)
+        if (!group.chars.hidden)
             lineBreak();
         break;
-    case Kw::Cell:
+    default:
         // A table is read as text: a row is one line, its cells separated by tabs.
-        if (group.dest == Dest::Body && !chars.hidden)
+        if (!group.chars.hidden)
             ++m_pendingCells;
         break;
-    case Kw::Char: put(found->second.ch); break;
-    case Kw::Uc: group.uc = clampInt(parameter, 0, 16); break;
-    case Kw::U: {
-        const int unit = parameter < 0 ? int(parameter) + 65536 : int(parameter);
-        if (hasParameter && unit >= 0 && unit <= 0xFFFF) {
-            currentTable();
-            put(m_symbolFont ? fromSymbolPrivateUse(char16_t(unit)) : char16_t(unit));
-        }
-        m_skipUnits = group.uc;
-        break;
     }
-    case Kw::SkipDest: group.dest = Dest::Skip; break;
-    case Kw::Bin: break;
+}
+
+// \uN: one UTF-16 unit, then the group's \uc fallback characters to drop.
+void Reader::unicodeWord(bool hasParameter, std::int64_t parameter)
+{
+    const int unit = parameter < 0 ? int(parameter) + 65536 : int(parameter);
+    if (hasParameter && unit >= 0 && unit <= 0xFFFF) {
+        currentTable();
+        put(m_symbolFont ? fromSymbolPrivateUse(char16_t(unit)) : char16_t(unit));
     }
+    m_skipUnits = top().uc;
 }
 
 void Reader::byte(unsigned char b)
@@ -871,8 +994,8 @@ void Reader::materializeBreaks()
     m_pendingCells = 0;
     flushRun();
     // Every line costs the document a block; past the limit the answer is known, stop reading.
-    if (++m_lines > kMaxLines) {
-        refuse(QStringLiteral("Il file ha troppe righe per un esercizio (più di %1).").arg(kMaxLines));
+    if (++m_lines > kMaxReadLines) {
+        refuse(QStringLiteral("Il file ha troppe righe per un esercizio (più di %1).").arg(kMaxReadLines));
         return;
     }
     m_lineLength = 0;

@@ -12,8 +12,9 @@ namespace quintavia::rtf {
 // Files larger than this are refused rather than read.
 inline constexpr qsizetype kMaxFileSizeMiB = 16;
 inline constexpr qsizetype kMaxFileSize = kMaxFileSizeMiB * 1024 * 1024;
-// Documents with more lines are refused: an exercise has a few, and each costs memory and time.
-inline constexpr int kMaxLines = 10000;
+// Documents with more lines are refused, as each costs memory and time: a sanity limit of the
+// reader, far above the lines an exercise written by this program holds.
+inline constexpr int kMaxReadLines = 10000;
 inline constexpr int kMaxLineLength = 10000;   // characters in one line
 inline constexpr int kMaxCharacters = 200000;  // characters in the whole document
 

@@ -3,6 +3,7 @@
 #include "editor/editor_window.h"
 
 #include "curriculum/exercise_chain.h"
+#include "curriculum/seed.h"
 #include "editor/live_check.h"
 #include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
@@ -30,7 +31,6 @@
 #include <QPrinter>
 #include <QTextDocumentFragment>
 
-#include <random>
 
 namespace quintavia {
 
@@ -69,7 +69,7 @@ EditorWindow::EditorWindow(WindowRegistry& registry) : m_registry(registry), m_d
     connect(controls.confirm, &QAbstractButton::clicked, this, &EditorWindow::onConfirmClicked);
     connect(m_box.data(), &RichTextBox::edited, this, [this] { m_session.changed(); });
 
-    m_liveCheck = new LiveCheck(*m_box, *controls.check);
+    new LiveCheck(*m_box, *controls.check);  // owned by the box
     m_generate = new QAction(QStringLiteral("Genera i passaggi"), this);
     m_generate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     m_generate->setShortcutContext(Qt::WidgetShortcut);
@@ -81,10 +81,7 @@ EditorWindow::EditorWindow(WindowRegistry& registry) : m_registry(registry), m_d
     m_printAction->setShortcutContext(Qt::WindowShortcut);
     addAction(m_printAction);
     connect(m_printAction, &QAction::triggered, this, &EditorWindow::onPrintTriggered);
-    m_seeds = [] {
-        std::random_device device;
-        return std::uint64_t(device()) << 32 | device();
-    };
+    m_seeds = curriculum::freshSeed;
     m_levels = ui::levelMenu(this, [this](int level) { newExercise(level); });
     m_newExercise = new QAction(QStringLiteral("Nuovo esercizio"), this);
     m_newExercise->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
@@ -292,8 +289,7 @@ void EditorWindow::onPrintTriggered()
         return;
     const QString title = m_documentName.isEmpty() ? messages::untitledExercise() : m_documentName;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    worksheet::setUpPage(printer);
     printer.setDocName(title);
     const std::optional<PrintChoice> choice = m_registry.dialogs().choosePrinter(this, printer);
     if (choice) {

@@ -20,7 +20,6 @@ namespace quintavia {
 enum class Sound;
 
 class Keypad;
-class LiveCheck;
 class RichTextBox;
 class WindowRegistry;
 
@@ -36,8 +35,6 @@ public:
     ~EditorWindow() override;
 
     const EditorSession& session() const { return m_session; }
-    const CommonDialog& commonDialog() const { return m_dialog; }
-    LiveCheck& liveCheck() { return *m_liveCheck; }
 
     // "Genera i passaggi" (context menu, Ctrl+G): the steps of the line under the caret.
     void generateSteps();
@@ -78,7 +75,6 @@ private:
     QAbstractButton* m_saveButton = nullptr;
     QAbstractButton* m_colourButton = nullptr;
     Keypad* m_keypad = nullptr;        // owned by the frame
-    LiveCheck* m_liveCheck = nullptr;  // owned by the box
     QAction* m_generate = nullptr;
     QAction* m_printAction = nullptr;
     QAction* m_newExercise = nullptr;

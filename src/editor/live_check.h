@@ -14,6 +14,8 @@ class RichTextBox;
 // the first problem, and the faulty line gets a red wavy underline. Both are display only: nothing
 // goes into the document, its undo history or its unsaved flag.
 class LiveCheck : public QObject {
+    Q_OBJECT
+
 public:
     static constexpr int kDelayMs = 150;
 

@@ -18,7 +18,7 @@ QString exerciseFileName(const QString& chosen)
 
 ConfirmDecision decideConfirm(std::size_t lines)
 {
-    return lines > 0 && lines < std::size_t(kLineLimit) ? ConfirmDecision::LineBreak : ConfirmDecision::Refuse;
+    return lines > 0 && lines < std::size_t(arithmetic::kMaxExerciseLines) ? ConfirmDecision::LineBreak : ConfirmDecision::Refuse;
 }
 
 }  // namespace quintavia

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "arithmetic/limits.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -43,12 +45,10 @@ private:
 // not end in ".rtf" gets it (a trailing dot is dropped first, as the file system would).
 QString exerciseFileName(const QString& chosen);
 
-// The Invio button adds a line only while the document has fewer than this many lines.
-inline constexpr int kLineLimit = 15;
-
 enum class ConfirmDecision { LineBreak, Refuse };
 
-// The Invio button's decision for a document of `lines` lines (an empty document is one line).
+// The Invio button's decision for a document of `lines` lines (an empty document is one line): a
+// line is added only while there are fewer than arithmetic::kMaxExerciseLines.
 ConfirmDecision decideConfirm(std::size_t lines);
 
 }  // namespace quintavia

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/exercise_lines.h"
 
+#include "arithmetic/limits.h"
 #include "document/char_format.h"
 #include "document/rtf_reader.h"
 
@@ -64,10 +65,10 @@ void insertLine(QTextCursor& cursor, const arithmetic::Line& line)
 
 QString documentLimitProblem(const std::vector<arithmetic::Line>& lines)
 {
-    if (lines.size() > std::size_t(rtf::kMaxLines))
+    if (lines.size() > std::size_t(arithmetic::kMaxExerciseLines))
         return QStringLiteral("troppe righe: %1, ma un esercizio ne tiene al massimo %2")
             .arg(lines.size())
-            .arg(rtf::kMaxLines);
+            .arg(arithmetic::kMaxExerciseLines);
     std::size_t characters = 0;
     for (const arithmetic::Line& line : lines) {
         if (line.size() > std::size_t(rtf::kMaxLineLength))

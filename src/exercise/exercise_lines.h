@@ -23,8 +23,8 @@ std::vector<arithmetic::Line> linesOfDocument(const QTextDocument& document);
 
 // Inserts a line at the cursor in the editor's formats: ordinary text and the exponent format.
 void insertLine(QTextCursor& cursor, const arithmetic::Line& line);
-// Why a document of these lines could not be read back (too many lines, a line or the whole text
-// too long for the reader); empty when it could.
+// Why a document of these lines may not be written: more lines than an exercise holds, or a line
+// or the whole text too long for the reader; empty when it may.
 QString documentLimitProblem(const std::vector<arithmetic::Line>& lines);
 // A document of these lines in the editor's formats, ready for writeDocumentFile().
 std::unique_ptr<QTextDocument> documentOfLines(const std::vector<arithmetic::Line>& lines);

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/step_generation.h"
 
+#include "arithmetic/limits.h"
 #include "arithmetic/steps.h"
 #include "document/char_format.h"
-#include "document/rtf_reader.h"
 #include "exercise/exercise_lines.h"
 
 #include <QTextBlock>
@@ -23,9 +23,9 @@ StepsPlan planSteps(const QTextDocument& document, int caretPosition)
         return plan;
     }
     plan.expression = spans[std::size_t(index)];
-    // The lines above the expression stay, so they count against the document's limit.
+    // The lines above the expression stay, so they count against the exercise's limit.
     const arithmetic::Steps steps = arithmetic::generateSteps(
-        lines[std::size_t(index)], arithmetic::StepMode::School, rtf::kMaxLines - index);
+        lines[std::size_t(index)], arithmetic::StepMode::School, arithmetic::kMaxExerciseLines - index);
     if (!steps.ok()) {
         const QString message = QString::fromStdString(steps.problem.message);
         plan.problem = steps.problem.column > 0 ? QStringLiteral("Riga %1, colonna %2: %3")

@@ -21,7 +21,8 @@ struct StepsPlan {
     bool ok() const { return problem.isEmpty(); }
     bool replacesLines() const { return followingEnd >= 0; }
 };
-// The document, generated lines included, must stay within what the reader takes back.
+// The document, generated lines included, must stay within the lines an exercise holds and what
+// the reader takes back.
 StepsPlan planSteps(const QTextDocument& document, int caretPosition);
 
 // Puts the plan's steps after its expression, in the editor's formats, replacing the lines that

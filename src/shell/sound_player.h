@@ -18,8 +18,6 @@ enum class Sound {
     Tick = 107,    // every other command button
     Unused108 = 108,
 };
-inline constexpr int kFirstSound = 101;
-inline constexpr int kLastSound = 108;
 
 // Plays the program's sounds. Every call is guarded by the sound switch, so no caller can forget
 // to ask whether sounds are on.
@@ -32,15 +30,12 @@ public:
     // so a click already queued may run before the caller goes on.
     void play(Sound sound);
 
-    // The image of the last sound played (empty before the first).
-    const QByteArray& lastImage() const { return m_buffer; }
-
     // The bytes of sound resource `number`, or an empty array for an unknown number.
     static QByteArray resource(int number);
 
 private:
     SoundOutput& m_output;
-    QByteArray m_buffer;
+    QByteArray m_buffer;  // the image playing: the output may read it until the next replaces it
 };
 
 }  // namespace quintavia

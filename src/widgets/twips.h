@@ -8,9 +8,10 @@ namespace quintavia::widgets {
 // Layouts are written in twips (1440 to the inch), as designed; the screen has 96 pixels an inch.
 inline constexpr double kTwipsPerInch = 1440.0;
 inline constexpr double kPixelsPerInch = 96.0;
+inline constexpr int kTwipsPerPixel = int(kTwipsPerInch / kPixelsPerInch);  // 15
 constexpr int twipsToPixels(int twips)
 {
-    return (twips + 7) / 15;
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 inline int inchesToPixels(double inches)
 {

@@ -340,6 +340,12 @@ QString plainText(const Line& line)
     return text;
 }
 
+void setUpPage(QPagedPaintDevice& device)
+{
+    device.setPageSize(QPageSize(QPageSize::A4));
+    device.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+}
+
 QList<Placement> render(QPagedPaintDevice& device, const Sheet& sheet)
 {
     QList<Placement> placements;

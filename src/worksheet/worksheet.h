@@ -56,6 +56,9 @@ struct Placement {
     bool key = false;
 };
 
+// The sheet's page, for the printer and the PDF file alike: A4, 15 mm margins all round.
+void setUpPage(QPagedPaintDevice& device);
+
 // Paints the sheet on `device` (a QPdfWriter or QPrinter, A4 or what the printer has), starting
 // on its current page. Returns where each exercise was placed: the exercises in order, then, with
 // the key, the exercises again on the key's pages. An exercise never starts on one page and ends

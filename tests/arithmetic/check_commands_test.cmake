@@ -50,6 +50,26 @@ run_tool(0 "" "" --passaggi "(3^2 + 4) x 2 - 5" --rtf generato.rtf --forza)
 run_tool(0 "(3^2 + 4) x 2 - 5\n= (9 + 4) x 2 - 5\n= 13 x 2 - 5\n= 26 - 5\n= 21\n" "" generato.rtf)
 run_tool(0 "1 esercizio: 1 giusto, 0 con errori\n" "" --verifica generato.rtf)
 
+# An exercise holds 15 lines: one operation a line, 1 + 2 + ... + 15 fits, up to 16 does not, and
+# printed it is still whole.
+set(sum "1")
+foreach(term RANGE 2 16)
+  set(fifteen "${sum}")
+  string(APPEND sum "+${term}")
+endforeach()
+run_tool(0 "" "" --passaggi "${fifteen}" --fini --rtf quindici.rtf)
+run_tool(2 "" "quintavia-check: troppi passaggi: 15, ma il documento ne tiene al massimo 14\n"
+         --passaggi "${sum}" --fini --rtf sedici.rtf)
+if(EXISTS ${WORK}/sedici.rtf)
+  message(FATAL_ERROR "--passaggi --rtf wrote a chain longer than an exercise")
+endif()
+execute_process(COMMAND ${TOOL} --passaggi "${sum}" --fini RESULT_VARIABLE status OUTPUT_VARIABLE out)
+string(REGEX MATCHALL "\n" newlines "${out}")
+list(LENGTH newlines count)
+if(NOT status EQUAL 0 OR NOT count EQUAL 16 OR NOT out MATCHES "\n= 136\n$")
+  message(FATAL_ERROR "--passaggi without --rtf: exit ${status}, ${count} lines\n${out}")
+endif()
+
 execute_process(COMMAND ${TOOL} --version RESULT_VARIABLE status OUTPUT_VARIABLE out)
 if(NOT status EQUAL 0 OR NOT out MATCHES "^quintavia-check \\(Quintavia\\) [0-9.]+\n$")
   message(FATAL_ERROR "quintavia-check --version: exit ${status}\n${out}")

@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <stdexcept>
+
 using namespace quintavia::arithmetic;
 
 Q_DECLARE_METATYPE(quintavia::arithmetic::Line)
@@ -480,6 +482,50 @@ private Q_SLOTS:
         QCOMPARE(isClosing(char32_t(closing)), closing != 0);
         if (height > 0)
             QCOMPARE(uint(openingOfHeight(height)), opening);
+    }
+
+    // Value's own operators, on values the reader gives: the zero it keeps without a number too.
+    void valueOperators_data()
+    {
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<QString>("right");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("sum of fractions") << "1/2" << "+" << "1/3" << "5/6";
+        QTest::newRow("difference below zero") << "2,5" << "-" << "4" << "-1,5";
+        QTest::newRow("from zero") << "0" << "-" << "3" << "-3";
+        QTest::newRow("product") << "2/3" << "x" << "3/4" << "0,5";
+        QTest::newRow("quotient") << "7" << ":" << "2" << "3,5";
+        QTest::newRow("division by zero") << "7" << ":" << "0" << "domain_error";
+        QTest::newRow("opposite") << "2/3" << "neg" << "0" << "-2/3";
+        QTest::newRow("opposite of zero") << "0" << "neg" << "0" << "0";
+        QTest::newRow("less, across notations") << "1/3" << "<" << "0,34" << "true";
+        QTest::newRow("not less") << "-1" << "<" << "-2" << "false";
+        QTest::newRow("equal, written apart") << "2/4" << "==" << "0,5" << "true";
+    }
+    void valueOperators()
+    {
+        QFETCH(QString, left);
+        QFETCH(QString, op);
+        QFETCH(QString, right);
+        QFETCH(QString, result);
+        const Value a = readLine(plainLine(left.toStdString())).value;
+        const Value b = readLine(plainLine(right.toStdString())).value;
+        const auto text = [](const Value& v) { return QString::fromStdString(v.written()); };
+        const auto truth = [](bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); };
+        QString got;
+        try {
+            got = op == "+"    ? text(a + b)
+                  : op == "-"  ? text(a - b)
+                  : op == "x"  ? text(a * b)
+                  : op == ":"  ? text(a / b)
+                  : op == "<"  ? truth(a < b)
+                  : op == "==" ? truth(a == b && !(a < b) && !(a > b))
+                               : text(-a);
+        } catch (const std::domain_error&) {
+            got = QStringLiteral("domain_error");
+        }
+        QCOMPARE(got, result);
     }
 
     void plainNotationRoundTrip()

@@ -44,6 +44,18 @@ if(before STREQUAL after)
   message(FATAL_ERROR "--forza left es03.rtf as it was")
 endif()
 
+# One operation a line makes the longest chains; each file still holds at most 15 lines.
+run_generate(0 "^$" --genera 40 --livello 3 --seme 1 --cartella fini --fini)
+file(GLOB written ${WORK}/fini/*.rtf)
+foreach(path ${written})
+  run_generate(0 "^$" ${path})
+  string(REGEX MATCHALL "\n" newlines "${out}")
+  list(LENGTH newlines count)
+  if(count GREATER 15)
+    message(FATAL_ERROR "--genera --fini wrote ${count} lines in ${path}")
+  endif()
+endforeach()
+
 run_generate(2 "il livello va da 1" --genera 3 --livello 0)
 run_generate(2 "il numero di esercizi va da 1 a 1000" --genera 1001 --livello 1)
 run_generate(2 "il seme è un numero intero" --genera 3 --livello 1 --seme tre)

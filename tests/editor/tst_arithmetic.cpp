@@ -77,7 +77,7 @@ void TestEditorArithmetic::liveCheckReportsTheFirstProblem()
     EditorRig r;
     r.nuova();
     writeChain(r, lines);
-    r.w->liveCheck().checkNow();
+    r.w->findChild<LiveCheck*>()->checkNow();
     // The line shows what fits, ending in "…"; the tooltip and a screen reader have it whole.
     const QString shown = status(r)->text();
     const bool fits = status(r)->fontMetrics().horizontalAdvance(message) <= status(r)->contentsRect().width();
@@ -115,7 +115,7 @@ void TestEditorArithmetic::liveCheckIsDisplayOnly()
     const int undoSteps = r.box()->document()->availableUndoSteps();
     const QString html = r.box()->document()->toHtml();
     const bool unsaved = r.w->session().unsaved();
-    r.w->liveCheck().checkNow();
+    r.w->findChild<LiveCheck*>()->checkNow();
     QVERIFY(!status(r)->text().isEmpty());
     QCOMPARE(r.box()->document()->availableUndoSteps(), undoSteps);
     QCOMPARE(r.box()->document()->toHtml(), html);

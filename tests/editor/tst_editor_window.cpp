@@ -500,7 +500,9 @@ void TestEditorWindow::cancelledSaveChangesNothing()
     QCOMPARE(r.w->session().state(), EditorState::Writing);
     QCOMPARE(r.box()->text(), QStringLiteral("1+1"));
     QVERIFY(QDir(dir.path()).isEmpty());
-    QCOMPARE(r.w->commonDialog().fileName(), QString());
+    r.h.dialogs.answerSave(std::nullopt);  // the next save still proposes no name
+    r.click("cmdSalva");
+    QCOMPARE(r.h.dialogs.shown.last().text, QString());
 }
 
 void TestEditorWindow::failedSaveWarnsAndKeepsTheWorkUnsaved_data()
@@ -669,9 +671,15 @@ void TestEditorWindow::freshWindowForgetsTheDialogsMemory()
     QVERIFY(r.editorGone());
 
     EditorRig::settle();
-    auto* again = qobject_cast<EditorWindow*>(r.h.registry.load(WindowKind::Editor));
-    QCOMPARE(again->commonDialog().color(), QColor(Qt::black));
-    QCOMPARE(again->commonDialog().fileName(), QString());
+    r.w = qobject_cast<EditorWindow*>(r.h.registry.load(WindowKind::Editor));
+    r.w->show();
+    r.nuova();
+    r.h.dialogs.answerColor(std::nullopt);
+    r.click("cmdColore");
+    QCOMPARE(r.h.dialogs.lastColorShown, QColor(Qt::black));
+    r.h.dialogs.answerSave(std::nullopt);
+    r.click("cmdSalva");
+    QCOMPARE(r.h.dialogs.shown.last().text, QString());
 }
 
 void TestEditorWindow::quickSecondEsciLeavesOnce()

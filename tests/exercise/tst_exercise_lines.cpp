@@ -1,15 +1,38 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Exercise documents as lines with raised flags, and chains written back as documents.
+#include "arithmetic/limits.h"
 #include "document/char_format.h"
 #include "document/rtf_reader.h"
 #include "document/rtf_writer.h"
 #include "exercise/exercise_lines.h"
+#include "exercise/step_generation.h"
 
 #include <QTest>
 #include <QTextBlock>
 
 using namespace quintavia;
+
+namespace {
+
+// "(((1+1)+1)+1)+1" with `groups` brackets: its chain in school order has groups + 2 lines.
+QString nested(int groups)
+{
+    QString expression = QStringLiteral("1+1");
+    for (int i = 0; i < groups; ++i)
+        expression = QLatin1Char('(') + expression + QStringLiteral(")+1");
+    return expression;
+}
+
+std::vector<arithmetic::Line> linesOf(const QStringList& texts)
+{
+    std::vector<arithmetic::Line> lines;
+    for (const QString& text : texts)
+        lines.push_back(arithmetic::plainLine(text.toStdString()));
+    return lines;
+}
+
+}  // namespace
 
 class TestExerciseLines : public QObject {
     Q_OBJECT
@@ -62,6 +85,47 @@ private Q_SLOTS:
             QCOMPARE(raiseOf(format), exponent ? 85 : 0);
             QCOMPARE(format.fontFamilies(), base.fontFamilies());
         }
+    }
+
+    // Genera i passaggi: the lines above the expression and its chain must fit one exercise.
+    void stepsFitAnExercise_data()
+    {
+        QTest::addColumn<QStringList>("document");
+        QTest::addColumn<QString>("problem");
+        const QString title = QStringLiteral("Calcola:");
+        QTest::newRow("to the last line") << QStringList{nested(13)} << "";
+        QTest::newRow("one line over")
+            << QStringList{nested(14)} << "Riga 1: troppi passaggi: 15, ma il documento ne tiene al massimo 14";
+        QTest::newRow("a title above, to the last line") << QStringList{title, nested(12)} << "";
+        QTest::newRow("a title above counts")
+            << QStringList{title, nested(13)} << "Riga 2: troppi passaggi: 14, ma il documento ne tiene al massimo 13";
+    }
+    void stepsFitAnExercise()
+    {
+        QFETCH(QStringList, document);
+        QFETCH(QString, problem);
+        const auto text = exercise::documentOfLines(linesOf(document));
+        const int caret = text->lastBlock().position();
+        const exercise::StepsPlan plan = exercise::planSteps(*text, caret);
+        QCOMPARE(plan.problem, problem);
+        if (plan.ok())
+            QCOMPARE(int(document.size() + plan.steps.size()), arithmetic::kMaxExerciseLines);
+    }
+
+    // What the command line writes goes through this one gate.
+    void documentLimit_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("as many as an exercise holds") << arithmetic::kMaxExerciseLines << "";
+        QTest::newRow("one more") << arithmetic::kMaxExerciseLines + 1
+                                  << "troppe righe: 16, ma un esercizio ne tiene al massimo 15";
+    }
+    void documentLimit()
+    {
+        QFETCH(int, lines);
+        QFETCH(QString, problem);
+        QCOMPARE(exercise::documentLimitProblem(linesOf(QStringList(lines, QStringLiteral("= 1")))), problem);
     }
 };
 

@@ -218,8 +218,8 @@ void TestRules::confirmLimit_data()
     QTest::newRow("no line") << 0 << false;
     QTest::newRow("one line") << 1 << true;
     QTest::newRow("more than 16 bits hold, not wrapped to 1") << 65537 << false;
-    QTest::newRow("one under the limit") << kLineLimit - 1 << true;
-    QTest::newRow("at the limit") << kLineLimit << false;
+    QTest::newRow("one under the limit") << arithmetic::kMaxExerciseLines - 1 << true;
+    QTest::newRow("at the limit") << arithmetic::kMaxExerciseLines << false;
 }
 
 void TestRules::confirmLimit()

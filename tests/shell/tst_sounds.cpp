@@ -35,23 +35,23 @@ void TestSounds::switchDecidesEveryCall()
     QFETCH(bool, plays);
     test::ShellHarness h;
     soundSwitch() = switchValue;
-    for (int n = kFirstSound; n <= kLastSound; ++n)
+    for (int n = int(Sound::Fanfare); n <= int(Sound::Unused108); ++n)
         h.player.play(Sound(n));
     QCOMPARE(h.sound.played.size(), plays ? 8 : 0);
-    QCOMPARE(h.player.lastImage().isEmpty(), !plays);
+    QCOMPARE(h.sound.lastImage.isEmpty(), !plays);
 }
 
 void TestSounds::secondSoundCutsOffTheFirst()
 {
     test::ShellHarness h;
     h.player.play(Sound::Click);
-    const QByteArray first = h.player.lastImage();
+    const QByteArray first = h.sound.lastImage;
     h.player.play(Sound::Chime);
     QCOMPARE(h.sound.played, (QList<int>{102, 104}));
     QCOMPARE(h.sound.playing, 104);
     QCOMPARE(h.sound.cutOff, 1);
-    QVERIFY(h.player.lastImage() != first);
-    QCOMPARE(h.player.lastImage(), SoundPlayer::resource(104));
+    QVERIFY(h.sound.lastImage != first);
+    QCOMPARE(h.sound.lastImage, SoundPlayer::resource(104));
 }
 
 void TestSounds::pendingEventsRunInsideThePlayer()

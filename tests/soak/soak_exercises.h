@@ -29,7 +29,7 @@ inline std::vector<arithmetic::Line> soakExercise(int i)
     const QByteArray text = QString::asprintf(shapes[i % 4], a, b, c, d).toUtf8();
     const arithmetic::Line expression = arithmetic::plainLine(text.toStdString());
     const auto mode = (i / 4) % 2 ? arithmetic::StepMode::OneOperation : arithmetic::StepMode::School;
-    const arithmetic::Steps steps = arithmetic::generateSteps(expression, mode, rtf::kMaxLines);
+    const arithmetic::Steps steps = arithmetic::generateSteps(expression, mode, rtf::kMaxReadLines);
     if (!steps.ok())
         return {};
     std::vector<arithmetic::Line> lines{expression};

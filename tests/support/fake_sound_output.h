@@ -16,7 +16,7 @@ public:
             ++cutOff;
         played.append(number);
         playing = number;
-        lastImageSize = wavImage.size();
+        lastImage = wavImage;
     }
     QList<int> takePlayed()
     {
@@ -28,7 +28,7 @@ public:
     QList<int> played;
     int playing = 0;  // the sound now playing, 0 for none
     int cutOff = 0;   // how many sounds a later one cut off
-    qsizetype lastImageSize = 0;
+    QByteArray lastImage;  // as the output was given it
 };
 
 }  // namespace quintavia::test

@@ -2,18 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_harness.h"
 
-#include "editor/editor_window.h"
-#include "solver/solver_window.h"
-#include "start/start_window.h"
+#include "window_factories.h"
 
 namespace quintavia::test {
 
 Harness::Harness()
 {
-    registry.setFactory(WindowKind::Start, createStartWindow);
-    registry.setFactory(WindowKind::Info, createInfoWindow);
-    registry.setFactory(WindowKind::Solver, createSolverWindow);
-    registry.setFactory(WindowKind::Editor, createEditorWindow);
+    registerWindowFactories(registry);
 }
 
 }  // namespace quintavia::test
