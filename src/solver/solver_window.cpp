@@ -84,9 +84,9 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
 
     const auto makeBox = [this](const ui::ControlSpec& c, QWidget* parent) {
         RichTextBox* box = nullptr;
-        if (QLatin1String(c.name) == QLatin1String("RTB1")) {
+        if (QLatin1String(c.name) == QLatin1String("RTB1")) {  // the document box
             box = m_reveal = new RevealView(parent);
-        } else {
+        } else {  // the answer box: one line, nothing to scroll to
             box = new RichTextBox(parent);
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -33,8 +33,9 @@ class WindowRegistry;
 // Creates the solver window.
 QWidget* createSolverWindow(WindowRegistry& registry);
 
-// The pupil's window: opens an exercise, checks each step typed in the answer box, reveals the
-// document line by line and reports errors and helps at the end.
+// The pupil's window: opens an exercise, judges each step typed in the answer box, shows the
+// pupil's way through it line by line (the teacher's lines and the pupil's own right steps) and
+// reports errors and helps at the end.
 class SolverWindow : public QWidget {
     Q_OBJECT
 
