@@ -41,6 +41,7 @@ public:
     int operations = 0;
     int fractions = 0;
     int negatives = 0;
+    int unlikeSums = 0;
 
 private:
     std::string written(const Value& v) const { return v.written(m_notation); }
@@ -63,30 +64,18 @@ private:
     void checkPartial(const Value& v) const;
     void checkNumber(const Term& p) const;
     void checkFraction(const Term& p);
-    void checkOperation(const Value& left, char32_t sign, const Value& right) const;
+    void checkOperation(const Value& left, char32_t sign, const Value& right);
     void checkPower(const Term& p);
     void checkBracket(const Term& group, Place place) const;
 
     const Level& m_level;
     arithmetic::Notation m_notation;
-    int m_zeroExponents = 0;
+    int m_rareExponents = 0;
 };
 
 void Checker::checkPartial(const Value& v) const
 {
-    const auto terms = v.terms();
-    bool fits = terms.has_value();
-    if (fits) {
-        const auto [n, d] = *terms;
-        switch (m_level.partials) {
-        case Level::Partials::Whole: fits = d == 1 && n >= 0 && n <= m_level.maxValue; break;
-        case Level::Partials::Hundredths: fits = 100 % d == 0 && n >= 0 && n <= m_level.maxValue * d; break;
-        case Level::Partials::Fractions:
-            fits = (m_level.negatives || n >= 0) && std::max(n, -n) <= kMaxNumerator && d <= kMaxDenominator;
-            break;
-        }
-    }
-    if (!fits)
+    if (!fitsPartial(m_level, v))
         fail("risultato parziale fuori dal livello: " + written(v));
 }
 
@@ -106,22 +95,27 @@ void Checker::checkFraction(const Term& p)
     const Term& bottom = p.parts[1];
     const auto a = top.value.terms(), b = bottom.value.terms(), value = p.value.terms();
     if (!m_level.fractions || !a || !b || !value || a->second != 1 || b->second != 1 || a->first > kMaxFractionTerm
-        || b->first > kMaxFractionTerm || value->second != b->first || b->first < 2)
+        || b->first > m_level.maxDenominator || value->second != b->first || b->first < 2)
         fail("frazione non ammessa: " + canonical(p));
     ++fractions;
 }
 
-void Checker::checkOperation(const Value& left, char32_t sign, const Value& right) const
+void Checker::checkOperation(const Value& left, char32_t sign, const Value& right)
 {
-    const auto one = Value(1);
-    const bool useless = left.sign() == 0 || right.sign() == 0
-                         || ((sign == U'x' || sign == 0x00B7) && (left == one || right == one))
-                         || (sign == U':' && right == one);
-    if (useless) {
-        const char32_t shown = sign == 0x00B7 ? U'x' : sign;
-        fail("operazione che non cambia nulla: " + written(left) + ' ' + arithmetic::utf8(shown) + ' '
-             + written(right));
+    const std::string operation = written(left) + ' ' + arithmetic::utf8(sign == 0x00B7 ? U'x' : sign) + ' '
+                                  + written(right);
+    switch (operationFault(m_level, left, sign, right)) {
+    case OperationFault::None: break;
+    case OperationFault::Useless: fail("operazione che non cambia nulla: " + operation);
+    case OperationFault::Divisor: fail("divisore non ammesso a questo livello: " + operation);
+    case OperationFault::Factor:
+        fail("prodotto senza un fattore fino a " + std::to_string(m_level.maxSmallFactor) + ": " + operation);
+    case OperationFault::Reciprocal:
+        fail("reciproco con denominatore oltre " + std::to_string(m_level.maxLineDenominator) + ": " + operation);
     }
+    const auto l = left.terms(), r = right.terms();
+    if ((sign == U'+' || sign == U'-') && l && r && l->second != 1 && r->second != 1 && l->second != r->second)
+        ++unlikeSums;
 }
 
 void Checker::checkPower(const Term& p)
@@ -129,12 +123,12 @@ void Checker::checkPower(const Term& p)
     if (m_level.maxExponent == 0)
         fail("potenze non ammesse a questo livello");
     const int exponent = p.digits.size() > 2 ? 99 : std::stoi(p.digits);
-    if (exponent == 1)
-        fail("esponente 1");
     if (exponent > m_level.maxExponent)
         fail("esponente oltre " + std::to_string(m_level.maxExponent) + ": " + p.digits);
-    if (exponent == 0 && (!m_level.exponentZero || ++m_zeroExponents > 1))
-        fail(m_level.exponentZero ? "più di un esponente 0" : "esponente 0 non ammesso a questo livello");
+    if (exponent < 2 && !m_level.rareExponents)
+        fail("esponente " + p.digits + " non ammesso a questo livello");
+    if (exponent < 2 && ++m_rareExponents > 1)
+        fail("più di un esponente 0 o 1");
     const Term& base = p.parts[0];
     const Value& b = base.value;
     if (m_level.literalBases && !isPlainNumber(base))
@@ -257,34 +251,46 @@ std::string Checker::canonical(const Term& p) const
 
 }  // namespace
 
-std::string levelFault(int levelNumber, const arithmetic::Line& expression)
+LevelCheck checkLevel(int levelNumber, const arithmetic::Line& expression)
 {
     const Level& rules = level(levelNumber);
     const arithmetic::Expression read = arithmetic::readExpression(expression);
     if (read.kind == arithmetic::Reading::Kind::Faulty)
-        return read.problem.message;
+        return {read.problem.message};
     if (read.kind == arithmetic::Reading::Kind::Text)
-        return "la riga non contiene un'espressione";
-    Checker checker(rules, arithmetic::notationOf(expression));
+        return {"la riga non contiene un'espressione"};
+    const arithmetic::Notation notation = arithmetic::notationOf(expression);
+    Checker checker(rules, notation);
+    LevelCheck check;
     try {
         const std::string text = checker.canonical(read.term);
         if (text != arithmetic::plainText(expression))
-            return "scritta non come in un libro: «" + text + "»";
+            return {"scritta non come in un libro: «" + text + "»"};
         checker.walk(read.term, {});
     } catch (const Fault& fault) {
-        return fault.message;
+        return {fault.message};
     }
+    check.fractions = checker.fractions;
+    check.unlikeSums = checker.unlikeSums;
     if (checker.operations < rules.minOperations || checker.operations > rules.maxOperations)
-        return std::to_string(checker.operations) + " operazioni, il livello ne vuole da "
-               + std::to_string(rules.minOperations) + " a " + std::to_string(rules.maxOperations);
-    if (rules.fractionRequired && checker.fractions == 0)
-        return "manca una frazione";
-    if (rules.negatives && checker.negatives == 0)
-        return "manca un numero negativo";
-    const arithmetic::Steps steps = arithmetic::generateSteps(expression, arithmetic::StepMode::School, kMaxLines);
-    if (!steps.ok())
-        return steps.problem.message;
-    return {};
+        check.fault = std::to_string(checker.operations) + " operazioni, il livello ne vuole da "
+                      + std::to_string(rules.minOperations) + " a " + std::to_string(rules.maxOperations);
+    else if (!fitsFinal(rules, read.term.value))
+        check.fault = "risultato finale fuori dal livello: " + read.term.value.written(notation);
+    else if (checker.fractions < rules.minFractions)
+        check.fault = rules.minFractions == 1 ? std::string("manca una frazione")
+                                              : "servono almeno " + std::to_string(rules.minFractions) + " frazioni";
+    else if (rules.negatives && checker.negatives == 0)
+        check.fault = "manca un numero negativo";
+    else if (const arithmetic::Steps steps = arithmetic::generateSteps(expression, arithmetic::StepMode::School, kMaxLines);
+             !steps.ok())
+        check.fault = steps.problem.message;
+    return check;
+}
+
+std::string levelFault(int levelNumber, const arithmetic::Line& expression)
+{
+    return checkLevel(levelNumber, expression).fault;
 }
 
 }  // namespace quintavia::curriculum
