@@ -4,6 +4,7 @@
 
 #include "arithmetic/expression.h"
 #include "arithmetic/line.h"
+#include "arithmetic/notation.h"
 #include "curriculum/level_rules.h"
 
 #include <algorithm>
@@ -547,10 +548,10 @@ void Builder::write(int at, std::string& out) const
         }
         break;
     case Node::Kind::Group: {
-        static constexpr char kOpen[] = "([{", kClose[] = ")]}";
-        out += kOpen[n.height - 1];
+        const char32_t opening = arithmetic::openingOfHeight(n.height);
+        out += char(opening);  // the brackets are ASCII
         write(n.items[0], out);
-        out += kClose[n.height - 1];
+        out += char(arithmetic::closingOf(opening));
         break;
     }
     case Node::Kind::Power: {

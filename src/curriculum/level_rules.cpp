@@ -3,6 +3,7 @@
 #include "curriculum/level_rules.h"
 
 #include "arithmetic/expression.h"
+#include "arithmetic/notation.h"
 #include "arithmetic/steps.h"
 #include "curriculum/levels.h"
 
@@ -36,7 +37,6 @@ public:
 
     // The highest bracket in the part, its own included; throws Fault.
     int walk(const Term& p, Place place);
-    std::string canonical(const Term& p) const;
 
     int operations = 0;
     int fractions = 0;
@@ -47,7 +47,11 @@ private:
     std::string written(const Value& v) const { return v.written(m_notation); }
     [[noreturn]] void fail(std::string message) const { throw Fault{std::move(message)}; }
 
-    int chainLevel(const Term& p) const { return p.kind == Term::Kind::Chain ? p.level : 4; }
+    // A chain's sign level; a number, a power or a bracket binds harder than any sign.
+    int chainLevel(const Term& p) const
+    {
+        return p.kind == Term::Kind::Chain ? p.level : int(arithmetic::SignLevel::Fraction) + 1;
+    }
     bool isPlainNumber(const Term& p) const { return p.kind == Term::Kind::Number; }
     bool isNegativeNumber(const Term& p) const
     {
@@ -96,7 +100,7 @@ void Checker::checkFraction(const Term& p)
     const auto a = top.value.terms(), b = bottom.value.terms(), value = p.value.terms();
     if (!m_level.fractions || !a || !b || !value || a->second != 1 || b->second != 1 || a->first > kMaxFractionTerm
         || b->first > m_level.maxDenominator || value->second != b->first || b->first < 2)
-        fail("frazione non ammessa: " + canonical(p));
+        fail("frazione non ammessa: " + arithmetic::plainText(p));
     ++fractions;
 }
 
@@ -160,7 +164,7 @@ void Checker::checkBracket(const Term& group, Place place) const
     default: break;
     }
     if (!needed)
-        fail("parentesi che non cambiano nulla: " + canonical(group));
+        fail("parentesi che non cambiano nulla: " + arithmetic::plainText(group));
 }
 
 int Checker::walk(const Term& p, Place place)
@@ -169,11 +173,11 @@ int Checker::walk(const Term& p, Place place)
     case Term::Kind::Number: checkNumber(p); return 0;
     case Term::Kind::Sign:
         if (!isNegativeNumber(p))
-            fail("segno davanti a un'espressione: " + canonical(p));
+            fail("segno davanti a un'espressione: " + arithmetic::plainText(p));
         if (!m_level.negatives)
             fail("numeri negativi non ammessi a questo livello");
         if (place.where == Place::Where::Operand && place.index > 0)
-            fail("numero negativo senza parentesi: " + canonical(p));
+            fail("numero negativo senza parentesi: " + arithmetic::plainText(p));
         checkNumber(p.parts[0]);
         ++negatives;
         return 0;
@@ -185,12 +189,11 @@ int Checker::walk(const Term& p, Place place)
     case Term::Kind::Group: {
         checkBracket(p, place);
         const int height = walk(p.parts[0], {Place::Where::Group}) + 1;
-        static constexpr char32_t kOpening[] = {U'(', U'[', U'{'};
         if (height > m_level.maxHeight)
             fail("parentesi troppo annidate per il livello");
-        if (p.symbol != kOpening[height - 1])
+        if (p.symbol != arithmetic::openingOfHeight(height))
             fail("parentesi nell'ordine sbagliato: «" + arithmetic::utf8(p.symbol) + "» dove va «"
-                 + arithmetic::utf8(kOpening[height - 1]) + "»");
+                 + arithmetic::utf8(arithmetic::openingOfHeight(height)) + "»");
         return height;
     }
     case Term::Kind::Chain: break;
@@ -202,8 +205,8 @@ int Checker::walk(const Term& p, Place place)
         return 0;
     }
     const int level = chainLevel(p);
-    if (level == 3)
-        fail("linea di frazione fra espressioni: " + canonical(p));
+    if (level == int(arithmetic::SignLevel::Fraction))
+        fail("linea di frazione fra espressioni: " + arithmetic::plainText(p));
     int height = 0;
     Value partial;  // the chain's value so far, worked left to right as a pupil does
     for (std::size_t i = 0; i < p.parts.size(); ++i) {
@@ -216,37 +219,12 @@ int Checker::walk(const Term& p, Place place)
         checkOperation(partial, sign, p.parts[i].value);
         const std::optional<Value> next = arithmetic::combine(partial, sign, p.parts[i].value);
         if (!next)
-            fail("operazione impossibile: " + canonical(p));
+            fail("operazione impossibile: " + arithmetic::plainText(p));
         partial = *next;
         checkPartial(partial);
         ++operations;
     }
     return height;
-}
-
-// The expression as a textbook writes it: one blank each side of a sign, the keypad's signs.
-std::string Checker::canonical(const Term& p) const
-{
-    switch (p.kind) {
-    case Term::Kind::Number: return p.digits;
-    case Term::Kind::Group: {
-        const char32_t closing = p.symbol == U'(' ? U')' : p.symbol == U'[' ? U']' : U'}';
-        return arithmetic::utf8(p.symbol) + canonical(p.parts[0]) + arithmetic::utf8(closing);
-    }
-    case Term::Kind::Sign: return arithmetic::utf8(p.symbol) + canonical(p.parts[0]);
-    case Term::Kind::Power: return canonical(p.parts[0]) + '^' + p.digits;
-    case Term::Kind::Chain: break;
-    }
-    std::string out = canonical(p.parts[0]);
-    for (std::size_t i = 1; i < p.parts.size(); ++i) {
-        const char32_t sign = p.signs[i - 1];
-        if (sign == U'/')
-            out += '/';
-        else
-            out += ' ' + arithmetic::utf8(sign == 0x00B7 ? U'x' : sign) + ' ';
-        out += canonical(p.parts[i]);
-    }
-    return out;
 }
 
 }  // namespace
@@ -263,7 +241,7 @@ LevelCheck checkLevel(int levelNumber, const arithmetic::Line& expression)
     Checker checker(rules, notation);
     LevelCheck check;
     try {
-        const std::string text = checker.canonical(read.term);
+        const std::string text = arithmetic::plainText(read.term);
         if (text != arithmetic::plainText(expression))
             return {"scritta non come in un libro: «" + text + "»"};
         checker.walk(read.term, {});
