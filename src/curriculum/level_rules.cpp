@@ -260,7 +260,7 @@ LevelCheck checkLevel(int levelNumber, const arithmetic::Line& expression)
                                               : "servono almeno " + std::to_string(rules.minFractions) + " frazioni";
     else if (rules.negatives && checker.negatives == 0)
         check.fault = "manca un numero negativo";
-    else if (const arithmetic::Steps steps = arithmetic::generateSteps(expression, arithmetic::StepMode::School, kMaxLines);
+    else if (const arithmetic::Steps steps = arithmetic::generateSteps(expression, rules.steps, kMaxLines);
              !steps.ok())
         check.fault = steps.problem.message;
     return check;

@@ -17,11 +17,11 @@ using F = Level::Finals;
 // The table of the school years, as the README shows it to teachers.
 constexpr std::array<Level, kLevels> kTable{{
     {.name = "Quarta primaria", .minOperations = 3, .maxOperations = 5, .maxHeight = 1, .maxWhole = 100,
-     .maxDivisor = 10, .maxSmallFactor = 10, .maxValue = 1000, .minFinal = 1, .maxFinal = 100},
+     .maxDivisor = 10, .maxSmallFactor = 10, .maxValue = 1000, .minFinal = 1, .maxFinal = 100, .steps = arithmetic::StepMode::Primary},
     {.name = "Quinta primaria", .minOperations = 4, .maxOperations = 7, .maxHeight = 2, .maxWhole = 100,
      .decimals = true, .maxExponent = 3, .maxBase = 10, .literalBases = true, .maxDivisor = 25,
      .tenPowerDivisors = true, .maxSmallFactor = 10, .tenPowerFactors = true, .partials = P::Hundredths,
-     .maxValue = 1000, .finals = F::Tenths, .minFinal = 1, .maxFinal = 100},
+     .maxValue = 1000, .finals = F::Tenths, .minFinal = 1, .maxFinal = 100, .steps = arithmetic::StepMode::Primary},
     {.name = "Prima media", .minOperations = 5, .maxOperations = 12, .maxHeight = 3, .curlyInHalf = true,
      .maxExponent = 5, .rareExponents = true, .maxBase = 10, .maxDivisor = 25, .tenPowerDivisors = true,
      .maxValue = 10000, .minFinal = 1, .maxFinal = 1000},

@@ -3,6 +3,7 @@
 #pragma once
 // Knows: the school levels, their expressions, the generator of exercises and the rules it obeys.
 // Must not know: documents, files, widgets, Qt.
+#include "arithmetic/steps.h"
 #include "arithmetic/value.h"
 
 #include <cstdint>
@@ -57,6 +58,9 @@ struct Level {
     Finals finals = Finals::Whole;  // Tenths: one decimal place at most; Fractions: up to maxDenominator
     std::int64_t minFinal = 0;
     std::int64_t maxFinal = 0;
+
+    // How its chains are worked: primary school books multiply and divide one operation a line.
+    arithmetic::StepMode steps = arithmetic::StepMode::School;
 };
 
 inline constexpr std::int64_t kMaxFractionTerm = 20;
