@@ -3,6 +3,7 @@
 // The exercise generator: every level's rules over many seeds, read from each expression's own
 // tree; the rules themselves on textbook and faulty expressions; the same seed, the same exercises.
 #include "arithmetic/arithmetic.h"
+#include "curriculum/exercise_chain.h"
 #include "curriculum/generator.h"
 #include "curriculum/level_rules.h"
 #include "curriculum/levels.h"
@@ -34,18 +35,25 @@ private Q_SLOTS:
         QFETCH(quint64, seed);
         const std::vector<std::string> expressions = curriculum::generate(level, 200, seed);
         QCOMPARE(expressions.size(), std::size_t(200));
-        int curly = 0, unlikeSums = 0;
+        const curriculum::Level& rules = curriculum::level(level);
+        int curly = 0, unlikeSums = 0, longerThanSchool = 0;
         for (const std::string& expression : expressions) {
             const arithmetic::Line line = arithmetic::plainLine(expression);
             const curriculum::LevelCheck check = curriculum::checkLevel(level, line);
             QVERIFY2(check.fault.empty(), (expression + ": " + check.fault).c_str());
             unlikeSums += check.unlikeSums > 0;
-            const arithmetic::Steps steps = arithmetic::generateSteps(line, arithmetic::StepMode::School, 15);
-            std::vector<arithmetic::Line> chain{line};
-            chain.insert(chain.end(), steps.lines.begin(), steps.lines.end());
+            // The chain as a generated exercise holds it.
+            const std::vector<arithmetic::Line> chain = curriculum::exerciseLines(expression, rules.steps);
+            QVERIFY2(!chain.empty() && chain.size() <= std::size_t(curriculum::kMaxLines), expression.c_str());
             QVERIFY2(!arithmetic::firstFlagged(arithmetic::checkChain(chain)), expression.c_str());
+            for (const arithmetic::Line& step : chain)
+                QVERIFY2(rules.decimals || arithmetic::plainText(step).find(',') == std::string::npos,
+                         (expression + ": " + arithmetic::plainText(step)).c_str());
+            longerThanSchool += chain.size() > curriculum::exerciseLines(expression, arithmetic::StepMode::School).size();
             curly += expression.find('{') != std::string::npos;
         }
+        // Primary products one operation a line: some chains are longer than the school order's.
+        QCOMPARE(longerThanSchool > 0, rules.steps == arithmetic::StepMode::Primary);
         if (curriculum::level(level).curlyInHalf)
             QVERIFY2(curly >= 100, qPrintable(QString::number(curly)));
         if (curriculum::level(level).unlikeSumsInHalf)
