@@ -1,11 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the exercise generator. The bytes choose a level, a seed and a count; every
-// expression must obey its level's rules and its chain in school order must verify line by line
-// and end with a single number.
+// expression must keep to every bound of its level's row (the rules' checker and, read again here,
+// the final value), and its chain as the level works it must verify line by line, fit 15 lines,
+// hold no decimal unless the level has them, and end with a single number.
 #include "arithmetic/arithmetic.h"
 #include "curriculum/generator.h"
 #include "curriculum/level_rules.h"
+#include "curriculum/levels.h"
+
+#include <algorithm>
 
 #include <cstdint>
 #include <cstdio>
@@ -35,9 +39,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const arithmetic::Line line = arithmetic::plainLine(expression);
         if (const std::string fault = curriculum::levelFault(level, line); !fault.empty())
             failWith(expression, fault);
-        const arithmetic::Steps steps = arithmetic::generateSteps(line, arithmetic::StepMode::School, 15);
-        if (!steps.ok() || steps.lines.empty())
+        const curriculum::Level& rules = curriculum::level(level);
+        const arithmetic::Reading reading = arithmetic::readLine(line);
+        if (!curriculum::fitsFinal(rules, reading.value))
+            failWith(expression, "final value out of the level");
+        const arithmetic::Steps steps = arithmetic::generateSteps(line, rules.steps, curriculum::kMaxLines);
+        if (!steps.ok() || steps.lines.empty() || steps.lines.size() + 1 > std::size_t(curriculum::kMaxLines))
             failWith(expression, "no chain");
+        for (const arithmetic::Line& step : steps.lines)
+            if (!rules.decimals && std::any_of(step.begin(), step.end(), [](auto c) { return c.code == U','; }))
+                failWith(expression, "a decimal in the chain");
         std::vector<arithmetic::Line> chain{line};
         chain.insert(chain.end(), steps.lines.begin(), steps.lines.end());
         const std::vector<arithmetic::LineVerdict> verdicts = arithmetic::checkChain(chain);
@@ -45,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (verdict.status != arithmetic::LineVerdict::Status::Right)
                 failWith(expression, "chain line flagged: " + verdict.message());
         const arithmetic::Line& last = steps.lines.back();
-        if (!arithmetic::generateSteps(arithmetic::Line(last.begin() + 2, last.end()), arithmetic::StepMode::School, 15)
+        if (!arithmetic::generateSteps(arithmetic::Line(last.begin() + 2, last.end()), rules.steps, 15)
                  .lines.empty())
             failWith(expression, "the last line is no single number");
     }

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the step generator. The bytes choose a random valid expression (brackets,
-// powers, decimals, fractions, signs); in both modes its chain must verify line by line, end with
-// a single number, and every problem of the expression must be the reader's.
+// powers, decimals, fractions, signs); in every mode its chain must verify line by line, end with
+// a single number, hold no decimal when the expression holds none, and every problem of the
+// expression must be the reader's.
 #include "arithmetic/arithmetic.h"
 #include "random_expression.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -45,6 +47,11 @@ std::vector<quintavia::arithmetic::Line> checkChain(const std::string& expressio
         if (!(verdicts.back().value == reading.value))
             failWith(expression, "the chain ends with another value");
     }
+    const auto comma = [](const Line& line) {
+        return std::any_of(line.begin(), line.end(), [](const Char& c) { return c.code == U','; });
+    };
+    if (!comma(first) && std::any_of(lines.begin(), lines.end(), comma))
+        failWith(expression, "a decimal in the chain of an expression without one");
     if (lines.size() > 1) {
         const Line last(lines.back().begin() + 2, lines.back().end());
         if (!generateSteps(last, mode, 100).lines.empty())
@@ -64,5 +71,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Reading reading = readLine(first);
     const std::vector<Line> school = checkChain(expression, first, reading, StepMode::School, {});
     checkChain(expression, first, reading, StepMode::OneOperation, school);
+    checkChain(expression, first, reading, StepMode::Primary, school);
     return 0;
 }

@@ -174,16 +174,6 @@ void computeEvery(Tree& tree, int at, bool (*test)(const Node&))
     }
 }
 
-void schoolStep(Tree& tree, int content)
-{
-    if (firstWhere(tree, content, isPower) >= 0)
-        computeEvery(tree, content, isPower);
-    else if (firstWhere(tree, content, isProduct) >= 0)
-        computeEvery(tree, content, isProduct);
-    else
-        compute(tree, content);
-}
-
 // The chain's first operation done: its first two operands become one number.
 void computeFirst(Tree& tree, int at)
 {
@@ -194,6 +184,106 @@ void computeFirst(Tree& tree, int at)
     apply(second.op, value, NumberValue(tree, tree[second.node]).get(), second.opColumn);
     setNumber(tree, first.node, std::move(value));
     eraseOperand(tree, chain, 1);
+}
+
+// The first operation of every product in the part, as primary school books work a chain of
+// multiplications and divisions: one operation a line, left to right.
+void computeFirstOfEveryProduct(Tree& tree, int at)
+{
+    const Node& node = tree[at];
+    if (isProduct(node)) {
+        const bool numbers = tree[tree.operand(node, 0).node].kind == Node::Kind::Number
+                             && tree[tree.operand(node, 1).node].kind == Node::Kind::Number;
+        if (node.level == Node::Product && numbers)
+            computeFirst(tree, at);
+        else
+            compute(tree, at);
+        return;
+    }
+    switch (node.kind) {
+    case Node::Kind::Number: return;
+    case Node::Kind::Chain:
+        for (int i = 0; i < node.count; ++i)
+            computeFirstOfEveryProduct(tree, tree.operand(node, i).node);
+        return;
+    default: computeFirstOfEveryProduct(tree, node.first);
+    }
+}
+
+// ": 2/5" becomes "x 5/2", when `operand` is a division by a fraction. Whether it was one.
+bool writeReciprocal(Tree& tree, Operand& operand)
+{
+    const Node& number = tree[operand.node];
+    if (operand.op != U':' || number.kind != Node::Kind::Number || number.text.find('/') == std::string::npos)
+        return false;
+    mpq_class value(NumberValue(tree, number).get());
+    mpq_inv(value.get_mpq_t(), value.get_mpq_t());
+    setNumber(tree, operand.node, std::move(value));
+    operand.op = U'x';
+    return true;
+}
+
+// "a : 2/5" becomes "a x 5/2" in every product of the part: a textbook writes the reciprocal's line
+// before it multiplies. Whether there was one.
+bool writeReciprocals(Tree& tree, int at)
+{
+    const Node& node = tree[at];
+    switch (node.kind) {
+    case Node::Kind::Number: return false;
+    case Node::Kind::Chain: break;
+    default: return writeReciprocals(tree, node.first);
+    }
+    bool any = false;
+    for (int i = 0; i < node.count; ++i)
+        any = writeReciprocals(tree, tree.operand(node, i).node) || any;
+    if (node.level != Node::Product)
+        return any;
+    for (int i = 1; i < node.count; ++i)
+        any = writeReciprocal(tree, tree.operand(node, i)) || any;
+    return any;
+}
+
+// "6 - (-14) + 18" becomes "6 + 14 + 18" in every sum of the part: a textbook applies the sign
+// rule to the relative numbers in brackets of a sum before it adds. Whether there was one.
+bool writeSignRule(Tree& tree, int at)
+{
+    const Node& sum = tree[at];
+    switch (sum.kind) {
+    case Node::Kind::Number: return false;
+    case Node::Kind::Chain: break;
+    default: return writeSignRule(tree, sum.first);
+    }
+    bool any = false;
+    for (int i = 0; i < sum.count; ++i)
+        any = writeSignRule(tree, tree.operand(sum, i).node) || any;
+    if (sum.level != Node::Sum)
+        return any;
+    for (int i = 1; i < sum.count; ++i) {
+        Operand& operand = tree.operand(sum, i);
+        Node& number = tree[operand.node];
+        if (number.kind != Node::Kind::Number || number.text.front() != '-')
+            continue;
+        mpq_class& value = tree.bigValue(number);
+        mpq_neg(value.get_mpq_t(), value.get_mpq_t());
+        number.text.erase(0, 1);
+        operand.op = operand.op == U'-' ? U'+' : U'-';
+        any = true;
+    }
+    return any;
+}
+
+void schoolStep(Tree& tree, int content, StepMode mode)
+{
+    if (firstWhere(tree, content, isPower) >= 0)
+        computeEvery(tree, content, isPower);
+    else if (firstWhere(tree, content, isProduct) >= 0) {
+        if (mode == StepMode::Primary)
+            computeFirstOfEveryProduct(tree, content);
+        else
+            computeEvery(tree, content, isProduct);
+    } else {
+        compute(tree, content);
+    }
 }
 
 // The leftmost multiplication, division or fraction bar whose operands are numbers.
@@ -234,6 +324,7 @@ struct Place {
     bool afterOperation = false;
     bool afterFractionBar = false;
     bool beforeExponent = false;
+    bool factor = false;  // a relative fraction as a factor keeps its brackets: "(-3/4) x 2"
 };
 
 void render(const Tree& tree, int at, Place place, Line& out)
@@ -245,7 +336,8 @@ void render(const Tree& tree, int at, Place place, Line& out)
         const bool negative = node.text.front() == '-';
         const bool fraction = node.text.find('/') != std::string::npos;
         const bool brackets = (negative && (place.afterOperation || place.beforeExponent))
-                              || (fraction && (place.afterFractionBar || place.beforeExponent));
+                              || (fraction && (place.afterFractionBar || place.beforeExponent))
+                              || (negative && fraction && place.factor);
         if (brackets)
             put(U'(');
         for (char c : node.text)
@@ -261,17 +353,18 @@ void render(const Tree& tree, int at, Place place, Line& out)
         break;
     case Node::Kind::Sign:
         put(node.symbol);
-        render(tree, node.first, {true, false, false}, out);
+        render(tree, node.first, {true, false, false, false}, out);
         break;
     case Node::Kind::Power:
-        render(tree, node.first, {place.afterOperation, place.afterFractionBar, true}, out);
+        render(tree, node.first, {place.afterOperation, place.afterFractionBar, true, false}, out);
         for (char c : node.text)
             put(char32_t(c), true);
         break;
     case Node::Kind::Chain:
         for (int i = 0; i < node.count; ++i) {
             const Operand& operand = tree.operand(node, i);
-            Place childPlace{place.afterOperation, place.afterFractionBar, false};
+            const bool factor = node.level == Node::Product;
+            Place childPlace{place.afterOperation, place.afterFractionBar, false, factor};
             if (i > 0) {
                 if (operand.op == U'/') {
                     put(operand.op);
@@ -280,7 +373,7 @@ void render(const Tree& tree, int at, Place place, Line& out)
                     put(operand.op);
                     put(U' ');
                 }
-                childPlace = {true, operand.op == U'/', false};
+                childPlace = {true, operand.op == U'/', false, factor};
             }
             render(tree, operand.node, childPlace, out);
         }
@@ -316,7 +409,9 @@ Steps generateSteps(const Line& expression, StepMode mode, int maxLines)
         if (parsed.members.size() > 1)
             return failure(parsed.equalsColumns[0], "scrivi solo l'espressione, senza altri membri");
         Tree& tree = parsed.tree;
-        tree.notation = notationOf(expression);  // the steps write numbers as the expression does
+        // The steps write numbers as the expression does, and a decimal only where it has one.
+        const bool comma = std::any_of(expression.begin(), expression.end(), [](const Char& c) { return c.code == U','; });
+        tree.notation = comma ? notationOf(expression) : Notation::Fractions;
         const int root = parsed.members[0];  // every step keeps the root where it is
         {
             mpq_class value;
@@ -333,11 +428,14 @@ Steps generateSteps(const Line& expression, StepMode mode, int maxLines)
             collectInnermost(tree, root, groups);
             if (groups.empty())
                 groups.push_back(root);
-            if (mode == StepMode::OneOperation)
+            // A textbook's lines come as soon as they can, the same in every mode: a line of its
+            // own, before any operation.
+            const bool textbookLine = writeReciprocals(tree, root) || writeSignRule(tree, root);
+            if (!textbookLine && mode == StepMode::OneOperation)
                 oneOperationStep(tree, groups.front());
-            else
+            else if (!textbookLine)
                 for (const int group : groups)
-                    schoolStep(tree, group);
+                    schoolStep(tree, group, mode);
             tidy(tree, root);
             ++count;
             if (count + 1 > maxLines)

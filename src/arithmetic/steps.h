@@ -8,9 +8,13 @@
 
 namespace quintavia::arithmetic {
 
+// How a chain is worked. School and Primary write a textbook's lines: the reciprocal before a
+// division by a fraction ("3/4 : 2/5" = "3/4 x 5/2"), the sign rule before a sum of relative numbers
+// in brackets ("6 - (-14)" = "6 + 14").
 enum class StepMode {
     School,        // one level of every innermost group per line
     OneOperation,  // one operation per line, for younger pupils
+    Primary,       // as School, but a chain of x and : one operation a line, left to right
 };
 
 struct Steps {
@@ -22,7 +26,8 @@ struct Steps {
 // Longest expression the generator takes, in characters.
 inline constexpr std::size_t kMaxExpressionLength = 2000;
 
-// The lines that solve `expression` in school order. `maxLines` is the most lines the document
+// The lines that solve `expression` in school order; when the expression holds no decimal comma,
+// neither does any line ("-41 : 4" = "-41/4"). `maxLines` is the most lines the document
 // may hold, the expression's included: a longer chain is refused with its count, never cut.
 Steps generateSteps(const Line& expression, StepMode mode, int maxLines);
 

@@ -103,7 +103,7 @@ int runGenerate(const Invocation& invocation, Output& output)
         return 0;
     }
     return writeExercises(invocation.value("--cartella"), expressions,
-                          invocation.has("--fini") ? ar::StepMode::OneOperation : ar::StepMode::School,
+                          invocation.has("--fini") ? ar::StepMode::OneOperation : curriculum::level(*level).steps,
                           invocation.has("--forza"), output);
 }
 

@@ -19,8 +19,8 @@ std::vector<arithmetic::Line> exerciseLines(const std::string& expression, arith
 
 std::vector<arithmetic::Line> exerciseWithChain(int level, std::uint64_t seed)
 {
-    // The generator accepts an expression only once its chain in school order fits kMaxLines.
-    return exerciseLines(generate(level, 1, seed).front(), arithmetic::StepMode::School);
+    // The generator accepts an expression only once its chain, as the level works it, fits kMaxLines.
+    return exerciseLines(generate(level, 1, seed).front(), curriculum::level(level).steps);
 }
 
 }  // namespace quintavia::curriculum

@@ -14,8 +14,8 @@ namespace quintavia::curriculum {
 // when the chain does not fit in kMaxLines.
 std::vector<arithmetic::Line> exerciseLines(const std::string& expression, arithmetic::StepMode mode);
 
-// One fresh exercise of `level` (1 to kLevels): its expression, then its chain in school order,
-// as the windows put it in a document. The same level and seed give the same lines.
+// One fresh exercise of `level` (1 to kLevels): its expression, then its chain as the level works
+// it, as the windows put it in a document. The same level and seed give the same lines.
 std::vector<arithmetic::Line> exerciseWithChain(int level, std::uint64_t seed);
 
 }  // namespace quintavia::curriculum

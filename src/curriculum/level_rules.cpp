@@ -3,6 +3,7 @@
 #include "curriculum/level_rules.h"
 
 #include "arithmetic/expression.h"
+#include "arithmetic/notation.h"
 #include "arithmetic/steps.h"
 #include "curriculum/levels.h"
 
@@ -36,17 +37,21 @@ public:
 
     // The highest bracket in the part, its own included; throws Fault.
     int walk(const Term& p, Place place);
-    std::string canonical(const Term& p) const;
 
     int operations = 0;
     int fractions = 0;
     int negatives = 0;
+    int unlikeSums = 0;
 
 private:
     std::string written(const Value& v) const { return v.written(m_notation); }
     [[noreturn]] void fail(std::string message) const { throw Fault{std::move(message)}; }
 
-    int chainLevel(const Term& p) const { return p.kind == Term::Kind::Chain ? p.level : 4; }
+    // A chain's sign level; a number, a power or a bracket binds harder than any sign.
+    int chainLevel(const Term& p) const
+    {
+        return p.kind == Term::Kind::Chain ? p.level : int(arithmetic::SignLevel::Fraction) + 1;
+    }
     bool isPlainNumber(const Term& p) const { return p.kind == Term::Kind::Number; }
     bool isNegativeNumber(const Term& p) const
     {
@@ -63,30 +68,18 @@ private:
     void checkPartial(const Value& v) const;
     void checkNumber(const Term& p) const;
     void checkFraction(const Term& p);
-    void checkOperation(const Value& left, char32_t sign, const Value& right) const;
+    void checkOperation(const Value& left, char32_t sign, const Value& right);
     void checkPower(const Term& p);
     void checkBracket(const Term& group, Place place) const;
 
     const Level& m_level;
     arithmetic::Notation m_notation;
-    int m_zeroExponents = 0;
+    int m_rareExponents = 0;
 };
 
 void Checker::checkPartial(const Value& v) const
 {
-    const auto terms = v.terms();
-    bool fits = terms.has_value();
-    if (fits) {
-        const auto [n, d] = *terms;
-        switch (m_level.partials) {
-        case Level::Partials::Whole: fits = d == 1 && n >= 0 && n <= m_level.maxValue; break;
-        case Level::Partials::Hundredths: fits = 100 % d == 0 && n >= 0 && n <= m_level.maxValue * d; break;
-        case Level::Partials::Fractions:
-            fits = (m_level.negatives || n >= 0) && std::max(n, -n) <= kMaxNumerator && d <= kMaxDenominator;
-            break;
-        }
-    }
-    if (!fits)
+    if (!fitsPartial(m_level, v))
         fail("risultato parziale fuori dal livello: " + written(v));
 }
 
@@ -106,22 +99,27 @@ void Checker::checkFraction(const Term& p)
     const Term& bottom = p.parts[1];
     const auto a = top.value.terms(), b = bottom.value.terms(), value = p.value.terms();
     if (!m_level.fractions || !a || !b || !value || a->second != 1 || b->second != 1 || a->first > kMaxFractionTerm
-        || b->first > kMaxFractionTerm || value->second != b->first || b->first < 2)
-        fail("frazione non ammessa: " + canonical(p));
+        || b->first > m_level.maxDenominator || value->second != b->first || b->first < 2)
+        fail("frazione non ammessa: " + arithmetic::plainText(p));
     ++fractions;
 }
 
-void Checker::checkOperation(const Value& left, char32_t sign, const Value& right) const
+void Checker::checkOperation(const Value& left, char32_t sign, const Value& right)
 {
-    const auto one = Value(1);
-    const bool useless = left.sign() == 0 || right.sign() == 0
-                         || ((sign == U'x' || sign == 0x00B7) && (left == one || right == one))
-                         || (sign == U':' && right == one);
-    if (useless) {
-        const char32_t shown = sign == 0x00B7 ? U'x' : sign;
-        fail("operazione che non cambia nulla: " + written(left) + ' ' + arithmetic::utf8(shown) + ' '
-             + written(right));
+    const std::string operation = written(left) + ' ' + arithmetic::utf8(sign == 0x00B7 ? U'x' : sign) + ' '
+                                  + written(right);
+    switch (operationFault(m_level, left, sign, right)) {
+    case OperationFault::None: break;
+    case OperationFault::Useless: fail("operazione che non cambia nulla: " + operation);
+    case OperationFault::Divisor: fail("divisore non ammesso a questo livello: " + operation);
+    case OperationFault::Factor:
+        fail("prodotto senza un fattore fino a " + std::to_string(m_level.maxSmallFactor) + ": " + operation);
+    case OperationFault::Reciprocal:
+        fail("reciproco con denominatore oltre " + std::to_string(m_level.maxLineDenominator) + ": " + operation);
     }
+    const auto l = left.terms(), r = right.terms();
+    if ((sign == U'+' || sign == U'-') && l && r && l->second != 1 && r->second != 1 && l->second != r->second)
+        ++unlikeSums;
 }
 
 void Checker::checkPower(const Term& p)
@@ -129,12 +127,12 @@ void Checker::checkPower(const Term& p)
     if (m_level.maxExponent == 0)
         fail("potenze non ammesse a questo livello");
     const int exponent = p.digits.size() > 2 ? 99 : std::stoi(p.digits);
-    if (exponent == 1)
-        fail("esponente 1");
     if (exponent > m_level.maxExponent)
         fail("esponente oltre " + std::to_string(m_level.maxExponent) + ": " + p.digits);
-    if (exponent == 0 && (!m_level.exponentZero || ++m_zeroExponents > 1))
-        fail(m_level.exponentZero ? "più di un esponente 0" : "esponente 0 non ammesso a questo livello");
+    if (exponent < 2 && !m_level.rareExponents)
+        fail("esponente " + p.digits + " non ammesso a questo livello");
+    if (exponent < 2 && ++m_rareExponents > 1)
+        fail("più di un esponente 0 o 1");
     const Term& base = p.parts[0];
     const Value& b = base.value;
     if (m_level.literalBases && !isPlainNumber(base))
@@ -166,7 +164,7 @@ void Checker::checkBracket(const Term& group, Place place) const
     default: break;
     }
     if (!needed)
-        fail("parentesi che non cambiano nulla: " + canonical(group));
+        fail("parentesi che non cambiano nulla: " + arithmetic::plainText(group));
 }
 
 int Checker::walk(const Term& p, Place place)
@@ -175,11 +173,11 @@ int Checker::walk(const Term& p, Place place)
     case Term::Kind::Number: checkNumber(p); return 0;
     case Term::Kind::Sign:
         if (!isNegativeNumber(p))
-            fail("segno davanti a un'espressione: " + canonical(p));
+            fail("segno davanti a un'espressione: " + arithmetic::plainText(p));
         if (!m_level.negatives)
             fail("numeri negativi non ammessi a questo livello");
         if (place.where == Place::Where::Operand && place.index > 0)
-            fail("numero negativo senza parentesi: " + canonical(p));
+            fail("numero negativo senza parentesi: " + arithmetic::plainText(p));
         checkNumber(p.parts[0]);
         ++negatives;
         return 0;
@@ -191,12 +189,11 @@ int Checker::walk(const Term& p, Place place)
     case Term::Kind::Group: {
         checkBracket(p, place);
         const int height = walk(p.parts[0], {Place::Where::Group}) + 1;
-        static constexpr char32_t kOpening[] = {U'(', U'[', U'{'};
         if (height > m_level.maxHeight)
             fail("parentesi troppo annidate per il livello");
-        if (p.symbol != kOpening[height - 1])
+        if (p.symbol != arithmetic::openingOfHeight(height))
             fail("parentesi nell'ordine sbagliato: «" + arithmetic::utf8(p.symbol) + "» dove va «"
-                 + arithmetic::utf8(kOpening[height - 1]) + "»");
+                 + arithmetic::utf8(arithmetic::openingOfHeight(height)) + "»");
         return height;
     }
     case Term::Kind::Chain: break;
@@ -208,8 +205,8 @@ int Checker::walk(const Term& p, Place place)
         return 0;
     }
     const int level = chainLevel(p);
-    if (level == 3)
-        fail("linea di frazione fra espressioni: " + canonical(p));
+    if (level == int(arithmetic::SignLevel::Fraction))
+        fail("linea di frazione fra espressioni: " + arithmetic::plainText(p));
     int height = 0;
     Value partial;  // the chain's value so far, worked left to right as a pupil does
     for (std::size_t i = 0; i < p.parts.size(); ++i) {
@@ -222,7 +219,7 @@ int Checker::walk(const Term& p, Place place)
         checkOperation(partial, sign, p.parts[i].value);
         const std::optional<Value> next = arithmetic::combine(partial, sign, p.parts[i].value);
         if (!next)
-            fail("operazione impossibile: " + canonical(p));
+            fail("operazione impossibile: " + arithmetic::plainText(p));
         partial = *next;
         checkPartial(partial);
         ++operations;
@@ -230,61 +227,48 @@ int Checker::walk(const Term& p, Place place)
     return height;
 }
 
-// The expression as a textbook writes it: one blank each side of a sign, the keypad's signs.
-std::string Checker::canonical(const Term& p) const
-{
-    switch (p.kind) {
-    case Term::Kind::Number: return p.digits;
-    case Term::Kind::Group: {
-        const char32_t closing = p.symbol == U'(' ? U')' : p.symbol == U'[' ? U']' : U'}';
-        return arithmetic::utf8(p.symbol) + canonical(p.parts[0]) + arithmetic::utf8(closing);
-    }
-    case Term::Kind::Sign: return arithmetic::utf8(p.symbol) + canonical(p.parts[0]);
-    case Term::Kind::Power: return canonical(p.parts[0]) + '^' + p.digits;
-    case Term::Kind::Chain: break;
-    }
-    std::string out = canonical(p.parts[0]);
-    for (std::size_t i = 1; i < p.parts.size(); ++i) {
-        const char32_t sign = p.signs[i - 1];
-        if (sign == U'/')
-            out += '/';
-        else
-            out += ' ' + arithmetic::utf8(sign == 0x00B7 ? U'x' : sign) + ' ';
-        out += canonical(p.parts[i]);
-    }
-    return out;
-}
-
 }  // namespace
 
-std::string levelFault(int levelNumber, const arithmetic::Line& expression)
+LevelCheck checkLevel(int levelNumber, const arithmetic::Line& expression)
 {
     const Level& rules = level(levelNumber);
     const arithmetic::Expression read = arithmetic::readExpression(expression);
     if (read.kind == arithmetic::Reading::Kind::Faulty)
-        return read.problem.message;
+        return {read.problem.message};
     if (read.kind == arithmetic::Reading::Kind::Text)
-        return "la riga non contiene un'espressione";
-    Checker checker(rules, arithmetic::notationOf(expression));
+        return {"la riga non contiene un'espressione"};
+    const arithmetic::Notation notation = arithmetic::notationOf(expression);
+    Checker checker(rules, notation);
+    LevelCheck check;
     try {
-        const std::string text = checker.canonical(read.term);
+        const std::string text = arithmetic::plainText(read.term);
         if (text != arithmetic::plainText(expression))
-            return "scritta non come in un libro: «" + text + "»";
+            return {"scritta non come in un libro: «" + text + "»"};
         checker.walk(read.term, {});
     } catch (const Fault& fault) {
-        return fault.message;
+        return {fault.message};
     }
+    check.fractions = checker.fractions;
+    check.unlikeSums = checker.unlikeSums;
     if (checker.operations < rules.minOperations || checker.operations > rules.maxOperations)
-        return std::to_string(checker.operations) + " operazioni, il livello ne vuole da "
-               + std::to_string(rules.minOperations) + " a " + std::to_string(rules.maxOperations);
-    if (rules.fractionRequired && checker.fractions == 0)
-        return "manca una frazione";
-    if (rules.negatives && checker.negatives == 0)
-        return "manca un numero negativo";
-    const arithmetic::Steps steps = arithmetic::generateSteps(expression, arithmetic::StepMode::School, kMaxLines);
-    if (!steps.ok())
-        return steps.problem.message;
-    return {};
+        check.fault = std::to_string(checker.operations) + " operazioni, il livello ne vuole da "
+                      + std::to_string(rules.minOperations) + " a " + std::to_string(rules.maxOperations);
+    else if (!fitsFinal(rules, read.term.value))
+        check.fault = "risultato finale fuori dal livello: " + read.term.value.written(notation);
+    else if (checker.fractions < rules.minFractions)
+        check.fault = rules.minFractions == 1 ? std::string("manca una frazione")
+                                              : "servono almeno " + std::to_string(rules.minFractions) + " frazioni";
+    else if (rules.negatives && checker.negatives == 0)
+        check.fault = "manca un numero negativo";
+    else if (const arithmetic::Steps steps = arithmetic::generateSteps(expression, rules.steps, kMaxLines);
+             !steps.ok())
+        check.fault = steps.problem.message;
+    return check;
+}
+
+std::string levelFault(int levelNumber, const arithmetic::Line& expression)
+{
+    return checkLevel(levelNumber, expression).fault;
 }
 
 }  // namespace quintavia::curriculum

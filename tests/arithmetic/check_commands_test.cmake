@@ -39,7 +39,7 @@ run_tool(2 "" "quintavia-check: --verifica vuole almeno un file o una cartella\n
 set(chain "(3^2 + 4) x 2 - 5\n= (9 + 4) x 2 - 5\n= 13 x 2 - 5\n= 26 - 5\n= 21\n")
 run_tool(0 "${chain}" "" --passaggi "(3^2 + 4) x 2 - 5")
 run_tool(0 "2^3 x 3 - 4^2\n= 8 x 3 - 4^2\n= 8 x 3 - 16\n= 24 - 16\n= 8\n" "" --passaggi "2^3 x 3 - 4^2" --fini)
-run_tool(0 "(2/5 + 1/10) : 5/4 - 1/4\n= 1/2 : 5/4 - 1/4\n= 2/5 - 1/4\n= 3/20\n" "" --passaggi "(2/5 + 1/10) : 5/4 - 1/4")
+run_tool(0 "(2/5 + 1/10) : 5/4 - 1/4\n= (2/5 + 1/10) x 4/5 - 1/4\n= 1/2 x 4/5 - 1/4\n= 2/5 - 1/4\n= 3/20\n" "" --passaggi "(2/5 + 1/10) : 5/4 - 1/4")
 run_tool(2 "" "quintavia-check: colonna 3: divisione per zero\n" --passaggi "3 : 0")
 
 # Written as an exercise: refused over an existing file unless forced; it reads back and verifies.

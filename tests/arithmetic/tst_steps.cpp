@@ -105,8 +105,9 @@ private Q_SLOTS:
         QTest::newRow("fractions") << "1/2 + 2/3 x 3/4" << QStringList{"= 1/2 + 1/2", "= 1"}
                                    << QStringList{"= 1/2 + 1/2", "= 1"};
         QTest::newRow("fractions stay fractions")
-            << "(2/5 + 1/10) : 5/4 - 1/4" << QStringList{"= 1/2 : 5/4 - 1/4", "= 2/5 - 1/4", "= 3/20"}
-            << QStringList{"= 1/2 : 5/4 - 1/4", "= 2/5 - 1/4", "= 3/20"};
+            << "(2/5 + 1/10) : 5/4 - 1/4"
+            << QStringList{"= (2/5 + 1/10) x 4/5 - 1/4", "= 1/2 x 4/5 - 1/4", "= 2/5 - 1/4", "= 3/20"}
+            << QStringList{"= (2/5 + 1/10) x 4/5 - 1/4", "= 1/2 x 4/5 - 1/4", "= 2/5 - 1/4", "= 3/20"};
         QTest::newRow("decimals stay decimals")
             << "(0,4 + 0,1) : 1,25 - 0,25" << QStringList{"= 0,5 : 1,25 - 0,25", "= 0,4 - 0,25", "= 0,15"}
             << QStringList{"= 0,5 : 1,25 - 0,25", "= 0,4 - 0,25", "= 0,15"};
@@ -135,6 +136,44 @@ private Q_SLOTS:
         QFETCH(QStringList, oneOperation);
         QCOMPARE(chainOf(expression, StepMode::School), school);
         QCOMPARE(chainOf(expression, StepMode::OneOperation), oneOperation);
+    }
+
+    // The lines a textbook writes that a shorter chain would skip.
+    void textbookLines_data()
+    {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("chain");
+        const int school = int(StepMode::School), primary = int(StepMode::Primary);
+        QTest::newRow("reciprocal") << "3/4 : 2/5" << school << QStringList{"= 3/4 x 5/2", "= 15/8"};
+        QTest::newRow("reciprocal of a negative fraction")
+            << "(-3/4) : (-1/2)" << school << QStringList{"= (-3/4) x (-2)", "= 3/2"};
+        QTest::newRow("reciprocal of a computed fraction")
+            << "2 : (1/2 + 1/3)" << school << QStringList{"= 2 : 5/6", "= 2 x 6/5", "= 12/5"};
+        QTest::newRow("no reciprocal for a whole divisor") << "3/4 : 3" << school << QStringList{"= 1/4"};
+        QTest::newRow("sign rule") << "6 - (-14) + 18" << school << QStringList{"= 6 + 14 + 18", "= 38"};
+        QTest::newRow("sign rule on a computed number")
+            << "5 + 3 x (-2)" << school << QStringList{"= 5 + (-6)", "= 5 - 6", "= -1"};
+        QTest::newRow("sign rule in a bracket")
+            << "[4 - (-1/2)] x 2" << school << QStringList{"= [4 + 1/2] x 2", "= 9/2 x 2", "= 9"};
+        QTest::newRow("no decimal without a comma") << "-41 : 4" << school << QStringList{"= -41/4"};
+        QTest::newRow("no decimal in a whole expression") << "7 : 2 + 1" << school << QStringList{"= 7/2 + 1", "= 9/2"};
+        QTest::newRow("decimals where the expression has them") << "7 : 2 + 0,5" << school
+                                                                << QStringList{"= 3,5 + 0,5", "= 4"};
+        QTest::newRow("primary: one operation a line")
+            << "42 x 6 : 14" << primary << QStringList{"= 252 : 14", "= 18"};
+        QTest::newRow("primary: every product at once, each a step")
+            << "8 x 5 : 4 + 6 x 4 : 3" << primary << QStringList{"= 40 : 4 + 24 : 3", "= 10 + 8", "= 18"};
+        QTest::newRow("primary: brackets first")
+            << "(12 : 3 x 2 + 1) x 4" << primary << QStringList{"= (4 x 2 + 1) x 4", "= (8 + 1) x 4", "= 9 x 4", "= 36"};
+        QTest::newRow("school: the chain at once") << "42 x 6 : 14" << school << QStringList{"= 18"};
+    }
+    void textbookLines()
+    {
+        QFETCH(QString, expression);
+        QFETCH(int, mode);
+        QFETCH(QStringList, chain);
+        QCOMPARE(chainOf(expression, StepMode(mode)), chain);
     }
 
     void refused_data()
@@ -182,6 +221,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("mode");
         QTest::newRow("school") << int(StepMode::School);
         QTest::newRow("one operation") << int(StepMode::OneOperation);
+        QTest::newRow("primary") << int(StepMode::Primary);
     }
     void everyChainVerifies()
     {

@@ -14,7 +14,7 @@ file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
 run_generate(0 "^$" --genera 2 --livello 4 --seme 2026)
-if(NOT out STREQUAL "11 - [18 : 12 + (1/2)^2]\n7 + 15 - {10 - [20 - (19 - 1/2)]}\n")
+if(NOT out STREQUAL "3 : {[2 - 10 x (1/2)^3]^2 - 1/3} x 2\n8 - 11/6 - (4^2 + 2^2 : 2 - 4/3) x (1/5)^2\n")
   message(FATAL_ERROR "--genera 2 --livello 4 --seme 2026 printed\n${out}")
 endif()
 run_generate(0 "^seme: [0-9]+\n$" --genera 3 --livello 1)
