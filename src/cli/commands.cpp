@@ -70,6 +70,19 @@ const std::vector<Command>& commands()
          "stampati lo stesso. Stato 0 se tutti gli esercizi sono nella scheda, 1 se qualcuno\n"
          "manca o se la scheda non è stata scritta, 2 se il comando è sbagliato.",
          true, runSheet},
+        {"--registro", "CARTELLA|FILE...", 1, -1, "almeno una cartella della classe o un registro",
+         {{"--csv", "FILE.csv", "scrive una riga per esercizio, colonne separate da \";\""},
+          {"--pdf", "FILE.pdf", "scrive il resoconto da stampare (A4)"},
+          {"--forza", "", "sostituisce i file che esistono già"}},
+         "Legge i registri degli alunni (i file .registro di una cartella della classe, o i file\n"
+         "indicati) e stampa per ogni alunno gli esercizi fatti e finiti, gli errori e gli aiuti,\n"
+         "gli errori per regola e l'ultimo giorno di lavoro; poi per la classe le regole più\n"
+         "sbagliate e gli esercizi con più errori. Con --csv e --pdf scrive invece i file: il CSV\n"
+         "ha le colonne alunno;data;esercizio;livello;tema;finito;errori;aiuti;secondi e una per\n"
+         "regola; il PDF una pagina per la classe, con i grafici, e una parte per ogni alunno.\n"
+         "Un file che non è un registro è segnalato su stderr e saltato. Stato 0 se tutto è\n"
+         "stato letto e scritto, 1 se qualcosa manca, 2 se il comando è sbagliato.",
+         true, runReport},
     };
     return all;
 }
