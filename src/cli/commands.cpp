@@ -43,6 +43,8 @@ const std::vector<Command>& commands()
          {{"--livello", "L", "1 Quarta primaria, 2 Quinta primaria, 3 Prima media, 4 Seconda media,\n"
                              "                 5 Terza media", true},
           {"--seme", "S", "lo stesso seme dà gli stessi esercizi"},
+          {"--tema", "T", "ogni espressione usa almeno due volte la regola del tema: ordine,\n"
+                          "                 parentesi e potenze (dal livello 2), frazioni (4 e 5), segni (5)"},
           {"--cartella", "DIR", "scrive DIR/es01.rtf ... invece di stampare le espressioni"},
           {"--fini", "", "un'operazione per passaggio"},
           {"--forza", "", "sostituisce i file che esistono già"}},
@@ -83,6 +85,16 @@ const std::vector<Command>& commands()
          "Un file che non è un registro è segnalato su stderr e saltato. Stato 0 se tutto è\n"
          "stato letto e scritto, 1 se qualcosa manca, 2 se il comando è sbagliato.",
          true, runReport},
+        {"--prossimo", "", 0, 0, "nessun argomento oltre alle opzioni",
+         {{"--alunno", "NOME", "il nome dell'alunno, come lo scrive nella risoluzione", true},
+          {"--classe", "CARTELLA", "la cartella della classe; senza, il registro di questo utente"},
+          {"--seme", "S", "lo stesso seme dà lo stesso esercizio"}},
+         "Stampa la scelta che la risoluzione farebbe per l'alunno con \"Esercizio per me\"\n"
+         "(\"livello L, tema T\", o \"tema nessuno\") e l'espressione dell'esercizio. Il livello\n"
+         "sale di uno dopo tre esercizi di fila finiti senza errori e senza aiuti, scende di uno\n"
+         "dopo due di fila con tre o più errori e aiuti; il tema è la regola più sbagliata negli\n"
+         "ultimi dieci esercizi. Stato 1 se il registro non si legge, 2 se il nome non va bene.",
+         false, runNext},
     };
     return all;
 }

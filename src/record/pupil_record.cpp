@@ -18,6 +18,14 @@ namespace {
 // Tries of one write while another program holds the file longer than the busy timeout.
 constexpr int kTries = 3;
 
+// Qt binds a null string as NULL; the record's texts are never NULL, at most empty.
+QString text(const QString& value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
+}  // namespace
+
 QString accountName()
 {
     QString name = qEnvironmentVariable("USER");
@@ -26,13 +34,11 @@ QString accountName()
     return name.isEmpty() ? QDir::home().dirName() : name;
 }
 
-// Qt binds a null string as NULL; the record's texts are never NULL, at most empty.
-QString text(const QString& value)
+QString ownRecordFolder()
 {
-    return value.isNull() ? QStringLiteral("") : value;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QDir(data).filePath(QStringLiteral("quintavia/registro"));
 }
-
-}  // namespace
 
 QString cannotWrite(const QString& reason)
 {
@@ -51,9 +57,7 @@ PupilRecord::PupilRecord(const QString& folder, const QString& pupil, bool makeF
 
 std::unique_ptr<PupilRecord> PupilRecord::ofThisAccount()
 {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return std::make_unique<PupilRecord>(QDir(data).filePath(QStringLiteral("quintavia/registro")), accountName(),
-                                         true);
+    return std::make_unique<PupilRecord>(ownRecordFolder(), accountName(), true);
 }
 
 PupilRecord::~PupilRecord() = default;

@@ -59,6 +59,11 @@ private:
     std::function<qint64()> m_clock;
 };
 
+// Where the record is kept without a class folder: the user's own data folder.
+QString ownRecordFolder();
+// The account's name, the pupil's name without a class folder.
+QString accountName();
+
 // "Il registro non si può scrivere: " and the reason.
 QString cannotWrite(const QString& reason);
 

@@ -59,3 +59,15 @@ if(PDFTOTEXT)
 endif()
 run_report(1 classe/nessuno.registro)
 expect("${err}" "nessuno.registro: il file non c'è")
+
+# --prossimo reads the same records: Zoë's slips are sums, no theme; a hostile name is refused.
+execute_process(COMMAND ${TOOL} --prossimo --classe classe --alunno zoë --seme 4 WORKING_DIRECTORY ${WORK}
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0 OR NOT out MATCHES "^livello 1, tema nessuno\n[0-9(][^\n]+\n$")
+  message(FATAL_ERROR "--prossimo: exit ${status}\n${out}\n${err}")
+endif()
+execute_process(COMMAND ${TOOL} --prossimo --classe classe --alunno ../x WORKING_DIRECTORY ${WORK}
+                RESULT_VARIABLE status ERROR_VARIABLE err)
+if(NOT status EQUAL 2 OR NOT err MATCHES "«../x»: il nome comincia con una lettera o una cifra")
+  message(FATAL_ERROR "--prossimo --alunno ../x: exit ${status}\n${err}")
+endif()
