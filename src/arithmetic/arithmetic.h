@@ -6,6 +6,7 @@
 #include "arithmetic/chain_check.h"
 #include "arithmetic/expression.h"
 #include "arithmetic/line.h"
+#include "arithmetic/notation.h"
 #include "arithmetic/reader.h"
 #include "arithmetic/step_match.h"
 #include "arithmetic/steps.h"

@@ -117,6 +117,28 @@ Expression readExpression(const Line& line)
     return expression;
 }
 
+std::string plainText(const Term& term)
+{
+    switch (term.kind) {
+    case Term::Kind::Number: return term.digits;
+    case Term::Kind::Group:
+        return utf8(term.symbol) + plainText(term.parts.front()) + utf8(closingOf(term.symbol));
+    case Term::Kind::Sign: return utf8(term.symbol) + plainText(term.parts.front());
+    case Term::Kind::Power: return plainText(term.parts.front()) + '^' + term.digits;
+    case Term::Kind::Chain: break;
+    }
+    std::string out = plainText(term.parts.front());
+    for (std::size_t i = 1; i < term.parts.size(); ++i) {
+        const char32_t sign = term.signs[i - 1];
+        if (sign == U'/')
+            out += '/';
+        else
+            out += ' ' + utf8(levelOf(sign) == SignLevel::Product && sign != U':' ? U'x' : sign) + ' ';
+        out += plainText(term.parts[i]);
+    }
+    return out;
+}
+
 std::optional<Value> combine(const Value& left, char32_t sign, const Value& right)
 {
     Value out = left;

@@ -39,6 +39,11 @@ struct Expression {
 
 Expression readExpression(const Line& line);
 
+// A tree in plain notation, as a textbook writes it and the command line prints it: one blank
+// each side of an operation sign, none around the fraction bar, x for every multiplication sign,
+// "^" before an exponent's digits ("(3^2 + 4) x 2 - 1/2").
+std::string plainText(const Term& term);
+
 // One operation, or a power, on values: none for a division by zero, 0⁰ or a number too big.
 std::optional<Value> combine(const Value& left, char32_t sign, const Value& right);
 std::optional<Value> raise(const Value& base, std::string_view exponent);

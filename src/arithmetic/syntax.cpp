@@ -19,14 +19,6 @@ constexpr bool isDigit(char32_t c)
 {
     return c >= U'0' && c <= U'9';
 }
-constexpr bool isOpening(char32_t c)
-{
-    return c == U'(' || c == U'[' || c == U'{';
-}
-constexpr bool isClosing(char32_t c)
-{
-    return c == U')' || c == U']' || c == U'}';
-}
 
 [[noreturn]] void fail(int column, std::string message)
 {
@@ -380,11 +372,6 @@ private:
 };
 
 }  // namespace
-
-char32_t closingOf(char32_t opening)
-{
-    return opening == U'(' ? U')' : opening == U'[' ? U']' : U'}';
-}
 
 mpq_class& Tree::bigValue(Node& number)
 {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Private to src/arithmetic: the tree of a line, shared by the evaluator and the step generator.
+#include "arithmetic/notation.h"
 #include "arithmetic/rational.h"
 #include "arithmetic/reader.h"
 
@@ -91,7 +92,5 @@ void evaluate(const Tree& tree, int node, mpq_class& out);
 void apply(char32_t op, mpq_class& value, mpq_srcptr right, int column);
 // Raises `value` in place to the power written in `exponent`.
 void power(mpq_class& value, const std::string& exponent, int column);
-
-char32_t closingOf(char32_t opening);
 
 }  // namespace quintavia::arithmetic::detail

@@ -19,6 +19,7 @@ int runGenerate(const Invocation& invocation, Output& output);
 int runDiagnosis(const Invocation& invocation, Output& output);
 int runReport(const Invocation& invocation, Output& output);
 int runNext(const Invocation& invocation, Output& output);
+int runSolve(const Invocation& invocation, Output& output);
 
 // Writes an exercise of these lines (the expression, then its chain) as the editor saves one;
 // empty when written, else why not.

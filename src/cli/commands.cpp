@@ -55,12 +55,21 @@ const std::vector<Command>& commands()
          "perché si possa rifare la stessa scheda.",
          false, runGenerate},
         {"--diagnosi", "PRECEDENTE ATTESA RISPOSTA", 3, 3, "tre righe: la precedente, quella attesa, la risposta", {},
-         "Dice che cosa è andato storto in un passaggio: dalla riga mostrata per ultima\n"
+         "Giudica un passaggio come la finestra di risoluzione: dalla riga mostrata per ultima\n"
          "(PRECEDENTE), dalla riga dell'insegnante che viene dopo (ATTESA) e dalla risposta\n"
-         "dell'alunno, stampa \"categoria: messaggio\" (la categoria e i due punti soli quando non\n"
-         "c'è un messaggio). Categorie: giusto, illeggibile, parentesi, insieme, parziale, ordine,\n"
-         "potenza, segno, calcolo, ricopiato, altro. Stato 2 se PRECEDENTE o ATTESA non si leggono.",
+         "dell'alunno. Un passaggio accettato stampa \"giusto\" (o \"giusto: suggerimento\"), uno\n"
+         "sbagliato \"categoria: messaggio\". Categorie: illeggibile, parentesi, insieme, ordine,\n"
+         "potenza, frazione, segno, calcolo, ricopiato, altro. Stato 2 se PRECEDENTE o ATTESA non\n"
+         "si leggono.",
          false, runDiagnosis},
+        {"--risolvi", "FILE", 1, 1, "un esercizio", {},
+         "Risolve l'esercizio FILE come nella finestra di risoluzione, senza finestra: legge le\n"
+         "risposte dallo standard input, una per riga (\"?\" chiede un aiuto), e per ognuna stampa\n"
+         "\"giusto\", \"giusto: suggerimento\", \"categoria: messaggio\" o \"aiuto: RIGA\" (cifre in\n"
+         "apice dopo \"^\"). Alla fine dell'esercizio stampa il messaggio finale della finestra,\n"
+         "stato 0; se le risposte finiscono prima, \"non finito: N errori, M aiuti\", stato 1.\n"
+         "Stato 2 se FILE non si legge.",
+         false, runSolve},
         {"--scheda", "FILE|CARTELLA...", 1, -1, "almeno un file o una cartella",
          {{"--pdf", "USCITA.pdf", "il file da creare", true},
           {"--soluzioni", "", "aggiunge, su pagine a parte, ogni esercizio con tutti i passaggi"},

@@ -3,7 +3,7 @@
 #include "cli/command_runs.h"
 
 #include "arithmetic/arithmetic.h"
-#include "diagnosis/diagnosis.h"
+#include "diagnosis/judge.h"
 
 namespace quintavia::cli {
 
@@ -26,9 +26,9 @@ int runDiagnosis(const Invocation& invocation, Output& output)
         output.complain(QStringLiteral("%1: %2").arg(QLatin1String(names[i]), why));
         return 2;
     }
-    const diagnosis::Diagnosis found = diagnosis::diagnose(lines[0], lines[1], lines[2]);
+    const diagnosis::Diagnosis found = diagnosis::judge(lines[0], std::span(&lines[1], 1), lines[2]).diagnosis;
     std::string line(diagnosis::categoryName(found.category));
-    line += found.message.empty() ? ":\n" : ": " + found.message + '\n';
+    line += found.message.empty() ? "\n" : ": " + found.message + '\n';
     output.print(line);
     return 0;
 }

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagnosis/pieces.h"
 
+#include "arithmetic/characters.h"
+#include "arithmetic/notation.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -89,7 +92,7 @@ bool sameRow(const Rows& a, int i, const Rows& b, int k)
 // Blanks never count; · and x are one sign.
 char32_t keypadSign(char32_t sign)
 {
-    return sign == U'·' ? U'x' : sign;
+    return arithmetic::notationCharacter(sign).meaning;
 }
 
 // Two pieces whose insides are compared rather than replaced whole.
@@ -99,6 +102,26 @@ bool sameWork(const Piece& x, const Piece& y)
            && (x.kind != Piece::Kind::Group || x.term->symbol == y.term->symbol)
            && (x.kind != Piece::Kind::Power || x.term->digits == y.term->digits);
 }
+
+// What a run of pieces replaced by another costs in the alignment. A change costs the pieces it
+// takes in, so that runs stay short; of two ways, the one in which the answer's value is right
+// costs less; two single pieces cost nothing when they are the same, less when they are the same
+// kind of work with changes inside.
+constexpr double kRightValueBonus = 0.5;
+constexpr double kSamePieceCost = 0;
+constexpr double kSameWorkCost = 1;
+constexpr double kOtherPieceCost = 1.5;
+// Beyond this many cells times runs tried, the rows are taken as one change: no line a pupil types
+// comes near it, and a hostile one costs no more than a moment.
+constexpr long kAlignmentBudget = 2'000'000;
+
+// A stretch of a row: pieces [from, to).
+struct Span {
+    int row = 0;
+    int from = 0;
+    int to = 0;
+    int size() const { return to - from; }
+};
 
 class Aligner {
 public:
@@ -128,102 +151,138 @@ public:
         // One shared piece each side stays in: "-6,11/1/57" to "-6,11/57" is the first pair worked out.
         head = std::max(0, head - 1);
         tail = std::max(0, tail - 1);
-        align(p, a, head, n - tail, head, m - tail);
+        align({p, head, n - tail}, {a, head, m - tail});
     }
 
 private:
-    // Pieces [i0, i1) of row p against [k0, k1) of row a: each run of the one against a run of the
+    // One cell of the alignment: the cheapest way to the pieces before it, and the last runs' lengths.
+    struct Cell {
+        double cost = std::numeric_limits<double>::infinity();
+        int u = 0, v = 0;
+        bool reached() const { return cost != std::numeric_limits<double>::infinity(); }
+    };
+
+    // Pieces of `before` against pieces of `after`: each run of the one against a run of the
     // other, one of the two a single piece, the signs between runs kept; the fewest changes win.
-    void align(int p, int a, int i0, int i1, int k0, int k1)
+    // Failing that, only signs changed; failing that, one change of the whole.
+    void align(Span before, Span after)
     {
-        const Row& x = m_before.rows[std::size_t(p)];
-        const Row& y = m_after.rows[std::size_t(a)];
-        const int n = i1 - i0;
-        const int m = k1 - k0;
-        const long work = long(n) * m * (n + m);
-        constexpr double kNone = std::numeric_limits<double>::infinity();
-        struct Cell {
-            double cost = kNone;
-            int u = 0, v = 0;  // the last runs' lengths
-        };
-        std::vector<Cell> table;
-        if (n > 0 && m > 0 && work <= 2'000'000) {
-            table.assign(std::size_t((n + 1) * (m + 1)), {});
-            auto at = [&](int i, int k) -> Cell& { return table[std::size_t(i * (m + 1) + k)]; };
-            at(0, 0).cost = 0;
-            for (int i = 0; i < n; ++i)
-                for (int k = 0; k < m; ++k) {
-                    const Cell& from = at(i, k);
-                    if (from.cost == kNone)
-                        continue;
-                    if ((i > 0) != (k > 0))
-                        continue;
-                    if (i > 0 && keypadSign(x.signs[std::size_t(i0 + i - 1)]) != keypadSign(y.signs[std::size_t(k0 + k - 1)]))
-                        continue;
-                    for (int u = 1; i + u <= n; ++u)
-                        for (int v = 1; k + v <= m; ++v) {
-                            if (u > 1 && v > 1)
-                                break;
-                            // A change costs the pieces it takes in, so that runs stay short; two
-                            // brackets of one kind with changes inside cost less than others.
-                            double step = u + v;
-                            // Of two ways, the one in which the answer's value is right.
-                            if (u > 1 || v > 1) {
-                                const std::optional<Value> was = valueOf(m_before, p, i0 + i, i0 + i + u - 1);
-                                const std::optional<Value> is = valueOf(m_after, a, k0 + k, k0 + k + v - 1);
-                                if (was && is && *was == *is)
-                                    step -= 0.5;
-                            } else {
-                                const Piece& one = x.pieces[std::size_t(i0 + i)];
-                                const Piece& other = y.pieces[std::size_t(k0 + k)];
-                                step = samePiece(m_before, one, m_after, other) ? 0 : sameWork(one, other) ? 1 : 1.5;
-                            }
-                            const double cost = from.cost + step;
-                            Cell& to = at(i + u, k + v);
-                            if (cost < to.cost)
-                                to = {cost, u, v};
-                        }
-                }
-            if (at(n, m).cost != kNone) {
-                std::vector<std::pair<int, int>> runs;
-                for (int i = n, k = m; i > 0;) {
-                    const Cell& c = at(i, k);
-                    runs.push_back({c.u, c.v});
-                    i -= c.u;
-                    k -= c.v;
-                }
-                std::reverse(runs.begin(), runs.end());
-                int i = i0, k = k0;
-                for (const auto& [u, v] : runs) {
-                    if (u == 1 && v == 1)
-                        pair(p, i, a, k);
-                    else
-                        m_out.push_back({p, i, i + u - 1, a, k, k + v - 1, false});
-                    i += u;
-                    k += v;
-                }
+        const long work = long(before.size()) * after.size() * (before.size() + after.size());
+        if (before.size() > 0 && after.size() > 0 && work <= kAlignmentBudget) {
+            const std::vector<Cell> table = alignmentTable(before, after);
+            if (table.back().reached()) {
+                emitRuns(table, before, after);
                 return;
             }
         }
-        // The same pieces with another sign between two of them: a sign copied wrong.
-        if (n == m && n > 0) {
-            bool piecesKept = true;
-            for (int j = 0; j < n && piecesKept; ++j)
-                piecesKept = samePiece(m_before, x.pieces[std::size_t(i0 + j)], m_after, y.pieces[std::size_t(k0 + j)]);
-            if (piecesKept) {
-                for (int j = 0; j + 1 < n; ++j)
-                    if (keypadSign(x.signs[std::size_t(i0 + j)]) != keypadSign(y.signs[std::size_t(k0 + j)]))
-                        m_out.push_back({p, i0 + j, i0 + j + 1, a, k0 + j, k0 + j + 1, true});
-                return;
+        if (signsOnly(before, after))
+            return;
+        wholeChange(before, after);
+    }
+
+    const Row& beforeRow(const Span& s) const { return m_before.rows[std::size_t(s.row)]; }
+    const Row& afterRow(const Span& s) const { return m_after.rows[std::size_t(s.row)]; }
+
+    // The cost of runs [i, i + u) of `before` and [k, k + v) of `after`, counted from the spans' starts.
+    double runCost(const Span& before, int i, int u, const Span& after, int k, int v) const
+    {
+        if (u > 1 || v > 1) {
+            const std::optional<Value> was = valueOf(m_before, before.row, before.from + i, before.from + i + u - 1);
+            const std::optional<Value> is = valueOf(m_after, after.row, after.from + k, after.from + k + v - 1);
+            return u + v - (was && is && *was == *is ? kRightValueBonus : 0);
+        }
+        const Piece& one = beforeRow(before).pieces[std::size_t(before.from + i)];
+        const Piece& other = afterRow(after).pieces[std::size_t(after.from + k)];
+        return samePiece(m_before, one, m_after, other) ? kSamePieceCost
+               : sameWork(one, other)                    ? kSameWorkCost
+                                                         : kOtherPieceCost;
+    }
+
+    // The sign before run i of `before` and run k of `after` agree, or both start their spans.
+    bool runsMayMeet(const Span& before, int i, const Span& after, int k) const
+    {
+        if ((i > 0) != (k > 0))
+            return false;
+        return i == 0
+               || keypadSign(beforeRow(before).signs[std::size_t(before.from + i - 1)])
+                      == keypadSign(afterRow(after).signs[std::size_t(after.from + k - 1)]);
+    }
+
+    // The cheapest runs to every pair of places, row by row: (n + 1) x (m + 1) cells.
+    std::vector<Cell> alignmentTable(const Span& before, const Span& after) const
+    {
+        const int n = before.size();
+        const int m = after.size();
+        std::vector<Cell> table(std::size_t((n + 1) * (m + 1)));
+        auto at = [&](int i, int k) -> Cell& { return table[std::size_t(i * (m + 1) + k)]; };
+        at(0, 0).cost = 0;
+        for (int i = 0; i < n; ++i)
+            for (int k = 0; k < m; ++k) {
+                const Cell from = at(i, k);
+                if (!from.reached() || !runsMayMeet(before, i, after, k))
+                    continue;
+                for (int u = 1; i + u <= n; ++u)
+                    for (int v = 1; k + v <= m && (u == 1 || v == 1); ++v) {
+                        const double cost = from.cost + runCost(before, i, u, after, k, v);
+                        Cell& to = at(i + u, k + v);
+                        if (cost < to.cost)
+                            to = {cost, u, v};
+                    }
             }
+        return table;
+    }
+
+    // The runs of the cheapest way, from the first: single pieces paired, longer runs one change each.
+    void emitRuns(const std::vector<Cell>& table, const Span& before, const Span& after)
+    {
+        const int m = after.size();
+        std::vector<std::pair<int, int>> runs;
+        for (int i = before.size(), k = m; i > 0;) {
+            const Cell& c = table[std::size_t(i * (m + 1) + k)];
+            runs.push_back({c.u, c.v});
+            i -= c.u;
+            k -= c.v;
         }
-        if (n == 0 || m == 0) {  // something left out or added: take a neighbour in
-            i0 = std::max(0, i0 - 1);
-            k0 = std::max(0, k0 - 1);
-            i1 = std::max(i1, std::min(i0 + 1, int(x.pieces.size())));
-            k1 = std::max(k1, std::min(k0 + 1, int(y.pieces.size())));
+        std::reverse(runs.begin(), runs.end());
+        int i = before.from, k = after.from;
+        for (const auto& [u, v] : runs) {
+            if (u == 1 && v == 1)
+                pair(before.row, i, after.row, k);
+            else
+                m_out.push_back({before.row, i, i + u - 1, after.row, k, k + v - 1, false});
+            i += u;
+            k += v;
         }
-        m_out.push_back({p, i0, i1 - 1, a, k0, k1 - 1, false});
+    }
+
+    // The same pieces with another sign between two of them: a sign copied wrong.
+    bool signsOnly(const Span& before, const Span& after)
+    {
+        const int n = before.size();
+        if (n != after.size() || n == 0)
+            return false;
+        const Row& x = beforeRow(before);
+        const Row& y = afterRow(after);
+        for (int j = 0; j < n; ++j)
+            if (!samePiece(m_before, x.pieces[std::size_t(before.from + j)], m_after, y.pieces[std::size_t(after.from + j)]))
+                return false;
+        for (int j = 0; j + 1 < n; ++j)
+            if (keypadSign(x.signs[std::size_t(before.from + j)]) != keypadSign(y.signs[std::size_t(after.from + j)]))
+                m_out.push_back({before.row, before.from + j, before.from + j + 1, after.row, after.from + j,
+                                 after.from + j + 1, true});
+        return true;
+    }
+
+    // Everything in one change; something left out or added takes a neighbour in.
+    void wholeChange(Span before, Span after)
+    {
+        if (before.size() == 0 || after.size() == 0) {
+            before.from = std::max(0, before.from - 1);
+            after.from = std::max(0, after.from - 1);
+            before.to = std::max(before.to, std::min(before.from + 1, int(beforeRow(before).pieces.size())));
+            after.to = std::max(after.to, std::min(after.from + 1, int(afterRow(after).pieces.size())));
+        }
+        m_out.push_back({before.row, before.from, before.to - 1, after.row, after.from, after.to - 1, false});
     }
 
     // Two single pieces: the same kind of work is looked into, anything else is replaced whole.
@@ -251,16 +310,6 @@ Rows rowsOf(const Term& term)
     Rows rows;
     Flattener(rows).row(term, 0);
     return rows;
-}
-
-int levelOf(char32_t sign)
-{
-    switch (sign) {
-    case U'+':
-    case U'-': return Term::Sum;
-    case U'/': return Term::Fraction;
-    default: return Term::Product;
-    }
 }
 
 bool samePiece(const Rows& a, const Piece& x, const Rows& b, const Piece& y)
@@ -314,8 +363,8 @@ std::optional<Value> valueOf(const Rows& rows, int index, int from, int to, Orde
     while (!signs.empty()) {
         std::size_t chosen = 0;
         for (std::size_t j = 0; j < signs.size(); ++j) {
-            const int level = order == Order::LeftToRight ? 0 : levelOf(signs[j]);
-            const int best = order == Order::LeftToRight ? 0 : levelOf(signs[chosen]);
+            const int level = order == Order::LeftToRight ? 0 : int(arithmetic::levelOf(signs[j]));
+            const int best = order == Order::LeftToRight ? 0 : int(arithmetic::levelOf(signs[chosen]));
             if (level > best || (order == Order::RightToLeft && level == best))
                 chosen = j;
         }
@@ -356,31 +405,9 @@ bool holdsBracket(const Rows& rows, const Piece& piece)
 
 std::string signText(char32_t sign)
 {
-    switch (sign) {
-    case U'/': return "/";
-    case U'+': return " + ";
-    case U'-': return " - ";
-    case U':': return " : ";
-    default: return " x ";
-    }
-}
-
-std::string written(const Term& term)
-{
-    switch (term.kind) {
-    case Term::Kind::Number: return term.digits;
-    case Term::Kind::Group: {
-        const char32_t close = term.symbol == U'(' ? U')' : term.symbol == U'[' ? U']' : U'}';
-        return arithmetic::utf8(term.symbol) + written(term.parts.front()) + arithmetic::utf8(close);
-    }
-    case Term::Kind::Sign: return arithmetic::utf8(term.symbol) + written(term.parts.front());
-    case Term::Kind::Power: return written(term.parts.front()) + '^' + term.digits;
-    case Term::Kind::Chain: break;
-    }
-    std::string out = written(term.parts.front());
-    for (std::size_t i = 1; i < term.parts.size(); ++i)
-        out += signText(term.signs[i - 1]) + written(term.parts[i]);
-    return out;
+    if (sign == U'/')
+        return "/";
+    return ' ' + arithmetic::utf8(arithmetic::levelOf(sign) == arithmetic::SignLevel::Product && sign != U':' ? U'x' : sign) + ' ';
 }
 
 std::string written(const Rows& rows, int index, int from, int to)
@@ -390,7 +417,7 @@ std::string written(const Rows& rows, int index, int from, int to)
     for (int i = from; i <= to; ++i) {
         if (i > from)
             out += signText(row.signs[std::size_t(i - 1)]);
-        out += written(*row.pieces[std::size_t(i)].term);
+        out += arithmetic::plainText(*row.pieces[std::size_t(i)].term);
     }
     return out;
 }

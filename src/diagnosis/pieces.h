@@ -54,7 +54,6 @@ struct Change {
 // What replaced what, from the line before to the answer, pieces compared by value.
 std::vector<Change> changesBetween(const Rows& before, const Rows& after);
 
-int levelOf(char32_t sign);
 bool samePiece(const Rows& a, const Piece& x, const Rows& b, const Piece& y);
 
 // The value of pieces [from, to] of a row, worked out in school order or in a wrong one; with
@@ -67,8 +66,7 @@ std::optional<Value> valueOf(const Rows& rows, int row, int from, int to, Order 
 void operationsIn(const Rows& rows, int row, int from, int to, std::vector<int>& out);
 bool holdsBracket(const Rows& rows, const Piece& piece);
 
-// Plain notation, keypad signs, blanks around every sign but the fraction bar.
-std::string written(const Term& term);
+// Pieces [from, to] of a row in plain notation (arithmetic::plainText), with the signs between them.
 std::string written(const Rows& rows, int row, int from, int to);
 std::string signText(char32_t sign);
 

@@ -441,6 +441,47 @@ private Q_SLOTS:
         QCOMPARE(firstFlagged(verdicts).has_value(), !flags.isEmpty());
     }
 
+    // The tree written back as a textbook writes it, whatever signs and blanks the line used.
+    void treeText_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("blanks and signs") << "{[(3^2+4)·2−5]:7}" << "{[(3^2 + 4) x 2 - 5] : 7}";
+        QTest::newRow("fraction bar") << "1/2 + (-3/4)*2" << "1/2 + (-3/4) x 2";
+        QTest::newRow("last member") << "= 3 + 4 = 7" << "7";
+        QTest::newRow("decimal comma") << "2,5 : 0,5" << "2,5 : 0,5";
+    }
+    void treeText()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, text);
+        const Expression expression = readExpression(plainLine(line.toStdString()));
+        QCOMPARE(int(expression.kind), int(Reading::Kind::Valued));
+        QCOMPARE(QString::fromStdString(plainText(expression.term)), text);
+    }
+
+    void bracketPairs_data()
+    {
+        QTest::addColumn<uint>("opening");
+        QTest::addColumn<uint>("closing");
+        QTest::addColumn<int>("height");
+        QTest::newRow("round") << uint(U'(') << uint(U')') << 1;
+        QTest::newRow("square") << uint(U'[') << uint(U']') << 2;
+        QTest::newRow("curly") << uint(U'{') << uint(U'}') << 3;
+        QTest::newRow("no bracket") << uint(U'x') << 0u << 0;
+    }
+    void bracketPairs()
+    {
+        QFETCH(uint, opening);
+        QFETCH(uint, closing);
+        QFETCH(int, height);
+        QCOMPARE(uint(closingOf(char32_t(opening))), closing);
+        QCOMPARE(bracketHeight(char32_t(opening)), height);
+        QCOMPARE(isClosing(char32_t(closing)), closing != 0);
+        if (height > 0)
+            QCOMPARE(uint(openingOfHeight(height)), opening);
+    }
+
     void plainNotationRoundTrip()
     {
         const std::string plain = "{[(3^2 + 4) · 2 − 5] : 7}^12 = 3^1";

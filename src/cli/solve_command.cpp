@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/command_runs.h"
+
+#include "diagnosis/pupil_path.h"
+#include "document/document_file.h"
+#include "exercise/exercise_lines.h"
+#include "exercise/solver_session.h"
+
+#include <cstdio>
+#include <string>
+
+namespace quintavia::cli {
+
+namespace {
+
+// One line of standard input without its line end; false at the end of the input.
+bool readAnswer(std::string& line)
+{
+    line.clear();
+    int c = 0;
+    while ((c = std::fgetc(stdin)) != EOF && c != '\n')
+        line += char(c);
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return c != EOF || !line.empty();
+}
+
+QString counted(int n, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
+}  // namespace
+
+int runSolve(const Invocation& invocation, Output& output)
+{
+    const QString path = invocation.operands.front();
+    const rtf::ReadResult result = readDocumentFile(path);
+    if (!result.ok()) {
+        output.complain(path + QStringLiteral(": ") + result.error);
+        return 2;
+    }
+    std::vector<arithmetic::Line> lines = exercise::linesOfDocument(*result.document);
+    SolverSession session;
+    if (!session.start(lines)) {
+        output.complain(path + QStringLiteral(": il documento non ha righe da risolvere"));
+        return 2;
+    }
+    diagnosis::PupilPath pupil(std::move(lines));
+    std::string typed;
+    while (!pupil.finished() && readAnswer(typed)) {
+        if (typed == "?") {
+            output.print("aiuto: " + arithmetic::plainText(pupil.target()) + '\n');
+            pupil.help();
+            session.countHelp();
+            session.advance();
+            continue;
+        }
+        const arithmetic::Line answer = arithmetic::plainLine(typed);
+        const diagnosis::Judgement judgement = pupil.answer(answer);
+        std::string said(diagnosis::categoryName(judgement.diagnosis.category));
+        if (!judgement.diagnosis.message.empty())
+            said += ": " + judgement.diagnosis.message;
+        output.print(said + '\n');
+        if (judgement.accepted())
+            session.advance();
+        else
+            session.countWrongAnswer(answer);
+    }
+    if (pupil.finished()) {
+        output.print(session.finalMessage() + QLatin1Char('\n'));
+        return 0;
+    }
+    output.print(QStringLiteral("non finito: %1, %2\n")
+                     .arg(counted(session.errors(), "errore", "errori"), counted(session.helps(), "aiuto", "aiuti")));
+    return 1;
+}
+
+}  // namespace quintavia::cli
