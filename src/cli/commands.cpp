@@ -62,13 +62,17 @@ const std::vector<Command>& commands()
          "potenza, frazione, segno, calcolo, ricopiato, altro. Stato 2 se PRECEDENTE o ATTESA non\n"
          "si leggono.",
          false, runDiagnosis},
-        {"--risolvi", "FILE", 1, 1, "un esercizio", {},
+        {"--risolvi", "FILE", 1, 1, "un esercizio",
+         {{"--alunno", "NOME", "scrive le risposte nel registro dell'alunno, come la finestra"},
+          {"--classe", "CARTELLA", "la cartella della classe del registro; senza, quella di questo utente"}},
          "Risolve l'esercizio FILE come nella finestra di risoluzione, senza finestra: legge le\n"
          "risposte dallo standard input, una per riga (\"?\" chiede un aiuto), e per ognuna stampa\n"
          "\"giusto\", \"giusto: suggerimento\", \"categoria: messaggio\" o \"aiuto: RIGA\" (cifre in\n"
          "apice dopo \"^\"). Alla fine dell'esercizio stampa il messaggio finale della finestra,\n"
          "stato 0; se le risposte finiscono prima, \"non finito: N errori, M aiuti\", stato 1.\n"
-         "Stato 2 se FILE non si legge.",
+         "Con --alunno scrive l'esercizio nel registro dell'alunno come la finestra; se il registro\n"
+         "non si può scrivere lo dice una volta su stderr e va avanti. Stato 2 se FILE non si\n"
+         "legge o se il nome non va bene.",
          false, runSolve},
         {"--scheda", "FILE|CARTELLA...", 1, -1, "almeno un file o una cartella",
          {{"--pdf", "USCITA.pdf", "il file da creare", true},

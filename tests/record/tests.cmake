@@ -8,3 +8,9 @@ target_compile_definitions(tst_record_record PRIVATE RECORD_WRITER="$<TARGET_FIL
 # quintavia-check --registro on records that record-writer makes.
 find_program(PDFTOTEXT pdftotext)
 quintavia_check_test(report_command -DWRITER=$<TARGET_FILE:record-writer> -DPDFTOTEXT=${PDFTOTEXT})
+# 30 pupils at once with --risolvi into one class folder, then the report.
+add_test(NAME record.class_play
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/class_play_test.sh $<TARGET_FILE:quintavia-check>
+                 ${CMAKE_CURRENT_BINARY_DIR}/record-class_play)
+set_tests_properties(record.class_play PROPERTIES TIMEOUT 120
+  ENVIRONMENT_MODIFICATION "DISPLAY=unset:;WAYLAND_DISPLAY=unset:;QT_QPA_PLATFORM=unset:")
