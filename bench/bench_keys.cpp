@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every key at once: a keypad click, a typed character and a confirmed step, through the real
 // windows on the offscreen platform with a 15-line exercise, and the editor's live check of it.
+#include "arithmetic/line.h"
 #include "document/document_file.h"
 #include "editor/editor_window.h"
 #include "editor/live_check.h"
@@ -29,9 +30,9 @@ std::vector<arithmetic::Line> fifteenLines()
         terms.prepend(QString::number(15 - ones));
         const QString line
             = (ones == 14 ? QString() : QStringLiteral("= ")) + terms.join(QStringLiteral(" + "));
-        lines.push_back(exercise::lineOfText(line));
+        lines.push_back(arithmetic::plainLine(line.toStdString()));
     }
-    lines.push_back(exercise::lineOfText(QStringLiteral("= 14")));
+    lines.push_back(arithmetic::plainLine("= 14"));
     return lines;
 }
 

@@ -3,9 +3,14 @@
 #include "editor/live_check.h"
 
 #include "exercise/chain_report.h"
+#include "document/char_format.h"
+#include "ui/solver_layout.h"
+#include "widgets/line_fit.h"
 #include "widgets/rich_text_box.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
+#include <QTextBlock>
 #include <QTextCursor>
 
 namespace quintavia {
@@ -19,10 +24,32 @@ LiveCheck::LiveCheck(RichTextBox& box, QLabel& status) : QObject(&box), m_box(bo
     connect(box.document(), &QTextDocument::contentsChanged, &m_timer, qOverload<>(&QTimer::start));
 }
 
+namespace {
+
+// The first line that the solver's boxes could show only wrapped, even at the smallest size.
+std::optional<exercise::ChainProblem> firstLineTooLong(const QTextDocument& document)
+{
+    const double room = widgets::textRoom(widgets::twipsToPixels(ui::kSolverBoxWidth));
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (widgets::fitsUnwrapped(widgets::lineWidth(block, kOrdinaryPoints), room))
+            continue;
+        const int line = block.blockNumber() + 1;
+        return exercise::ChainProblem{
+            line, QStringLiteral("Riga %1: troppo lunga per la finestra di risoluzione").arg(line),
+            {block.position(), block.length() - 1}};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 void LiveCheck::checkNow()
 {
     m_timer.stop();
-    const auto problem = exercise::firstChainProblem(*m_box.document());
+    // A wrong chain first: the arithmetic matters more than how a line fits.
+    auto problem = exercise::firstChainProblem(*m_box.document());
+    if (!problem)
+        problem = firstLineTooLong(*m_box.document());
     QList<QTextEdit::ExtraSelection> marks;
     if (problem) {
         QTextEdit::ExtraSelection mark;

@@ -14,14 +14,6 @@ bool isRaised(const QTextCharFormat& format)
     return effectiveRaise(format) > 0;
 }
 
-arithmetic::Line lineOfText(const QString& text)
-{
-    arithmetic::Line line;
-    for (const char32_t code : text.toUcs4())
-        line.push_back({code, false});
-    return line;
-}
-
 std::vector<arithmetic::Line> linesOfBlock(const QTextBlock& block)
 {
     std::vector<arithmetic::Line> lines(1);

@@ -16,8 +16,6 @@ namespace quintavia::exercise {
 // Raised: superscript, or a positive raise as the keypad's exponent keys set it.
 bool isRaised(const QTextCharFormat& format);
 
-// Plain text as one line, nothing raised.
-arithmetic::Line lineOfText(const QString& text);
 // The lines of one block (a line break inside a block starts a new line, as in plainText()).
 std::vector<arithmetic::Line> linesOfBlock(const QTextBlock& block);
 // Every line of a document, in order, as the solver numbers them.

@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/solver_session.h"
 
-#include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
-#include "arithmetic/step_match.h"
 
 #include <algorithm>
 #include <limits>
@@ -59,19 +57,6 @@ void SolverSession::stop()
 {
     m_lines.clear();
     m_counter = 0;
-}
-
-bool SolverSession::isRight(const arithmetic::Line& answer) const
-{
-    // Without an exercise, or after its last line, there is no line to match, not even an empty one.
-    if (finished())
-        return false;
-    return arithmetic::stepsMatch(answer, m_lines[std::size_t(m_counter)]);
-}
-
-bool SolverSession::isRight(const QString& answer) const
-{
-    return isRight(exercise::lineOfText(answer));
 }
 
 bool SolverSession::advance()

@@ -16,8 +16,9 @@ inline constexpr int kMaximumLines = 32766;
 // Adds one to a 16-bit line counter; false (and the counter unchanged) when it would overflow.
 bool checkedIncrement(qint16& counter);
 
-// What the solver window knows about the exercise in progress: the document's lines, the line
-// counter, the error and help counters, and the texts and sounds that follow from them. No widgets.
+// What the solver window counts in the exercise in progress: the document's lines, the lines shown,
+// the errors and helps, and the texts and sounds that follow from them (whether a step is right
+// is the step judge's: diagnosis::PupilPath). No widgets.
 class SolverSession {
 public:
     // Messages of the message line.
@@ -35,17 +36,11 @@ public:
     // Forgets the exercise: nothing to check any more.
     void stop();
 
-    // The answer is right when it matches the next line (see stepsMatch: raised flags count,
-    // blanks and the choice among equivalent signs do not).
-    bool isRight(const arithmetic::Line& answer) const;
-    bool isRight(const QString& answer) const;
     // A wrong answer is one error; the same answer confirmed again, unchanged, is not another.
     void countWrongAnswer(const arithmetic::Line& answer);
     void countHelp() { ++m_helps; }
     // One more line shown. False when the counter cannot go further (it then stays).
     bool advance();
-    // No line after the ones shown (or no exercise): the exercise is over.
-    bool finished() const { return !running() || std::size_t(m_counter) >= m_lines.size(); }
 
     // "Hai finito con 2 errori e 1 aiuto " and the like.
     QString finalMessage() const;

@@ -3,37 +3,32 @@
 #include "solver/solver_window.h"
 
 #include "curriculum/exercise_chain.h"
-#include "diagnosis/diagnosis.h"
-#include "document/document_file.h"
-#include "document/rtf_writer.h"
+#include "diagnosis/pupil_path.h"
+#include "exercise/exercise_file.h"
 #include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
 #include "shell/dialogs.h"
 #include "shell/sound_player.h"
 #include "shell/window_registry.h"
 #include "shell/window_setup.h"
+#include "solver/reveal_view.h"
 #include "ui/level_menu.h"
 #include "ui/solver_layout.h"
 #include "ui/window_builder.h"
 #include "widgets/bevel_button.h"
+#include "widgets/elided_text.h"
 #include "widgets/keypad.h"
 #include "widgets/rich_text_box.h"
 
 #include <QAbstractButton>
-#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
-#include <QTextBlock>
-#include <QTextBlockFormat>
-#include <QTextCursor>
-#include <QTextDocumentFragment>
-#include <QTextFrame>
+#include <QRegion>
 #include <QTimer>
-#include <QtMath>
 
 #include <algorithm>
 #include <random>
@@ -41,63 +36,6 @@
 namespace quintavia {
 
 namespace {
-
-constexpr double kPixelsPerInch = 96.0;
-constexpr double kLinePixels = reveal::kLine * kPixelsPerInch;
-
-// Each line of the document box as tall as one reveal, so that growing the box by one line shows
-// exactly the next line and nothing of the one after it, whatever the font's own spacing. Lines
-// that need more room (a larger font) keep their own height, and are revealed by it.
-void setRevealLineHeight(RichTextBox* box)
-{
-    QTextDocument* document = box->document();
-    QList<QTextBlock> fitting;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        if (document->documentLayout()->blockBoundingRect(block).height() <= kLinePixels)
-            fitting.append(block);
-    }
-    QTextBlockFormat format;
-    format.setLineHeight(kLinePixels, QTextBlockFormat::FixedHeight);
-    QTextCursor cursor(document);
-    cursor.beginEditBlock();  // one layout for all the lines
-    for (const QTextBlock& block : fitting) {
-        cursor.setPosition(block.position());
-        cursor.mergeBlockFormat(format);
-    }
-    cursor.endEditBlock();
-    // Lines stand a little lower, so the top of the next one stays under the box's lower edge.
-    QTextFrameFormat frame = document->rootFrame()->frameFormat();
-    frame.setTopMargin(6);
-    document->rootFrame()->setFrameFormat(frame);
-}
-
-QRectF blockRect(const QTextDocument* document, int index)
-{
-    const QTextBlock block = document->findBlockByNumber(index);
-    return block.isValid() ? document->documentLayout()->blockBoundingRect(block) : QRectF();
-}
-
-// Puts the lines `indexes` (from 0) of `exercise` into `box` as they stand there, formats included,
-// so that each is laid out exactly as in the whole document.
-void showLinesOf(const QTextDocument& exercise, const std::vector<int>& indexes, RichTextBox* box)
-{
-    box->clearAll();
-    QTextDocument* shown = box->document();
-    shown->rootFrame()->setFrameFormat(exercise.rootFrame()->frameFormat());
-    QTextCursor cursor(shown);
-    for (std::size_t i = 0; i < indexes.size(); ++i) {
-        const QTextBlock block = exercise.findBlockByNumber(indexes[i]);
-        if (i == 0) {
-            cursor.setBlockFormat(block.blockFormat());
-            cursor.setBlockCharFormat(block.charFormat());
-        } else {
-            cursor.insertBlock(block.blockFormat(), block.charFormat());
-        }
-        for (auto it = block.begin(); !it.atEnd(); ++it)
-            cursor.insertText(it.fragment().text(), it.fragment().charFormat());
-    }
-    box->setTextCursor(QTextCursor(shown));
-}
 
 // The hint's distance from the boxes and the message line, in pixels.
 constexpr int kHintGap = 3;
@@ -144,12 +82,16 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
 {
     prepareWindow(this);
 
-    const auto makeBox = [](const ui::ControlSpec& c, QWidget* parent) {
-        auto* box = new RichTextBox(parent);
+    const auto makeBox = [this](const ui::ControlSpec& c, QWidget* parent) {
+        RichTextBox* box = nullptr;
+        if (QLatin1String(c.name) == QLatin1String("RTB1")) {
+            box = m_reveal = new RevealView(parent);
+        } else {
+            box = new RichTextBox(parent);
+            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        }
         box->setTwipsGeometry(c.left, c.top, c.width, c.height);
-        // Only the revealed lines may show: no scrolling to the ones below.
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return box;
     };
     m_ui = ui::buildSolverWindow(this, makeBox);
@@ -160,10 +102,6 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
     setOpenButtonColour(ui::kOpenBright.toColor());
 
     m_ui.answer->setSingleLine(true);
-    // The teacher's lines are shown, not edited: the pupil's typing belongs in the answer box.
-    m_ui.document->setReadOnly(true);
-    m_ui.document->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    m_ui.document->document()->setUndoRedoEnabled(false);  // its lines change only by reveals
     m_keypad = new Keypad(m_ui.frame, *m_ui.answer);
     connect(m_keypad, &Keypad::pressed, this, [this] { m_registry.sound().play(Sound::Click); });
 
@@ -199,18 +137,13 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
     m_ui.frame->setEnabled(false);
     m_ui.answer->setEnabled(false);
     m_ui.answer->setHeightInches(reveal::kAnswerHeight);
-    showRevealed({reveal::kStartHeight, reveal::kAnswerTop}, 1);
+    layOut();
     m_timer->start();
 
     ui::centreOn(this, registry.find(WindowKind::Start));
 }
 
 SolverWindow::~SolverWindow() = default;
-
-QColor SolverWindow::openButtonColour() const
-{
-    return m_ui.open->face();
-}
 
 void SolverWindow::setOpenButtonColour(const QColor& colour)
 {
@@ -240,7 +173,7 @@ void SolverWindow::onOpenClicked()
     if (!m_dialog.showOpen(this, messages::exerciseFilter()))
         return;
     const QString fileName = m_dialog.fileName();
-    rtf::ReadResult read = readDocumentFile(fileName);
+    const exercise::ReadExercise read = exercise::readExerciseFile(fileName);
     if (!read.ok()) {
         m_registry.dialogs().warn(this, messages::warningTitle(),
                                   messages::cannotOpenExercise().arg(fileLabel(fileName), read.error));
@@ -256,7 +189,7 @@ void SolverWindow::newExercise(int level)
     setOpenButtonColour(ui::kOpenBright.toColor());
     // Through the file format, so that the exercise is exactly what its file would give.
     const auto lines = curriculum::exerciseWithChain(level, m_seeds());
-    const rtf::ReadResult read = rtf::read(rtf::write(*exercise::documentOfLines(lines)));
+    const exercise::ReadExercise read = exercise::exerciseThroughFile(lines);
     if (read.ok())
         startExercise(*read.document, QString());
 }
@@ -274,58 +207,25 @@ void SolverWindow::startExercise(const QTextDocument& read, const QString& name)
     m_ui.answer->setText(QString());
     m_ui.message->clear();
     clearHint();
-    prepareExercise(read);
-    // A first line taller than the others' reveal needs a taller box from the start.
-    const double firstExtra = lineInches(1) - reveal::kLine;
-    showRevealed({reveal::kStartHeight + firstExtra, reveal::kAnswerTop + firstExtra}, 1);
-    if (lines.size() == 1 && lines.front().empty()) {
-        // Nothing to solve; the steps of an earlier exercise no longer match what is shown.
+    m_reveal->setExercise(read);
+    layOut();
+    m_session.start(lines);
+    m_path = std::make_unique<diagnosis::PupilPath>(std::move(lines));
+    if (m_path->finished()) {
+        // Nothing to solve (no step, or only an empty line); the steps of an earlier exercise no
+        // longer match what is shown.
         showNoExercise();
         return;
     }
-    m_session.start(std::move(lines));
     m_timer->stop();
     m_ui.answer->setEnabled(true);
     m_ui.answer->setFocus();
     m_ui.frame->setEnabled(true);
 }
 
-void SolverWindow::prepareExercise(const QTextDocument& read)
-{
-    // Laid out once whole in the box, to give each line its reveal height and measure it there.
-    m_ui.document->clearAll();
-    QTextCursor(m_ui.document->document()).insertFragment(QTextDocumentFragment(&read));
-    setRevealLineHeight(m_ui.document);
-    m_exercise.reset(m_ui.document->document()->clone());
-    // Measured in a layout of its own as wide as the box's, laid out afresh with the reveal heights.
-    m_exercise->setTextWidth(m_ui.document->document()->textWidth());
-    m_lines.clear();
-    for (int i = 0; i < m_exercise->blockCount(); ++i) {
-        const QRectF rect = blockRect(m_exercise.get(), i);
-        m_lines.push_back({rect.top(), rect.bottom()});
-    }
-}
-
-double SolverWindow::lineInches(int line) const
-{
-    if (line < 1 || std::size_t(line) > m_lines.size())
-        return reveal::kLine;
-    const double pixels = m_lines[std::size_t(line) - 1].bottom - m_lines[std::size_t(line) - 1].top;
-    return pixels > kLinePixels + 0.01 ? pixels / kPixelsPerInch : reveal::kLine;
-}
-
-void SolverWindow::showRevealed(reveal::Geometry wanted, int lines)
-{
-    // Kept in whole twips, as the boxes keep their own geometry.
-    m_wantedHeightTwips = qRound(wanted.documentHeight * widgets::kTwipsPerInch);
-    m_wantedTopTwips = qRound(wanted.answerTop * widgets::kTwipsPerInch);
-    m_revealedLines = lines;
-    layOut();
-}
-
 void SolverWindow::layOut()
 {
-    const reveal::Geometry shown = reveal::fitted({wantedHeight(), wantedTop()});
+    const reveal::Geometry shown = reveal::fitted(m_reveal->wanted());
     m_ui.answer->setTopInches(shown.answerTop);
     double documentHeight = shown.documentHeight;
     if (!m_ui.hint->isHidden()) {
@@ -340,41 +240,18 @@ void SolverWindow::layOut()
         }
         m_ui.hint->setGeometry(m_ui.hint->x(), top, m_ui.hint->width(), hintHeight);
     }
-    m_ui.document->setHeightInches(documentHeight);
-    if (!m_exercise) {
-        m_ui.document->limitView(qCeil(blockRect(m_ui.document->document(), 0).bottom()));
-        return;
-    }
-    const std::vector<int> indexes = shownLines(std::min(m_revealedLines, int(m_lines.size())));
-    showLinesOf(*m_exercise, indexes, m_ui.document);
-    m_ui.document->limitView(qCeil(blockRect(m_ui.document->document(), int(indexes.size()) - 1).bottom()));
-}
-
-std::vector<int> SolverWindow::shownLines(int lines) const
-{
-    std::vector<int> indexes;
-    const double room = m_ui.document->contentsRect().height() + 0.5;
-    const double bottom = m_lines[std::size_t(lines) - 1].bottom;
-    int first = 1;
-    if (bottom > room && lines > 1) {
-        // Too many to show whole: the expression stays as the first line, above as many of the
-        // last revealed lines as fit whole (each moved up to where line 2 stands); the last one
-        // always shows, even without the expression.
-        const double second = m_lines[1].top;
-        while (first < lines && bottom - m_lines[std::size_t(first)].top + second > room)
-            ++first;
-        if (first >= lines - 1 && bottom - m_lines[std::size_t(lines) - 1].top + second > room)
-            return {lines - 1};
-    }
-    indexes.push_back(0);
-    for (int i = first; i < lines; ++i)
-        indexes.push_back(i);
-    return indexes;
+    // The picture gives way where the hint stands, so that no sign of it lies on the drawing.
+    QRegion picture(m_ui.picture->rect());
+    if (!m_ui.hint->isHidden())
+        picture -= m_ui.hint->geometry().adjusted(0, -kHintGap, 0, kHintGap).translated(-m_ui.picture->pos());
+    m_ui.picture->setMask(picture);
+    m_reveal->showIn(documentHeight);
 }
 
 void SolverWindow::showNoExercise()
 {
     m_session.stop();
+    m_path.reset();
     m_ui.frame->setEnabled(false);
     m_ui.answer->setEnabled(false);
     if (!m_timer->isActive())
@@ -408,28 +285,37 @@ void SolverWindow::onAnswerKeyPress(int& keyAscii)
 
 void SolverWindow::onConfirmClicked()
 {
+    if (!m_path)
+        return;
     const auto typed = exercise::linesOfDocument(*m_ui.answer->document());
     const arithmetic::Line answer = typed.empty() ? arithmetic::Line() : typed.front();
-    if (m_session.isRight(answer)) {
-        if (!play(Sound::Chime))
-            return;
-        m_ui.message->setText(SolverSession::rightMessage());
-        clearHint();
-        const double line = lineInches(m_session.counter() + 1);
-        m_session.advance();
-        showRevealed(reveal::afterRightStep(wantedHeight(), wantedTop(), line), m_session.counter());
-        afterStep();
-    } else {
-        if (!play(Sound::Buzz))
-            return;
+    // Judged from the last line shown: the teacher's next line, a right step of the pupil's own
+    // (then the next answer is judged from it), or a refusal with the teacher's words.
+    const diagnosis::Judgement judgement = m_path->answer(answer);
+    if (!play(judgement.accepted() ? Sound::Chime : Sound::Buzz))
+        return;
+    if (!judgement.accepted()) {
         m_ui.message->setText(SolverSession::wrongMessage());
-        const std::vector<arithmetic::Line>& lines = m_session.lines();
-        const std::size_t shown = std::size_t(m_session.counter());
-        if (shown >= 1 && shown < lines.size())
-            showHint(diagnosis::diagnose(lines[shown - 1], lines[shown], answer).message);
+        showHint(judgement.diagnosis.message);
         m_session.countWrongAnswer(answer);
         m_ui.answer->setFocus();
+        return;
     }
+    m_ui.message->setText(SolverSession::rightMessage());
+    showNewLine(RevealView::Growth::Step);
+    showHint(judgement.diagnosis.message);  // a suggestion ("Ora riduci 6/8."), or none
+    layOut();
+    afterStep();
+}
+
+void SolverWindow::showNewLine(RevealView::Growth growth)
+{
+    const diagnosis::PupilPath::ShownLine& shown = m_path->shown().back();
+    if (shown.documentLine >= 0)
+        m_reveal->revealLine(shown.documentLine, growth);
+    else  // the pupil's own line; a help off the teacher's path writes the step in the box's colour
+        m_reveal->addLine(shown.line, growth, growth == RevealView::Growth::Step ? RevealView::ownLineColour() : QColor());
+    m_session.advance();
 }
 
 void SolverWindow::showHint(const std::string& message)
@@ -439,8 +325,13 @@ void SolverWindow::showHint(const std::string& message)
         return;
     }
     const HintText text = hintText(message);
-    m_ui.hint->setText(text.shown);
+    bool cut = false;
+    const int width = m_ui.hint->contentsRect().width() - 2 * m_ui.hint->margin();
+    m_ui.hint->setText(elidedRichText(text.shown, m_ui.hint->font(), width, ui::kHintLines, &cut));
     m_ui.hint->setAccessibleName(text.spoken);
+    // Cut short, the whole of it on hovering and for a screen reader.
+    m_ui.hint->setToolTip(cut ? text.spoken : QString());
+    m_ui.hint->setAccessibleDescription(cut ? text.spoken : QStringLiteral("Suggerimento"));
     m_ui.hint->show();
     layOut();
 }
@@ -452,18 +343,22 @@ void SolverWindow::clearHint()
     m_ui.hint->hide();
     m_ui.hint->clear();
     m_ui.hint->setAccessibleName(QString());
+    m_ui.hint->setToolTip(QString());
+    m_ui.hint->setAccessibleDescription(QStringLiteral("Suggerimento"));
     layOut();
 }
 
 void SolverWindow::onHelpClicked()
 {
+    if (!m_path || m_path->finished())
+        return;
     if (!play(Sound::Click))
         return;
     m_ui.message->clear();
     clearHint();
-    const double line = lineInches(m_session.counter() + 1);
-    m_session.advance();
-    showRevealed(reveal::afterHelp(wantedHeight(), wantedTop(), line), m_session.counter());
+    m_path->help();
+    showNewLine(RevealView::Growth::Help);
+    layOut();
     m_session.countHelp();
     afterStep();
 }
@@ -472,7 +367,7 @@ void SolverWindow::afterStep()
 {
     m_ui.answer->setText(QString());
     m_ui.answer->setFocus();
-    if (!m_session.finished())
+    if (!m_path->finished())
         return;
     m_ui.message->setText(m_session.finalMessage());
     if (!play(m_session.fewHelps() ? Sound::Fanfare : Sound::Chime))

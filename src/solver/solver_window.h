@@ -3,10 +3,9 @@
 #pragma once
 #include "exercise/solver_session.h"
 #include "shell/common_dialog.h"
+#include "solver/reveal_view.h"
 #include "ui/solver_layout.h"
-#include "widgets/twips.h"
 
-#include <QColor>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -14,14 +13,17 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 class QAction;
+class QColor;
 class QMenu;
 class QTimer;
 
 namespace quintavia {
 
+namespace diagnosis {
+class PupilPath;
+}
 enum class Sound;
 
 class Keypad;
@@ -41,8 +43,6 @@ public:
     ~SolverWindow() override;
 
     const SolverSession& session() const { return m_session; }
-    // The open button's face colour (it blinks while no exercise runs).
-    QColor openButtonColour() const;
 
     // "Esercizio nuovo" (context menu of the document box, Ctrl+N): a generated exercise of
     // `level` starts as if its file had been opened.
@@ -65,26 +65,17 @@ private:
     // What opening a file and starting a generated exercise share, from the document on: a
     // document of too many lines is refused with a warning naming `name`.
     void startExercise(const QTextDocument& read, const QString& name);
+    // The line the pupil's path has just gained goes into the document box.
+    void showNewLine(RevealView::Growth growth);
+    // After a line is shown: the exercise goes on, or ends with its counts.
     void afterStep();
-    // Lays the exercise out whole, measures its lines and keeps it; the box then gets only the
-    // revealed lines, so nothing hidden can be copied, dragged or read out from it.
-    void prepareExercise(const QTextDocument& read);
-    // How much line `line` (from 1) adds to the document box when it is revealed, in inches.
-    double lineInches(int line) const;
-    // Places the boxes for the first `lines` lines (as `wanted`, while they fit above the message
-    // line) and puts into the document box the lines it shows whole (see shownLines).
-    void showRevealed(reveal::Geometry wanted, int lines);
-    // Places the boxes and the hint for what is revealed; see showRevealed.
+    // Places the answer box under the lines shown, the hint, and the document box above them
+    // (see RevealView::showIn).
     void layOut();
     // The hint line: what went wrong in the step just confirmed (plain notation, "^" before raised
     // digits); an empty message hides it.
     void showHint(const std::string& message);
     void clearHint();
-    // Which of the first `lines` lines (from 0) the box shows: all while they fit, else the
-    // expression above the last ones that fit whole.
-    std::vector<int> shownLines(int lines) const;
-    float wantedHeight() const { return static_cast<float>(m_wantedHeightTwips / widgets::kTwipsPerInch); }
-    float wantedTop() const { return static_cast<float>(m_wantedTopTwips / widgets::kTwipsPerInch); }
     void showNoExercise();
     void setOpenButtonColour(const QColor& colour);
     // Plays a sound; false when the window went away while pending events ran.
@@ -97,20 +88,12 @@ private:
 
     ui::SolverControls m_ui;  // set once, when the window is built
     QTimer* m_timer = nullptr;
-    Keypad* m_keypad = nullptr;  // owned by the frame
+    RevealView* m_reveal = nullptr;  // the document box
+    Keypad* m_keypad = nullptr;      // owned by the frame
     QAction* m_newExercise = nullptr;
     QMenu* m_levels = nullptr;
     std::function<std::uint64_t()> m_seeds;
-    std::unique_ptr<QTextDocument> m_exercise;  // every line, as laid out in the box
-    struct LineSpan {
-        double top;
-        double bottom;
-    };
-    std::vector<LineSpan> m_lines;  // where each line stands in the whole exercise, in pixels
-    // Where the boxes would stand if the window were tall enough for every revealed line.
-    int m_wantedHeightTwips = 0;
-    int m_wantedTopTwips = 0;
-    int m_revealedLines = 1;
+    std::unique_ptr<diagnosis::PupilPath> m_path;  // the pupil's way through the exercise running
 };
 
 }  // namespace quintavia

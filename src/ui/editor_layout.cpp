@@ -7,6 +7,7 @@
 #include "widgets/rich_text_box.h"
 
 #include <QAbstractButton>
+#include <QByteArrayView>
 #include <QFrame>
 #include <QLabel>
 
@@ -62,9 +63,11 @@ std::vector<ControlSpec> makeControls()
     frame.tabIndex = 5;
     controls.push_back(frame);
 
-    for (const ControlSpec& key :
-         keypadControls(KeypadWindow::Editor, kFirstKeyRowTop, kInvioTabIndex, kInvioFontPoints))
+    for (ControlSpec key : keypadControls(KeypadWindow::Editor, kFirstKeyRowTop, kInvioTabIndex, kInvioFontPoints)) {
+        if (QByteArrayView(key.name) == kConfirmKey)
+            key.toolTip = "Va a capo (Invio)";
         controls.push_back(key);
+    }
 
     // The live check's status line, in the free strip under the document box; not in the tab order.
     ControlSpec check{kCheck, ControlKind::Label, "", 120, 6480, 6735, 330};
@@ -97,7 +100,11 @@ const WindowSpec& editorLayout()
 EditorControls buildEditorWindow(QWidget* window)
 {
     const Controls built = buildWindow(window, editorLayout(), [](const ControlSpec&, QWidget* parent) -> QWidget* {
-        return new RichTextBox(parent);
+        auto* box = new RichTextBox(parent);
+        // A line wider than the box goes on below, so that the teacher sees all of it.
+        box->setLineWrapMode(QTextEdit::WidgetWidth);
+        box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        return box;
     });
     EditorControls c;
     built.take(kBox, c.box);

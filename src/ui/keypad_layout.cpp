@@ -64,7 +64,7 @@ ControlSpec cell(const char* name, int firstRowTop, int row, int column, bool wi
 }  // namespace
 
 std::vector<ControlSpec> keypadControls(KeypadWindow window, int firstRowTop, int invioTabIndex,
-                                        double invioFontPoints)
+                                        double invioFontPoints, int firstKeyTabIndex)
 {
     std::vector<const KeyDef*> keys;
     for (const KeyDef& key : keyTable())
@@ -81,7 +81,7 @@ std::vector<ControlSpec> keypadControls(KeypadWindow window, int firstRowTop, in
         c.background = look.background;
         c.font = look.font;
         c.picture = key->picture;
-        c.tabIndex = window == KeypadWindow::Solver ? key->solverTabIndex : key->editorTabIndex;
+        c.tabIndex = window == KeypadWindow::Solver ? firstKeyTabIndex + int(controls.size()) : key->editorTabIndex;
         controls.push_back(c);
     }
 
@@ -108,7 +108,8 @@ ControlSpec exitButton(int top)
             .font = FontSpec{9.75},
             .tabIndex = 42,
             .picture = ":/pictures/door_exit.svg",
-            .onTop = true};
+            .onTop = true,
+            .toolTip = "Torna alla finestra iniziale"};
 }
 
 }  // namespace quintavia::ui

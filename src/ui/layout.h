@@ -30,6 +30,10 @@ enum class ControlKind {
     CheckBox,     // graphical two-state button: `picture` unchecked, `pictureChecked` checked
 };
 
+// A rich-text box that takes no input: its ground and text.
+inline constexpr Rgb kDisabledGround{224, 224, 224};
+inline constexpr Rgb kDisabledText{112, 112, 112};
+
 struct FontSpec {
     double points = 0;  // 0: the window's font
     bool bold = false;
@@ -54,6 +58,8 @@ struct ControlSpec {
     bool onTop = false;               // stays above its overlapping siblings
     bool handCursor = true;           // buttons and check boxes show the pointing hand
     const char* accessibleName = "";  // what a screen reader says; "" uses the caption
+    const char* toolTip = "";         // Italian, short; screen readers give it as the description
+    const char* shortcut = "";        // Button: a key that presses it ("F1")
 };
 
 struct WindowSpec {

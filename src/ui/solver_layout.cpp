@@ -6,6 +6,7 @@
 #include "widgets/bevel_button.h"
 #include "widgets/rich_text_box.h"
 
+#include <QByteArrayView>
 #include <QFrame>
 #include <QLabel>
 
@@ -21,6 +22,11 @@ constexpr const char* kOpen = "cmdApri";
 constexpr const char* kAnswer = "RTB2";
 constexpr const char* kHelp = "cmdAiuto";
 constexpr const char* kHint = "lblSuggerimento";
+constexpr const char* kPicture = "Image1";
+
+// Tab goes from the answer box to the confirm key, then help, then the keys row by row.
+constexpr int kInvioTabIndex = 5;
+constexpr int kHelpTabIndex = 6;
 
 std::vector<ControlSpec> makeControls()
 {
@@ -44,13 +50,14 @@ std::vector<ControlSpec> makeControls()
                         .top = 1260,
                         .width = 6735,
                         .height = 495,
+                        .background = kHintGround,
                         .text = kHintText,
                         .font = FontSpec{12}});
     controls.push_back({.name = kDocument,
                         .kind = ControlKind::RichTextBox,
                         .left = 120,
                         .top = 120,
-                        .width = 6735,
+                        .width = kSolverBoxWidth,
                         .height = 461,
                         .background = Rgb{255, 255, 255},
                         .font = FontSpec{12},
@@ -65,12 +72,13 @@ std::vector<ControlSpec> makeControls()
                         .height = 495,
                         .background = kOpenBright,
                         .font = FontSpec{12},
-                        .tabIndex = 2});
+                        .tabIndex = 2,
+                        .toolTip = "Apri un esercizio da risolvere"});
     controls.push_back({.name = kAnswer,
                         .kind = ControlKind::RichTextBox,
                         .left = 120,
                         .top = 720,
-                        .width = 6735,
+                        .width = kSolverBoxWidth,
                         .height = 465,
                         .background = Rgb{255, 255, 192},
                         .font = FontSpec{12},
@@ -93,15 +101,20 @@ std::vector<ControlSpec> makeControls()
                         .height = 495,
                         .background = Rgb{192, 192, 255},
                         .font = FontSpec{12},
-                        .tabIndex = 41,
-                        .parent = kKeypadFrame});
+                        .tabIndex = kHelpTabIndex,
+                        .parent = kKeypadFrame,
+                        .toolTip = "Mostra il passaggio successivo (F1)",
+                        .shortcut = "F1"});
 
-    for (const ControlSpec& key : keypadControls(KeypadWindow::Solver, 720, 11, 6))
+    for (ControlSpec key : keypadControls(KeypadWindow::Solver, 720, kInvioTabIndex, 6, kHelpTabIndex + 1)) {
+        if (QByteArrayView(key.name) == kConfirmKey)
+            key.toolTip = "Controlla il passaggio (Invio)";
         controls.push_back(key);
+    }
     controls.push_back(exitButton(5580));
 
     // Beneath the boxes: the document box covers it as it grows.
-    controls.push_back({.name = "Image1",
+    controls.push_back({.name = kPicture,
                         .kind = ControlKind::Image,
                         .left = 1200,
                         .top = 1320,
@@ -136,6 +149,7 @@ SolverControls buildSolverWindow(QWidget* window, const RichTextBoxFactory& make
     built.take(kAnswer, c.answer);
     built.take(kMessage, c.message);
     built.take(kHint, c.hint);
+    built.take(kPicture, c.picture);
     built.take(kOpen, c.open);
     built.take(kKeypadFrame, c.frame);
     built.take(kHelp, c.help);

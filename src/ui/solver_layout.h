@@ -25,6 +25,7 @@ struct SolverControls {
     RichTextBox* answer = nullptr;
     QLabel* message = nullptr;
     QLabel* hint = nullptr;  // what went wrong in a step
+    QLabel* picture = nullptr;  // the decoration beneath the boxes
     BevelButton* open = nullptr;
     QFrame* frame = nullptr;  // the keypad's
     QAbstractButton* help = nullptr;
@@ -35,10 +36,16 @@ struct SolverControls {
 using RichTextBoxFactory = std::function<RichTextBox*(const ControlSpec& control, QWidget* parent)>;
 SolverControls buildSolverWindow(QWidget* window, const RichTextBoxFactory& makeBox);
 
+// The document and answer boxes' width, in twips: what a line must fit.
+inline constexpr int kSolverBoxWidth = 6735;
+
 // Colours of the open button while it blinks.
 inline constexpr Rgb kOpenBright{0, 255, 0};
 inline constexpr Rgb kOpenDark{0, 192, 0};
-// The hint's dark blue, on the window's colour.
+// The hint's dark blue, on a light ground of its own.
 inline constexpr Rgb kHintText{0, 0, 128};
+inline constexpr Rgb kHintGround{255, 255, 240};
+// The hint shows at most this many lines; a longer one ends in "…".
+inline constexpr int kHintLines = 2;
 
 }  // namespace quintavia::ui

@@ -125,7 +125,8 @@ constexpr auto kControls = std::to_array<ControlSpec>({
      .tabIndex = 8,
      .picture = ":/pictures/speaker_on.svg",
      .pictureChecked = ":/pictures/speaker_off.svg",
-     .accessibleName = "Silenzia i suoni"},
+     .accessibleName = "Silenzia i suoni",
+     .toolTip = "Accende e spegne i suoni"},
 });
 
 constexpr WindowSpec kStart{

@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
@@ -68,19 +69,27 @@ QWidget* makeButton(const ControlSpec& c, QWidget* parent)
     }
     if (c.handCursor)
         button->setCursor(pointingHandCursor());
+    if (*c.shortcut)
+        button->setShortcut(QKeySequence(utf8(c.shortcut)));
     return button;
 }
 
 QWidget* makeLabel(const ControlSpec& c, QWidget* parent)
 {
     auto* label = new QLabel(utf8(c.caption), parent);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setAutoFillBackground(false);
-    if (c.text) {
-        QPalette palette = label->palette();
+    QPalette palette = label->palette();
+    if (c.text)
         palette.setColor(QPalette::WindowText, c.text->toColor());
-        label->setPalette(palette);
+    if (c.background) {
+        // A ground of its own: the text never lies on what is behind the label.
+        palette.setColor(QPalette::Window, c.background->toColor());
+        label->setAutoFillBackground(true);
+        label->setMargin(3);
+    } else {
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        label->setAutoFillBackground(false);
     }
+    label->setPalette(palette);
     label->setAlignment(c.centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop));
     label->setWordWrap(c.centred);
     return label;
@@ -106,6 +115,17 @@ QWidget* makeImage(const ControlSpec& c, QWidget* parent)
     image->setPixmap(svgPixmap(utf8(c.picture), pixelRect(c).size()));
     image->setAttribute(Qt::WA_TransparentForMouseEvents);
     return image;
+}
+
+// A box's ground in its colour while it takes input; disabled, grey ground and grey text, so that
+// it no longer looks ready for typing.
+QPalette boxPalette(QPalette palette, const QColor& ground)
+{
+    palette.setColor(QPalette::Active, QPalette::Base, ground);
+    palette.setColor(QPalette::Inactive, QPalette::Base, ground);
+    palette.setColor(QPalette::Disabled, QPalette::Base, kDisabledGround.toColor());
+    palette.setColor(QPalette::Disabled, QPalette::Text, kDisabledText.toColor());
+    return palette;
 }
 
 void applyTabOrder(const WindowSpec& layout, const Controls& controls)
@@ -238,17 +258,18 @@ Controls buildWindow(QWidget* window, const WindowSpec& layout, const RichTextFa
             break;
         case ControlKind::RichTextBox:
             w = makeRichText ? makeRichText(c, parent) : new QWidget(parent);
-            if (c.background) {
-                QPalette p = w->palette();
-                p.setColor(QPalette::Base, c.background->toColor());
-                w->setPalette(p);
-            }
+            if (c.background)
+                w->setPalette(boxPalette(w->palette(), c.background->toColor()));
             break;
         }
         w->setObjectName(utf8(c.name));
         const QString spoken = *c.accessibleName ? utf8(c.accessibleName) : utf8(c.caption).trimmed();
         if (!spoken.isEmpty())
             w->setAccessibleName(spoken);
+        if (*c.toolTip) {
+            w->setToolTip(utf8(c.toolTip));
+            w->setAccessibleDescription(w->toolTip());
+        }
         w->setGeometry(pixelRect(c));
         if (c.kind != ControlKind::Frame || c.font.points > 0)
             w->setFont(fontFor(c.font, window->font()));

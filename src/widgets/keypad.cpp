@@ -50,6 +50,8 @@ Keypad::Keypad(QWidget* frame, RichTextBox& box) : QObject(frame), m_box(&box)
         m_buttons.insert(key.id, b);
         b->setText(QString::fromUtf8(key.caption));
         b->setAccessibleName(QString::fromUtf8(key.accessibleName));
+        b->setToolTip(QString::fromUtf8(key.toolTip));
+        b->setAccessibleDescription(b->toolTip());
         connect(b, &QAbstractButton::clicked, this, [this, &key] { press(key); });
     }
 }

@@ -61,8 +61,8 @@ struct KeyDef {
     int row;
     int column;
     KeyLook look;
-    int solverTabIndex;  // place in each working window's tab order
-    int editorTabIndex;
+    int editorTabIndex;   // place in the editor's tab order; the solver's runs row by row
+    const char* toolTip;  // what the key types, Italian, short ("2 in esponente")
     const char* picture = "";  // resource path of the key's picture, or ""
     bool wide = false;         // across two columns
 };

@@ -4,6 +4,7 @@
 
 #include "document/char_format.h"
 #include "document/document_file.h"
+#include "widgets/exponent_clipboard.h"
 #include "widgets/twips.h"
 
 #include <QKeyEvent>
@@ -342,23 +343,29 @@ void RichTextBox::insertTyped(const QString& text)
         format = currentCharFormat();
         cursor.removeSelectedText();
     }
+    // In pasted text the superscripts say exactly which digits are raised: "10²5" ends with a 5 in line.
+    bool afterSuperscript = false;
     for (QChar c : text) {
         if (c == u'\n') {
             format = ordinary(format);
             cursor.insertBlock(cursor.blockFormat(), format);
             continue;
         }
-        if (const QChar digit = superscriptDigit(c); !digit.isNull()) {
-            c = digit;
+        const bool superscript = !superscriptDigit(c).isNull();
+        if (superscript) {
+            c = superscriptDigit(c);
             format = exponent(format);
         } else if (isAsciiDigit(c)) {
             if (caretAfterCaret(cursor)) {  // "^2": the sign goes, the digit is raised
                 cursor.deletePreviousChar();
                 format = exponent(format);
+            } else if (afterSuperscript) {
+                format = ordinary(format);
             }
         } else if (raised(format)) {
             format = ordinary(format);
         }
+        afterSuperscript = superscript;
         cursor.insertText(QString(c), format);
     }
     cursor.endEditBlock();
@@ -368,16 +375,20 @@ void RichTextBox::insertTyped(const QString& text)
 
 bool RichTextBox::canInsertFromMimeData(const QMimeData* source) const
 {
-    return source && source->hasText();
+    return source && (source->hasText() || source->hasHtml());
+}
+
+QMimeData* RichTextBox::createMimeDataFromSelection() const
+{
+    return mimeDataWithExponents(textCursor().selection());
 }
 
 void RichTextBox::insertFromMimeData(const QMimeData* source)
 {
-    if (!source || !source->hasText())
+    if (!source)
         return;
     // Pasted text takes the format in force at the caret, and the rules of exponents, like typed text.
-    QString text = source->text();
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QString text = textToPaste(*source);
     if (m_singleLine)
         text.remove(QLatin1Char('\n'));
     insertTyped(text);

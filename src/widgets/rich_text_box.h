@@ -79,6 +79,9 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Copies and drags carry raised digits as superscript (rich text) and as ⁰-⁹ (plain text).
+    QMimeData* createMimeDataFromSelection() const override;
+    // Pastes keep raised digits raised: superscript runs, ⁰-⁹ and "^" before digits.
     void insertFromMimeData(const QMimeData* source) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
 

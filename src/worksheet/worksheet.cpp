@@ -26,6 +26,11 @@ constexpr qreal kRuleGap = 10;  // between ruled lines: room for a child's handw
 constexpr qreal kKeyLineHeight = 9;
 constexpr qreal kExerciseGap = 6;
 constexpr qreal kNumberWidth = 10;
+// A line wider than the page is drawn smaller, down to this size for ordinary text, then wrapped.
+constexpr qreal kMinimumTextPoints = 11;
+// From one row of a wrapped line or heading to the next, in the text's own height.
+constexpr qreal kRowSpacing = 1.5;
+constexpr qreal kMillimetresPerPoint = 25.4 / 72.0;
 const QColor kRuleColour(150, 150, 150);
 
 QFont sheetFont(qreal points, bool bold = false)
@@ -98,14 +103,125 @@ private:
     int m_page = 0;
 };
 
-// Draws the runs of a line, raised runs smaller and higher as the document has them.
-void drawLine(Pen& pen, qreal x, qreal baseline, const Line& line)
+// Draws the runs of a line, raised runs smaller and higher as the document has them; `scale` turns
+// the document's sizes into the sheet's.
+void drawLine(Pen& pen, qreal x, qreal baseline, const Line& line, qreal scale = kScale)
 {
     for (const Run& run : line) {
-        const QFont font = sheetFont(run.points * kScale);
-        const qreal raise = run.raiseTwips / 20.0 * kScale * 25.4 / 72.0;
+        const QFont font = sheetFont(run.points * scale);
+        const qreal raise = run.raiseTwips / 20.0 * scale * kMillimetresPerPoint;
         x += pen.text(x, baseline - raise, run.text, font, run.colour);
     }
+}
+
+qreal widthOf(const Pen& pen, const Line& line, qreal scale)
+{
+    qreal width = 0;
+    for (const Run& run : line)
+        width += pen.advanceOf(run.text, sheetFont(run.points * scale));
+    return width;
+}
+
+// A line as it fits a width: its scale and its rows, one unless even the smallest size is too wide.
+struct FittedLine {
+    qreal scale = kScale;
+    QList<Line> rows;
+    qreal rowStep() const { return kOrdinaryPoints * scale * kMillimetresPerPoint * kRowSpacing; }
+    qreal extraHeight() const { return qMax<qsizetype>(0, rows.size() - 1) * rowStep(); }  // below the first row
+};
+
+// The line cut after blanks into pieces that do not break, each with the runs it covers.
+QList<Line> piecesOf(const Line& line)
+{
+    QList<Line> pieces{Line{}};
+    for (const Run& run : line) {
+        qsizetype from = 0;
+        while (from < run.text.size()) {
+            const qsizetype blank = run.text.indexOf(QLatin1Char(' '), from);
+            const qsizetype end = blank < 0 ? run.text.size() : blank + 1;
+            Run part = run;
+            part.text = run.text.mid(from, end - from);
+            pieces.last().append(part);
+            if (blank >= 0)
+                pieces.append(Line{});
+            from = end;
+        }
+    }
+    if (pieces.last().isEmpty())
+        pieces.removeLast();
+    return pieces;
+}
+
+FittedLine fit(const Pen& pen, const Line& line, qreal room)
+{
+    FittedLine fitted;
+    const qreal width = widthOf(pen, line, kScale);
+    const qreal smallest = kMinimumTextPoints / kOrdinaryPoints;
+    if (width <= room) {
+        fitted.rows = {line};
+        return fitted;
+    }
+    fitted.scale = qMax(smallest, kScale * room / width);
+    if (widthOf(pen, line, fitted.scale) <= room) {
+        fitted.rows = {line};
+        return fitted;
+    }
+    // Wrapped at the blanks, as many pieces a row as fit; a piece wider than the room has a row of its own.
+    Line row;
+    qreal rowWidth = 0;
+    for (const Line& piece : piecesOf(line)) {
+        const qreal pieceWidth = widthOf(pen, piece, fitted.scale);
+        if (!row.isEmpty() && rowWidth + pieceWidth > room) {
+            fitted.rows.append(row);
+            row.clear();
+            rowWidth = 0;
+        }
+        row.append(piece);
+        rowWidth += pieceWidth;
+    }
+    if (!row.isEmpty() || fitted.rows.isEmpty())
+        fitted.rows.append(row);
+    return fitted;
+}
+
+void drawFitted(Pen& pen, qreal x, qreal baseline, const FittedLine& fitted)
+{
+    for (qsizetype i = 0; i < fitted.rows.size(); ++i)
+        drawLine(pen, x, baseline + i * fitted.rowStep(), fitted.rows.at(i), fitted.scale);
+}
+
+// `text` in rows no wider than `room`, broken after blanks, or anywhere in a word wider than a row.
+QStringList wrapped(const Pen& pen, const QString& text, const QFont& font, qreal room)
+{
+    QStringList rows{QString()};
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString joined = rows.last().isEmpty() ? word : rows.last() + QLatin1Char(' ') + word;
+        if (pen.advanceOf(joined, font) <= room) {
+            rows.last() = joined;
+            continue;
+        }
+        if (!rows.last().isEmpty())
+            rows.append(QString());
+        for (QChar c : word) {
+            if (!rows.last().isEmpty() && pen.advanceOf(rows.last() + c, font) > room)
+                rows.append(QString());
+            rows.last() += c;
+        }
+    }
+    return rows;
+}
+
+qreal headingRowStep()
+{
+    return kHeadingPoints * kMillimetresPerPoint * kRowSpacing;
+}
+
+// Draws a heading's rows from `baseline`; returns how much taller than one row it is.
+qreal drawHeadingRows(Pen& pen, qreal baseline, const QStringList& rows, const QFont& font)
+{
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        pen.text(0, baseline + i * headingRowStep(), rows.at(i), font, Qt::black);
+    return (rows.size() - 1) * headingRowStep();
 }
 
 void drawHeading(Pen& pen, const QString& title)
@@ -121,56 +237,62 @@ void drawHeading(Pen& pen, const QString& title)
     const qreal dateX = pen.width() - dateBlank - pen.advanceOf(date + QLatin1Char(' '), plain);
     const qreal nameX = dateX - 6 - nameBlank - pen.advanceOf(name + QLatin1Char(' '), plain);
     const qreal titleRoom = nameX - 6;
-    QString shown = title;
-    while (!shown.isEmpty() && pen.advanceOf(shown, bold) > titleRoom)
-        shown.chop(1);
-    if (shown.size() < title.size())
-        shown = shown.left(qMax(0, shown.size() - 1)) + QChar(0x2026);
-    pen.text(0, baseline, shown, bold, Qt::black);
+    // A long title goes on in rows of its own beside the blanks, never cut.
+    const qreal extra = drawHeadingRows(pen, baseline, wrapped(pen, title, bold, titleRoom), bold);
     qreal x = nameX + pen.text(nameX, baseline, name + QLatin1Char(' '), plain, Qt::black);
     pen.rule(x, x + nameBlank, baseline + 0.5, Qt::black);
     x = dateX + pen.text(dateX, baseline, date + QLatin1Char(' '), plain, Qt::black);
     pen.rule(x, x + dateBlank, baseline + 0.5, Qt::black);
-    pen.advance(kHeadingHeight);
+    pen.advance(kHeadingHeight + extra);
 }
 
 void drawKeyHeading(Pen& pen, const QString& title)
 {
     const QString text
         = title.isEmpty() ? QStringLiteral("Soluzioni") : QStringLiteral("Soluzioni: %1").arg(title);
-    pen.text(0, 8, text, sheetFont(kHeadingPoints, true), Qt::black);
-    pen.advance(kHeadingHeight);
+    const QFont bold = sheetFont(kHeadingPoints, true);
+    pen.advance(kHeadingHeight + drawHeadingRows(pen, 8, wrapped(pen, text, bold, pen.width()), bold));
 }
 
-// The exercise's number and expression on one row.
-void drawExpression(Pen& pen, int number, const Exercise& exercise)
+// The exercise's number and expression, which wraps under itself if it must.
+void drawExpression(Pen& pen, int number, const FittedLine& expression)
 {
     const qreal baseline = 9;
     pen.text(0, baseline, QStringLiteral("%1.").arg(number), sheetFont(kTextPoints), Qt::black);
-    if (!exercise.lines.isEmpty())
-        drawLine(pen, kNumberWidth, baseline, exercise.lines.constFirst());
+    drawFitted(pen, kNumberWidth, baseline, expression);
 }
 
 Placement drawExercise(Pen& pen, int number, const Exercise& exercise, bool key)
 {
     const qreal rowHeight = key ? kKeyLineHeight : kRuleGap;
     const int rows = exercise.stepCount();
-    pen.makeRoom(kExpressionHeight + rows * rowHeight);
+    const qreal room = pen.width() - kNumberWidth;
+    QList<FittedLine> lines;
+    for (const Line& line : exercise.lines)
+        lines.append(fit(pen, line, room));
+    if (lines.isEmpty())
+        lines.append(FittedLine{});
+    qreal height = kExpressionHeight + lines.constFirst().extraHeight() + rows * rowHeight;
+    if (key)
+        for (int row = 1; row <= rows; ++row)
+            height += lines.at(row).extraHeight();
+    pen.makeRoom(height);
     Placement placed{pen.page(), pen.y(), 0, key};
-    drawExpression(pen, number, exercise);
+    drawExpression(pen, number, lines.constFirst());
     if (key && !exercise.name.isEmpty()) {
         const QFont small = sheetFont(kNamePoints);
         const qreal x = pen.width() - pen.advanceOf(exercise.name, small);
         pen.text(x, 4, exercise.name, small, Qt::darkGray);
     }
-    pen.advance(kExpressionHeight);
+    pen.advance(kExpressionHeight + lines.constFirst().extraHeight());
     for (int row = 1; row <= rows; ++row) {
-        pen.makeRoom(rowHeight);  // only an exercise taller than a page gets here short of room
+        const qreal extra = key ? lines.at(row).extraHeight() : 0;
+        pen.makeRoom(rowHeight + extra);  // only an exercise taller than a page gets here short of room
         if (key)
-            drawLine(pen, kNumberWidth, rowHeight - 2, exercise.lines.at(row));
+            drawFitted(pen, kNumberWidth, rowHeight - 2, lines.at(row));
         else
             pen.rule(kNumberWidth, pen.width(), rowHeight, kRuleColour);
-        pen.advance(rowHeight);
+        pen.advance(rowHeight + extra);
     }
     placed.bottom = pen.y();
     if (pen.page() != placed.page)

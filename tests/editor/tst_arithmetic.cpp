@@ -5,6 +5,9 @@
 #include "editor_rig.h"
 
 #include <QLabel>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 
 using namespace quintavia;
 using namespace quintavia::test;
@@ -16,6 +19,7 @@ private Q_SLOTS:
     void liveCheckReportsTheFirstProblem_data();
     void liveCheckReportsTheFirstProblem();
     void liveCheckIsDisplayOnly();
+    void longLineShownWhole();
     void liveCheckWaitsForAPause();
     void generatedStepsFollowTheExpression_data();
     void generatedStepsFollowTheExpression();
@@ -56,6 +60,13 @@ void TestEditorArithmetic::liveCheckReportsTheFirstProblem_data()
     QTest::newRow("a long message, elided")
         << QStringList{big + " + 1", "= " + big + "1"}
         << "Riga 2: vale " + big + "1, ma la riga 1 vale 1" + QString(40, u'0') << 1;
+    // The solver's boxes show a line smaller down to a readable size, then only wrapped.
+    const auto ones = [](int n) { return QStringList(n, QStringLiteral("1")).join(QStringLiteral(" + ")); };
+    QTest::newRow("a line too long for the solver")
+        << QStringList{ones(30), "= 30"} << "Riga 1: troppo lunga per la finestra di risoluzione" << 0;
+    QTest::newRow("a long line that fits smaller") << QStringList{ones(16), "= 16"} << "" << -1;
+    QTest::newRow("a wrong chain before a long line")
+        << QStringList{ones(30), "= 31"} << "Riga 2: vale 31, ma la riga 1 vale 30" << 1;
 }
 
 void TestEditorArithmetic::liveCheckReportsTheFirstProblem()
@@ -84,6 +95,16 @@ void TestEditorArithmetic::liveCheckReportsTheFirstProblem()
         QCOMPARE(marks.first().cursor.selectedText(), lines[underlinedLine]);
         QCOMPARE(marks.first().format.underlineStyle(), QTextCharFormat::WaveUnderline);
     }
+}
+
+// Wrapped in the box, not cut at its right edge nor scrolled to.
+void TestEditorArithmetic::longLineShownWhole()
+{
+    EditorRig r;
+    r.nuova();
+    r.type(QStringList(30, QStringLiteral("1")).join(QStringLiteral(" + ")));
+    QCOMPARE(r.box()->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(r.box()->document()->firstBlock().layout()->lineCount() > 1);
 }
 
 void TestEditorArithmetic::liveCheckIsDisplayOnly()

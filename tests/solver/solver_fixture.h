@@ -5,6 +5,7 @@
 // clicks its buttons.
 #include "solver/solver_window.h"
 #include "test_harness.h"
+#include "widgets/bevel_button.h"
 #include "widgets/rich_text_box.h"
 
 #include <QApplication>
@@ -69,6 +70,8 @@ struct Solver {
     void help() { click(QStringLiteral("cmdAiuto")); }
     void confirm() { click(QStringLiteral("Cmd_invio")); }
 
+    // The open button's face, which blinks while no exercise runs.
+    QColor openColour() const { return qobject_cast<BevelButton*>(button(QStringLiteral("cmdApri")))->face(); }
     bool inputLocked() const { return !frame->isEnabled() && !rtb2->isEnabled(); }
 };
 

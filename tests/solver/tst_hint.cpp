@@ -3,9 +3,14 @@
 // The hint line: what went wrong in a step, beside the message line's own words.
 #include "solver_fixture.h"
 
+#include "ui/solver_layout.h"
+
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextLayout>
 
 using namespace quintavia;
 using test::Solver;
@@ -63,6 +68,7 @@ private Q_SLOTS:
     void wrongStepShowsBoth();
     void hintClears_data();
     void hintClears();
+    void longExerciseKeepsTheHintClear_data();
     void longExerciseKeepsTheHintClear();
     void screenReaderReadsTheHint();
 };
@@ -71,14 +77,15 @@ void TestSolverHint::wrongStepShowsBoth_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("shown");  // the hint's rich text holds this; empty: no hint
+    QTest::addColumn<QString>("shown");  // the hint's rich text holds this
     QTest::addColumn<QString>("spoken");  // and a screen reader reads this
     QTest::newRow("ordine") << kTimes << "= 18" << "Prima le moltiplicazioni"
                             << "Prima le moltiplicazioni e le divisioni, poi le addizioni e le sottrazioni.";
     QTest::newRow("calcolo") << kTimes << "= 3 + 14" << "6 x 2 fa 12, non 14." << "6 x 2 fa 12, non 14.";
     QTest::newRow("potenza") << QStringList{"2^3 + 1", "= 8 + 1", "= 9"} << "= 6 + 1"
                              << "2<sup>3</sup> = 2 x 2 x 2 = 8, non 6." << QString::fromUtf8("2³ = 2 x 2 x 2 = 8, non 6.");
-    QTest::newRow("altro: no hint") << kTimes << "= 12 + 3" << QString() << QString();
+    QTest::newRow("ricopiato") << kTimes << "= 3 + 6 x 2" << "Hai ricopiato la riga di prima"
+                               << "Hai ricopiato la riga di prima: ora fai un passaggio.";
 }
 
 void TestSolverHint::wrongStepShowsBoth()
@@ -99,9 +106,7 @@ void TestSolverHint::wrongStepShowsBoth()
     QCOMPARE(s.h.sound.played, QList<int>{103});
     QCOMPARE(s.w->session().errors(), 1);
     QCOMPARE(s.rtb2->text(), answer);
-    QCOMPARE(hint->isVisible(), !shown.isEmpty());
-    if (shown.isEmpty())
-        return;
+    QVERIFY(hint->isVisible());
     QVERIFY2(hint->text().contains(shown), qPrintable(hint->text()));
     QCOMPARE(hint->accessibleName(), spoken);
     QCOMPARE(hint->palette().color(QPalette::WindowText), QColor(0, 0, 128));
@@ -152,13 +157,26 @@ void TestSolverHint::hintClears()
         QVERIFY(s.rtb1->geometry().bottom() < s.rtb2->geometry().top());
 }
 
+void TestSolverHint::longExerciseKeepsTheHintClear_data()
+{
+    QTest::addColumn<int>("count");
+    for (int count : {5, 15, 25})
+        QTest::newRow(qPrintable(QStringLiteral("%1 lines").arg(count))) << count;
+}
+
+// At every step a hint: on its own plain ground, clear of the boxes, the message line, the keypad
+// and the picture, in two lines at most, the lines shown whole. Screenshots under the build folder.
 void TestSolverHint::longExerciseKeepsTheHintClear()
 {
+    QFETCH(int, count);
     QTemporaryDir dir;
     Solver s;
-    const QStringList lines = longChain(25);
+    const QStringList lines = longChain(count);
     s.open(writeExercise(dir, lines));
     auto* hint = s.w->findChild<QLabel*>(QStringLiteral("lblSuggerimento"));
+    auto* picture = s.w->findChild<QLabel*>(QStringLiteral("Image1"));
+    const QString shots = QStringLiteral(QUINTAVIA_BUILD_DIR "/screenshots/hint");
+    QDir().mkpath(shots);
     for (int shown = 1; shown < lines.size(); ++shown) {
         const QString where = QStringLiteral("%1 lines shown").arg(shown);
         const int heightWithout = s.rtb1->heightTwips();
@@ -169,7 +187,26 @@ void TestSolverHint::longExerciseKeepsTheHintClear()
             slip.prepend(QStringLiteral("= "));
         s.answer(slip);
         QVERIFY2(hint->isVisible(), qPrintable(where + QStringLiteral(": ") + slip));
-        QVERIFY2(clearOf(hint, s.rtb1) && clearOf(hint, s.rtb2) && clearOf(hint, s.message), qPrintable(where));
+        QVERIFY2(clearOf(hint, s.rtb1) && clearOf(hint, s.rtb2) && clearOf(hint, s.message) && clearOf(hint, s.frame),
+                 qPrintable(where));
+        QRegion drawing = picture->mask().isEmpty() ? QRegion(picture->rect()) : picture->mask();
+        QVERIFY2(!drawing.translated(picture->pos()).intersects(hint->geometry()), qPrintable(where));
+        QVERIFY2(hint->height() <= 2 * hint->fontMetrics().lineSpacing() + 2 * hint->margin() + 4, qPrintable(where));
+        // One colour all round the text.
+        const QImage ground = hint->grab().toImage();
+        for (int x = 0; x < ground.width(); ++x)
+            for (int y : {0, ground.height() - 1})
+                QVERIFY2(ground.pixelColor(x, y) == ui::kHintGround.toColor(), qPrintable(where));
+        const QImage window = s.w->grab().toImage();
+        window.save(shots + QStringLiteral("/%1-lines-step-%2.png").arg(count).arg(shown, 2, 10, QLatin1Char('0')));
+        // No line of the document box cut at its lower edge.
+        const QTextDocument* document = s.rtb1->document();
+        const QRectF last = document->documentLayout()->blockBoundingRect(document->lastBlock());
+        QVERIFY2(last.bottom() - s.rtb1->viewTop() <= s.rtb1->viewport()->height() + 1, qPrintable(where));
+        // Nor at its right edge: long lines smaller, then wrapped.
+        for (QTextBlock b = document->firstBlock(); b.isValid(); b = b.next())
+            for (int k = 0; k < b.layout()->lineCount(); ++k)
+                QVERIFY2(b.layout()->lineAt(k).naturalTextWidth() <= s.rtb1->viewport()->width(), qPrintable(where));
         QVERIFY2(hint->geometry().top() >= 0 && hint->height() >= hint->heightForWidth(hint->width()),
                  qPrintable(where));
         // The last line shown stays in view.

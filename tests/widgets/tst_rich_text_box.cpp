@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/char_format.h"
 #include "test_main.h"
+#include "widgets/exponent_clipboard.h"
 #include "widgets/keypad.h"
 #include "widgets/rich_text_box.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 #include <QToolButton>
@@ -56,6 +59,25 @@ struct KeypadRig {
     }
 };
 
+// Each character followed by its format: ^ the keypad's exponent format, . ordinary, ? neither.
+QString shapeOf(const RichTextBox& box)
+{
+    using F = std::tuple<double, bool, int>;
+    QString seen;
+    const QString text = box.document()->toPlainText();
+    for (int i = 0; i < text.size(); ++i) {
+        seen += text.at(i);
+        if (text.at(i) == u'\n')
+            continue;
+        QTextCursor c(box.document());
+        c.setPosition(i + 1);
+        const QTextCharFormat f = c.charFormat();
+        const F got(f.fontPointSize(), f.fontWeight() == QFont::Bold, raiseOf(f));
+        seen += got == F(kExponentPoints, true, kExponentRaise) ? u'^' : got == F(12, false, 0) ? u'.' : u'?';
+    }
+    return seen;
+}
+
 }  // namespace
 
 class TestRichTextBox : public QObject {
@@ -72,6 +94,10 @@ private Q_SLOTS:
     void quickClicksArriveInOrder();
     void everyKeyAnnouncesItsPress();
     void captionsKeepTheirBlanks();
+    void copiesCarryExponents_data();
+    void copiesCarryExponents();
+    void pastesKeepExponents_data();
+    void pastesKeepExponents();
     void singleLineNeverTakesALineBreak();
     void keyPressSeesCharactersFirst();
     void editedOnlyForTheUsersChanges();
@@ -169,17 +195,7 @@ void TestRichTextBox::exponentsEnd()
             QTest::keyClicks(rig.box, step);
         }
     }
-    using F = std::tuple<double, bool, int>;
-    QString seen;
-    const QString text = rig.box->document()->toPlainText();
-    for (int i = 0; i < text.size(); ++i) {
-        seen += text.at(i);
-        if (text.at(i) == u'\n')
-            continue;
-        const F f = rig.formatAt(i);
-        seen += f == F(kExponentPoints, true, kExponentRaise) ? u'^' : f == F(12, false, 0) ? u'.' : u'?';
-    }
-    QCOMPARE(seen, shape);
+    QCOMPARE(shapeOf(*rig.box), shape);
 }
 
 void TestRichTextBox::backspaceAfterExponent()
@@ -253,6 +269,89 @@ void TestRichTextBox::captionsKeepTheirBlanks()
     QCOMPARE(rig.button("cmd_allanona")->text(), QStringLiteral(" 9   "));
     QCOMPARE(rig.button("Cmd_più")->text(), QStringLiteral("+"));
     QCOMPARE(rig.button("Cmd_più")->accessibleName(), QStringLiteral("più"));
+}
+
+void TestRichTextBox::copiesCarryExponents_data()
+{
+    // What is typed ("^" before raised digits), the selection (from, to; -1 to the end) and the
+    // clipboard's plain text; its rich text must read back the same.
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("plain");
+    QTest::newRow("a whole line") << "45 : {8 - [2^0 + (10^2 - 96) : 2]}" << 0 << -1
+                                  << "45 : {8 - [2⁰ + (10² - 96) : 2]}";
+    QTest::newRow("only the selection") << "2^0 + 10^2 - 3" << 5 << 8 << "10²";
+    QTest::newRow("an exponent cut in two") << "2^10 + 1" << 2 << 5 << "⁰ +";
+    QTest::newRow("two lines") << "3^2 + 1\n= 9 + 1" << 0 << -1 << "3² + 1\n= 9 + 1";
+    QTest::newRow("nothing raised") << "(7 - 2) x 4" << 0 << -1 << "(7 - 2) x 4";
+}
+
+void TestRichTextBox::copiesCarryExponents()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, plain);
+    RichTextBox box;
+    for (const QString& line : typed.split(u'\n')) {
+        if (!box.document()->isEmpty())
+            QTest::keyClick(&box, Qt::Key_Return);
+        QTest::keyClicks(&box, line);
+    }
+    QTextCursor c(box.document());
+    c.setPosition(from);
+    c.setPosition(to < 0 ? box.document()->characterCount() - 1 : to, QTextCursor::KeepAnchor);
+    box.setTextCursor(c);
+    QApplication::clipboard()->clear();
+    box.copy();
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    QCOMPARE(copied->text(), plain);
+    QVERIFY(copied->hasHtml());
+    QTextDocument rich;
+    rich.setHtml(copied->html());
+    QCOMPARE(plainTextWithSuperscripts(rich), plain);
+    // A word processor sees superscript, not a raise it does not know.
+    QCOMPARE(copied->html().contains(QStringLiteral("vertical-align:super")), plain.contains(QRegularExpression("[⁰¹²³⁴⁵⁶⁷⁸⁹]")));
+}
+
+void TestRichTextBox::pastesKeepExponents_data()
+{
+    // What the clipboard holds (rich text, plain text), and the shape the box gets (see shapeOf).
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("singleLine");
+    QTest::addColumn<QString>("shape");
+    QTest::newRow("<sup>") << "<p>3<sup>2</sup> + 1</p>" << "32 + 1" << false << "3.2^ .+. .1.";
+    QTest::newRow("vertical-align:super")
+        << "<p>10<span style=\"vertical-align:super\">2</span>-1</p>" << "102-1" << false << "1.0.2^-.1.";
+    QTest::newRow("word processor's fixed blanks and two lines")
+        << "<html><body><p>2<sup>0</sup>&nbsp;+&nbsp;1</p><p>=&nbsp;2</p></body></html>" << "" << false
+        << "2.0^ .+. .1.\n=. .2.";
+    QTest::newRow("two lines into one line") << "<p>4<sup>2</sup></p><p>5</p>" << "" << true << "4.2^5.";
+    QTest::newRow("superscript digits") << "" << "2⁰ + 10²" << false << "2.0^ .+. .1.0.2^";
+    QTest::newRow("a digit after superscripts") << "" << "10²5" << false << "1.0.2^5.";
+    QTest::newRow("^ and digits") << "" << "2^0 + 10^23" << false << "2.0^ .+. .1.0.2^3^";
+    QTest::newRow("^ in rich text") << "<p>5^2</p>" << "" << false << "5.2^";
+    QTest::newRow("plain text with its lines") << "" << "3 + 1\r\n= 4" << false << "3. .+. .1.\n=. .4.";
+}
+
+void TestRichTextBox::pastesKeepExponents()
+{
+    QFETCH(QString, html);
+    QFETCH(QString, text);
+    QFETCH(bool, singleLine);
+    QFETCH(QString, shape);
+    auto* data = new QMimeData;
+    if (!html.isEmpty())
+        data->setHtml(html);
+    if (!text.isEmpty())
+        data->setText(text);
+    QApplication::clipboard()->setMimeData(data);
+    RichTextBox box;
+    box.setSingleLine(singleLine);
+    box.paste();
+    QCOMPARE(shapeOf(box), shape);
 }
 
 void TestRichTextBox::singleLineNeverTakesALineBreak()

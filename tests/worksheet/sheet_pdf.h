@@ -34,6 +34,27 @@ inline QString pdfText(const QString& pdf, int page = 0)
         .remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
+// How far right any word of `pdf` reaches, in points from the page's left edge, and the page's width.
+struct RightEdge {
+    double rightmost = 0;
+    double pageWidth = 0;
+};
+inline RightEdge rightEdge(const QString& pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    RightEdge edge;
+    static const QRegularExpression page(QStringLiteral("<page width=\"([0-9.]+)\""));
+    static const QRegularExpression word(QStringLiteral("xMax=\"([0-9.]+)\""));
+    if (const auto m = page.match(html); m.hasMatch())
+        edge.pageWidth = m.captured(1).toDouble();
+    for (auto it = word.globalMatch(html); it.hasNext();)
+        edge.rightmost = qMax(edge.rightmost, it.next().captured(1).toDouble());
+    return edge;
+}
+
 inline QString squeezed(QString text)
 {
     return text.remove(QRegularExpression(QStringLiteral("\\s")));

@@ -61,6 +61,8 @@ private Q_SLOTS:
     void pageBreaksKeepExercisesWhole_data();
     void pageBreaksKeepExercisesWhole();
     void exponentIsSmallerAndHigher();
+    void longLinesShownWhole_data();
+    void longLinesShownWhole();
 };
 
 // Blank lines are no steps; colour, size and raise come from the document's runs.
@@ -212,6 +214,47 @@ void TestWorksheet::exponentIsSmallerAndHigher()
     QVERIFY(blue.top() < red.top());
     QVERIFY(blue.bottom() < red.bottom() - red.height() / 4);
     QVERIFY(blue.left() > red.right() - 2);  // after the base, on the same row
+}
+
+void TestWorksheet::longLinesShownWhole_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("withKey");
+    const QString shortTitle = QStringLiteral("Lunghe");
+    const QString longTitle = QStringLiteral("3 - Prima media, seconda prova di ripasso: potenze, frazioni, parentesi");
+    QTest::newRow("sheet") << shortTitle << false;
+    QTest::newRow("key") << shortTitle << true;
+    QTest::newRow("a long heading") << longTitle << true;
+}
+
+// A 100-character expression and steps nearly as long: drawn smaller, then wrapped, never past the
+// right margin; the heading wraps instead of being cut.
+void TestWorksheet::longLinesShownWhole()
+{
+    QFETCH(QString, title);
+    QFETCH(bool, withKey);
+    const auto line = [](const QString& before, const QString& exponent, const QString& after) {
+        return Line{Run{before}, Run{exponent, Qt::black, 8, 85}, Run{after}};
+    };
+    Exercise exercise;
+    exercise.lines << line("{[(12 + 8) x 3 - 4", "2", "] : 4 + (15 - 3) x 2 - [(7 + 5) : 3 + 1] x 2} + (18 : 6 + 4) x (9 - 7) - 270 : 90")
+                   << line("= {[20 x 3 - 4", "2", "] : 4 + 12 x 2 - [12 : 3 + 1] x 2} + (3 + 4) x 2 - 27 : 9 + 0 x 1 + 0 x 2")
+                   << Line{Run{QStringLiteral("= 33")}};
+    QCOMPARE(plainText(exercise.lines.at(0)).size(), 100);
+    const QString pdf = writePdf(QStringLiteral("long-%1.pdf").arg(QTest::currentDataTag()).replace(u' ', u'-'),
+                                 Sheet{title, {exercise, countdown(2, 2)}, withKey});
+    const QString text = pdfText(pdf);
+    QStringList whole{title, QStringLiteral("1.") + plainText(exercise.lines.at(0)), QStringLiteral("2.")};
+    if (withKey)
+        for (const Line& l : exercise.lines)
+            whole << plainText(l);
+    QCOMPARE(firstMissingInOrder(text, whole), QString());
+    QVERIFY(!text.contains(QChar(0x2026)));
+    const test::RightEdge edge = test::rightEdge(pdf);
+    const double margin = 15 / 25.4 * 72;
+    QVERIFY(edge.pageWidth > 500);
+    QVERIFY2(edge.rightmost <= edge.pageWidth - margin + 0.5,
+             qPrintable(QStringLiteral("%1 of %2").arg(edge.rightmost).arg(edge.pageWidth)));
 }
 
 QUINTAVIA_TEST_MAIN(TestWorksheet)

@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+class QTextBlock;
+
+namespace quintavia::widgets {
+
+// How an exercise line fits a box on screen: a line wider than the box is drawn smaller, never
+// below the smallest readable size, and only a line too wide even then is wrapped. Sizes are those
+// of ordinary text; exponents shrink in proportion.
+
+// Ordinary text is never drawn smaller than this.
+inline constexpr double kMinimumReadablePoints = 9;
+
+// Room for text in a rich-text box `boxWidth` pixels wide: less its frame and the document's margins.
+int textRoom(int boxWidth);
+
+// How wide `line` is drawn, in pixels, with its ordinary text at `points` (each run in its own
+// font and size, scaled alike).
+double lineWidth(const QTextBlock& line, double points);
+
+// The size for ordinary text at which a line `width` pixels wide at the ordinary size fits `room`:
+// the ordinary size when it fits, else smaller, down to kMinimumReadablePoints.
+double fittingPoints(double width, double room);
+// Whether such a line fits `room` at kMinimumReadablePoints, so that it never needs wrapping.
+bool fitsUnwrapped(double width, double room);
+
+}  // namespace quintavia::widgets
