@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/class_record.h"
 #include "cli/command_runs.h"
 
 #include "diagnosis/pupil_path.h"
@@ -35,6 +36,10 @@ QString counted(int n, const char* one, const char* many)
 
 int runSolve(const Invocation& invocation, Output& output)
 {
+    int stop = 0;
+    const std::unique_ptr<ClassRecord> kept = ClassRecord::from(invocation, output, stop);
+    if (stop)
+        return stop;
     const QString path = invocation.operands.front();
     const rtf::ReadResult result = readDocumentFile(path);
     if (!result.ok()) {
@@ -47,18 +52,24 @@ int runSolve(const Invocation& invocation, Output& output)
         output.complain(path + QStringLiteral(": il documento non ha righe da risolvere"));
         return 2;
     }
+    if (kept)
+        kept->start(path, lines);
     diagnosis::PupilPath pupil(std::move(lines));
     std::string typed;
     while (!pupil.finished() && readAnswer(typed)) {
         if (typed == "?") {
             output.print("aiuto: " + arithmetic::plainText(pupil.target()) + '\n');
             pupil.help();
+            if (kept)
+                kept->help();
             session.countHelp();
             session.advance();
             continue;
         }
         const arithmetic::Line answer = arithmetic::plainLine(typed);
         const diagnosis::Judgement judgement = pupil.answer(answer);
+        if (kept)
+            kept->answer(typed, judgement);
         std::string said(diagnosis::categoryName(judgement.diagnosis.category));
         if (!judgement.diagnosis.message.empty())
             said += ": " + judgement.diagnosis.message;
@@ -69,6 +80,8 @@ int runSolve(const Invocation& invocation, Output& output)
             session.countWrongAnswer(answer);
     }
     if (pupil.finished()) {
+        if (kept)
+            kept->finish();
         output.print(session.finalMessage() + QLatin1Char('\n'));
         return 0;
     }

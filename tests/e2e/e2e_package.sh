@@ -31,7 +31,7 @@ for file in /usr/bin/quintavia /usr/bin/quintavia-check \
             /usr/share/metainfo/org.example.quintavia.metainfo.xml \
             /usr/share/icons/hicolor/scalable/apps/org.example.quintavia.svg \
             /usr/share/icons/hicolor/48x48/apps/org.example.quintavia.png \
-            /usr/share/doc/quintavia/copyright; do
+            /usr/share/doc/quintavia/copyright /usr/share/doc/quintavia/guida-insegnante.md; do
   [ -s "$file" ] || fail "$file was not installed"
 done
 file /usr/share/icons/hicolor/48x48/apps/org.example.quintavia.png | grep -q '48 x 48' || fail "the small icon is not 48 pixels"
