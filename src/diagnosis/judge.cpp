@@ -6,6 +6,7 @@
 #include "arithmetic/characters.h"
 #include "arithmetic/notation.h"
 #include "arithmetic/step_match.h"
+#include "arithmetic/steps.h"
 #include "diagnosis/likeness.h"
 #include "diagnosis/step_analysis.h"
 #include "diagnosis/teacher_words.h"
@@ -20,6 +21,9 @@ using arithmetic::Reading;
 using namespace detail;
 
 namespace {
+
+// Enough lines for any chain the generator writes from a line of an exercise.
+constexpr int kGeneratedLines = 100;
 
 Judgement refused(Category category, std::string message)
 {
@@ -70,12 +74,26 @@ std::string key(const Expression& e, Likeness likeness)
     return keyOf(e.term, likeness);
 }
 
+// The line the step generator writes from `current` one operation at a time: a textbook's own line
+// (the reciprocal, the sign rule, the first operation of a chain), right however the alignment
+// pairs its pieces, and never more than one step.
+bool generatorsStep(const Line& current, const Expression& typed)
+{
+    const arithmetic::Steps steps = arithmetic::generateSteps(current, arithmetic::StepMode::OneOperation, kGeneratedLines);
+    if (!steps.ok() || steps.lines.empty())
+        return false;
+    const Expression first = arithmetic::readExpression(steps.lines.front());
+    return first.kind == Reading::Kind::Valued && key(first, Likeness::Writing) == key(typed, Likeness::Writing);
+}
+
 // An answer worth what the current line is worth, in no form of the teacher's next line.
-Judgement sameValue(const Expression& current, const Expression& next, const Expression& typed,
-                    arithmetic::Notation notation)
+Judgement sameValue(const Line& currentLine, const Expression& current, const Expression& next,
+                    const Expression& typed, arithmetic::Notation notation)
 {
     if (key(typed, Likeness::Writing) == key(current, Likeness::Writing))
         return refused(Category::Copied, words::kReordered);
+    if (generatorsStep(currentLine, typed))
+        return accepted(Verdict::OwnStep);
     // The sign rule, the common denominator, the distributive law: the same terms written another way.
     if (key(typed, Likeness::Value) == key(current, Likeness::Value))
         return accepted(Verdict::OwnStep);
@@ -136,7 +154,7 @@ Judgement judgeAhead(const Line& current, std::span<const Line> ahead, const Lin
         }
         return refused(Category::Together, words::kTogether);
     }
-    return sameValue(before, next, typed, notation);
+    return sameValue(schoolLine(current), before, next, typed, notation);
 }
 
 }  // namespace detail

@@ -98,7 +98,8 @@ public:
     std::optional<std::string> notFromTheLeft(const Seen& s) const
     {
         const Change& c = *s.change;
-        if (c.signOnly || c.from == c.to || c.from == 0 || (s.right() && droppedNeutral(view(c))))
+        if (c.signOnly || c.from == c.to || c.from == 0
+            || (s.right() && (droppedNeutral(view(c)) || rewritten(view(c)))))
             return std::nullopt;
         const Row& r = row(c);
         const std::optional<SignLevel> loosest = loosestSign(r, c.from, c.to);

@@ -133,6 +133,7 @@ void TestJudge::steps_data()
     row("the common denominator, one bar", "1/2 + 1/3", "= 5/6", "= (3 + 2)/6", "proprio");
     row("a whole number as a fraction", "1 + 1/2", "= 3/2", "= 2/2 + 1/2", "proprio");
     row("the reciprocal", "3/4 : 2/5", "= 15/8", "= 3/4 x 5/2", "proprio");
+    row("the reciprocal inside a chain of divisions", "2 : 8/27 : 5", "= 27/4 : 5", "= 2 x 27/8 : 5", "proprio");
     row("the common denominator in a bracket", "(1/2 + 1/3) x 6/5", "= 5/6 x 6/5", "= (3 + 2)/6 x 6/5", "proprio");
     row("a difference over its denominator", "[(3/4 - 1/2) x 8 + 1/3] : 7/3", "= [1/4 x 8 + 1/3] : 7/3",
         "= [(3 - 2)/4 x 8 + 1/3] : 7/3", "proprio");
