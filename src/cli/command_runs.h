@@ -17,6 +17,8 @@ int runSteps(const Invocation& invocation, Output& output);
 int runSheet(const Invocation& invocation, Output& output);
 int runGenerate(const Invocation& invocation, Output& output);
 int runDiagnosis(const Invocation& invocation, Output& output);
+int runReport(const Invocation& invocation, Output& output);
+int runNext(const Invocation& invocation, Output& output);
 int runSolve(const Invocation& invocation, Output& output);
 
 // Writes an exercise of these lines (the expression, then its chain) as the editor saves one;

@@ -43,6 +43,8 @@ const std::vector<Command>& commands()
          {{"--livello", "L", "1 Quarta primaria, 2 Quinta primaria, 3 Prima media, 4 Seconda media,\n"
                              "                 5 Terza media", true},
           {"--seme", "S", "lo stesso seme dà gli stessi esercizi"},
+          {"--tema", "T", "ogni espressione usa almeno due volte la regola del tema: ordine,\n"
+                          "                 parentesi e potenze (dal livello 2), frazioni (4 e 5), segni (5)"},
           {"--cartella", "DIR", "scrive DIR/es01.rtf ... invece di stampare le espressioni"},
           {"--fini", "", "un'operazione per passaggio"},
           {"--forza", "", "sostituisce i file che esistono già"}},
@@ -79,6 +81,29 @@ const std::vector<Command>& commands()
          "stampati lo stesso. Stato 0 se tutti gli esercizi sono nella scheda, 1 se qualcuno\n"
          "manca o se la scheda non è stata scritta, 2 se il comando è sbagliato.",
          true, runSheet},
+        {"--registro", "CARTELLA|FILE...", 1, -1, "almeno una cartella della classe o un registro",
+         {{"--csv", "FILE.csv", "scrive una riga per esercizio, colonne separate da \";\""},
+          {"--pdf", "FILE.pdf", "scrive il resoconto da stampare (A4)"},
+          {"--forza", "", "sostituisce i file che esistono già"}},
+         "Legge i registri degli alunni (i file .registro di una cartella della classe, o i file\n"
+         "indicati) e stampa per ogni alunno gli esercizi fatti e finiti, gli errori e gli aiuti,\n"
+         "gli errori per regola e l'ultimo giorno di lavoro; poi per la classe le regole più\n"
+         "sbagliate e gli esercizi con più errori. Con --csv e --pdf scrive invece i file: il CSV\n"
+         "ha le colonne alunno;data;esercizio;livello;tema;finito;errori;aiuti;secondi e una per\n"
+         "regola; il PDF una pagina per la classe, con i grafici, e una parte per ogni alunno.\n"
+         "Un file che non è un registro è segnalato su stderr e saltato. Stato 0 se tutto è\n"
+         "stato letto e scritto, 1 se qualcosa manca, 2 se il comando è sbagliato.",
+         true, runReport},
+        {"--prossimo", "", 0, 0, "nessun argomento oltre alle opzioni",
+         {{"--alunno", "NOME", "il nome dell'alunno, come lo scrive nella risoluzione", true},
+          {"--classe", "CARTELLA", "la cartella della classe; senza, il registro di questo utente"},
+          {"--seme", "S", "lo stesso seme dà lo stesso esercizio"}},
+         "Stampa la scelta che la risoluzione farebbe per l'alunno con \"Esercizio per me\"\n"
+         "(\"livello L, tema T\", o \"tema nessuno\") e l'espressione dell'esercizio. Il livello\n"
+         "sale di uno dopo tre esercizi di fila finiti senza errori e senza aiuti, scende di uno\n"
+         "dopo due di fila con tre o più errori e aiuti; il tema è la regola più sbagliata negli\n"
+         "ultimi dieci esercizi. Stato 1 se il registro non si legge, 2 se il nome non va bene.",
+         false, runNext},
     };
     return all;
 }

@@ -6,6 +6,7 @@
 #include "curriculum/exercise_chain.h"
 #include "curriculum/generator.h"
 #include "curriculum/levels.h"
+#include "curriculum/themes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -95,7 +96,21 @@ int runGenerate(const Invocation& invocation, Output& output)
         seed = (std::uint64_t(device()) << 32 | device()) % 1000000;  // short, to copy from the screen
         output.warn(QStringLiteral("seme: %1").arg(seed));
     }
-    const std::vector<std::string> expressions = curriculum::generate(*level, *count, seed);
+    std::vector<std::string> expressions;
+    if (invocation.has("--tema")) {
+        const curriculum::Theme* theme = curriculum::themeNamed(invocation.value("--tema").toStdString());
+        if (!theme)
+            return output.usage(QStringLiteral("il tema è parentesi, ordine, potenze, segni o frazioni, non «%1»")
+                                    .arg(invocation.value("--tema")),
+                                help);
+        try {
+            expressions = curriculum::generateOnTheme(*level, *theme, *count, seed);
+        } catch (const std::invalid_argument& refused) {
+            return output.usage(QString::fromStdString(refused.what()), help);
+        }
+    } else {
+        expressions = curriculum::generate(*level, *count, seed);
+    }
     if (!invocation.has("--cartella")) {
         for (const std::string& expression : expressions)
             output.print(expression + '\n');

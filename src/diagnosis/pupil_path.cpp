@@ -40,7 +40,7 @@ PupilPath::PupilPath(std::vector<Line> lines) : m_lines(std::move(lines))
 
 std::vector<Line> PupilPath::ahead() const
 {
-    if (!m_generated.empty())
+    if (m_offPath)
         return m_generated;
     if (std::size_t(m_nextTeacher) >= m_lines.size())
         return {};
@@ -70,7 +70,7 @@ Judgement PupilPath::answer(const Line& typed)
     std::size_t reached = 0;
     const Judgement judgement = detail::judgeAhead(m_shown.back().line, lines, typed, reached);
     if (judgement.verdict == Verdict::TeacherLine) {
-        if (m_generated.empty())
+        if (!m_offPath)
             showTeacherLine(m_nextTeacher + int(reached));
         else
             showOwnLine(lines[reached]);
@@ -84,10 +84,10 @@ void PupilPath::help()
 {
     if (finished())
         return;
-    if (m_generated.empty())
-        showTeacherLine(m_nextTeacher);
-    else
+    if (m_offPath)
         showOwnLine(Line(m_generated.front()));  // a copy: showing it replaces m_generated
+    else
+        showTeacherLine(m_nextTeacher);
 }
 
 void PupilPath::showTeacherLine(int index)
@@ -95,7 +95,7 @@ void PupilPath::showTeacherLine(int index)
     m_shown.push_back({m_lines[std::size_t(index)], index});
     m_nextTeacher = index + 1;
     m_base = index;
-    m_generated.clear();
+    m_offPath = false;
 }
 
 // After a line of the pupil's own: the first teacher's line it still leads to, else the
@@ -103,17 +103,17 @@ void PupilPath::showTeacherLine(int index)
 void PupilPath::showOwnLine(const Line& line)
 {
     m_shown.push_back({line, -1});
-    m_generated.clear();
     const std::optional<arithmetic::Term> base = valued(m_lines[std::size_t(m_base)]);
     const std::optional<arithmetic::Term> mine = valued(line);
     const arithmetic::Steps school = arithmetic::generateSteps(line, arithmetic::StepMode::School, kGeneratedLines);
     if (base && mine) {
-        // The lines the generator reaches from the pupil's line, one operation or one level at a time.
+        // The lines the generator reaches from the pupil's line, one operation or one level at a
+        // time; the end only when the next school step gets there, so that help never jumps to it.
         std::vector<std::string> reachable;
         const arithmetic::Steps one = arithmetic::generateSteps(line, arithmetic::StepMode::OneOperation, kGeneratedLines);
         for (const arithmetic::Steps* steps : {&school, &one})
-            for (const Line& step : steps->lines)
-                if (const std::optional<arithmetic::Term> t = valued(step))
+            for (std::size_t k = 0; k + 1 < steps->lines.size() || (k == 0 && steps == &school && !steps->lines.empty()); ++k)
+                if (const std::optional<arithmetic::Term> t = valued(steps->lines[k]))
                     reachable.push_back(detail::keyOf(*t, detail::Likeness::Value));
         for (std::size_t k = std::size_t(m_nextTeacher); k < m_lines.size(); ++k) {
             const std::optional<arithmetic::Term> teacher = valued(m_lines[k]);
@@ -123,13 +123,13 @@ void PupilPath::showOwnLine(const Line& line)
             if (detail::stillLeadsTo(*base, *mine, *teacher)
                 || std::find(reachable.begin(), reachable.end(), key) != reachable.end()) {
                 m_nextTeacher = int(k);
+                m_offPath = false;
                 return;
             }
         }
     }
-    m_nextTeacher = int(m_lines.size());
-    if (school.ok())
-        m_generated = school.lines;
+    m_offPath = true;
+    m_generated = school.ok() ? school.lines : std::vector<Line>{};
 }
 
 }  // namespace quintavia::diagnosis

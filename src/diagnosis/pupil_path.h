@@ -39,9 +39,12 @@ private:
 
     std::vector<arithmetic::Line> m_lines;
     std::vector<ShownLine> m_shown;
-    int m_nextTeacher = 1;                     // the document's next line to reach
-    std::vector<arithmetic::Line> m_generated;  // off the teacher's path: the generator's lines
-    int m_base = 0;                            // the teacher's line the pupil's own lines started from
+    int m_nextTeacher = 1;  // the first of the document's lines not yet shown
+    int m_base = 0;         // the teacher's line the pupil's own lines started from
+    // Off the teacher's path: no teacher's line left that the last shown line leads to, and the
+    // generator's chain from it instead.
+    bool m_offPath = false;
+    std::vector<arithmetic::Line> m_generated;
 };
 
 }  // namespace quintavia::diagnosis

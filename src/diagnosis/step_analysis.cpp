@@ -115,7 +115,7 @@ public:
     std::optional<std::string> outOfOrder(const Seen& s) const
     {
         const Change& c = *s.change;
-        if (c.signOnly)
+        if (c.signOnly || (s.right() && rewritten(c)))
             return std::nullopt;
         std::vector<int> operations;
         operationsIn(m_previous, c.row, c.from, c.to, operations);

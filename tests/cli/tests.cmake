@@ -4,3 +4,5 @@
 quintavia_check_test(shared_behaviour)
 # --diagnosi: its line and its exit status.
 quintavia_check_test(diagnosis_command)
+# --risolvi: whole paths through exercises, answers on standard input.
+quintavia_check_test(solve_command)
