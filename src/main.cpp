@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/prerendered_pictures.h"
+#include "shell/class_folder.h"
 #include "shell/deferred_sound_output.h"
 #include "shell/display_platform.h"
 #include "shell/qt_dialogs.h"
@@ -75,6 +76,24 @@ int main(int argc, char* argv[])
     if (qtTranslator.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
+
+    // --classe CARTELLA (or --classe=CARTELLA): this run's class folder, before the teacher's setting.
+    const QStringList arguments = QApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        QString folder;
+        if (argument == u"--classe")
+            folder = arguments.value(++i);
+        else if (argument.startsWith(u"--classe="))
+            folder = argument.mid(9);
+        else
+            continue;
+        if (folder.isEmpty()) {
+            std::fprintf(stderr, "quintavia: --classe vuole una CARTELLA\n");
+            return 2;
+        }
+        quintavia::setClassFolderForThisRun(folder);
+    }
 
     busWarmUp.join();
     quintavia::ui::usePrerenderedPictures(quintavia::prerenderedPictures());

@@ -8,6 +8,7 @@
 #include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
 #include "exercise/step_generation.h"
+#include "shell/class_folder.h"
 #include "shell/dialogs.h"
 #include "shell/sound_player.h"
 #include "shell/window_registry.h"
@@ -93,6 +94,8 @@ EditorWindow::EditorWindow(WindowRegistry& registry) : m_registry(registry), m_d
     connect(m_newExercise, &QAction::triggered, this, [this] {
         m_levels->popup(m_box->viewport()->mapToGlobal(m_box->cursorRect().bottomLeft()));
     });
+    m_classFolder = new QAction(QStringLiteral("Cartella della classe..."), this);
+    connect(m_classFolder, &QAction::triggered, this, &EditorWindow::chooseClassFolder);
     m_box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_box.data(), &QWidget::customContextMenuRequested, this, &EditorWindow::showContextMenu);
 
@@ -279,8 +282,18 @@ void EditorWindow::showContextMenu(const QPoint& position)
     menu->addAction(m_generate);
     menu->addAction(m_newExercise);
     menu->addAction(m_printAction);
+    menu->addSeparator();
+    menu->addAction(m_classFolder);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(m_box->viewport()->mapToGlobal(position));
+}
+
+void EditorWindow::chooseClassFolder()
+{
+    // Where the solver keeps the class's records from its next start on; cancelled: as it was.
+    if (const std::optional<QString> folder
+        = m_registry.dialogs().chooseFolder(this, QStringLiteral("Cartella della classe"), classFolderSetting()))
+        setClassFolderSetting(*folder);
 }
 
 void EditorWindow::onPrintTriggered()

@@ -44,6 +44,7 @@ public:
     // Where the generated exercises' seeds come from; std::random_device unless replaced.
     void setSeedSource(std::function<std::uint64_t()> seeds) { m_seeds = std::move(seeds); }
     QAction* newExerciseAction() const { return m_newExercise; }
+    QAction* classFolderAction() const { return m_classFolder; }
 
 private:
     void resetToIdle();
@@ -55,6 +56,8 @@ private:
     void onConfirmClicked();
     void onPrintTriggered();
     void showContextMenu(const QPoint& position);
+    // "Cartella della classe..." in the context menu: the teacher sets where the records go.
+    void chooseClassFolder();
 
     // The Salva action; true once the document is on disk.
     bool save();
@@ -78,6 +81,7 @@ private:
     QAction* m_generate = nullptr;
     QAction* m_printAction = nullptr;
     QAction* m_newExercise = nullptr;
+    QAction* m_classFolder = nullptr;
     QMenu* m_levels = nullptr;
     std::function<std::uint64_t()> m_seeds;
     QString m_documentName;  // the open file's name for a printed heading; empty for a new one

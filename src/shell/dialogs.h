@@ -3,6 +3,7 @@
 #pragma once
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QPrinter;
@@ -37,6 +38,12 @@ public:
         = 0;
     // Opens on `current`; returns nothing when cancelled.
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& current) = 0;
+    // A folder, starting in `current`; nothing when cancelled.
+    virtual std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const QString& current) = 0;
+    // A name picked from `names` or typed anew; nothing when cancelled.
+    virtual std::optional<QString> askName(QWidget* parent, const QString& title, const QString& question,
+                                           const QStringList& names)
+        = 0;
 
     // A question with Yes and No and the question icon.
     virtual Answer askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;

@@ -13,6 +13,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
+#include <QInputDialog>
 #include <QListView>
 #include <QLocale>
 #include <QMessageBox>
@@ -139,6 +140,24 @@ std::optional<QColor> QtDialogs::chooseColor(QWidget* parent, const QColor& curr
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;
+}
+
+std::optional<QString> QtDialogs::chooseFolder(QWidget* parent, const QString& title, const QString& current)
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        parent, title, current.isEmpty() ? QDir::homePath() : current,
+        QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    return folder.isEmpty() ? std::nullopt : std::optional<QString>(folder);
+}
+
+std::optional<QString> QtDialogs::askName(QWidget* parent, const QString& title, const QString& question,
+                                          const QStringList& names)
+{
+    // An editable list: the names already there, or a new one typed over the first.
+    bool ok = false;
+    const QString name = QInputDialog::getItem(parent, title, question, names.isEmpty() ? QStringList{QString()} : names,
+                                               0, true, &ok);
+    return ok ? std::optional<QString>(name) : std::nullopt;
 }
 
 Answer QtDialogs::askYesNo(QWidget* parent, const QString& title, const QString& text)

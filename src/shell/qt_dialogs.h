@@ -14,6 +14,9 @@ public:
     std::optional<QString> saveFile(QWidget* parent, const QString& filter, const QString& current,
                                     const QString& folder) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& current) override;
+    std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const QString& current) override;
+    std::optional<QString> askName(QWidget* parent, const QString& title, const QString& question,
+                                   const QStringList& names) override;
     Answer askYesNo(QWidget* parent, const QString& title, const QString& text) override;
     void warn(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<PrintChoice> choosePrinter(QWidget* parent, QPrinter& printer) override;

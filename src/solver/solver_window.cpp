@@ -12,6 +12,8 @@
 #include "shell/window_registry.h"
 #include "shell/window_setup.h"
 #include "solver/reveal_view.h"
+#include "tutor/choice.h"
+#include "tutor/recording.h"
 #include "ui/level_menu.h"
 #include "ui/solver_layout.h"
 #include "ui/window_builder.h"
@@ -78,7 +80,8 @@ QWidget* createSolverWindow(WindowRegistry& registry)
     return new SolverWindow(registry);
 }
 
-SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_dialog(registry.dialogs(), FolderUse::Pupil)
+SolverWindow::SolverWindow(WindowRegistry& registry)
+    : m_registry(registry), m_dialog(registry.dialogs(), FolderUse::Pupil), m_record(registry.dialogs(), this)
 {
     prepareWindow(this);
 
@@ -123,14 +126,15 @@ SolverWindow::SolverWindow(WindowRegistry& registry) : m_registry(registry), m_d
         return std::uint64_t(device()) << 32 | device();
     };
     m_levels = ui::levelMenu(this, [this](int level) { newExercise(level); });
+    m_forMe = new QAction(QStringLiteral("Esercizio per me"), this);
+    m_forMe->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_forMe->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_forMe);
+    connect(m_forMe, &QAction::triggered, this, &SolverWindow::exerciseForMe);
+    m_levels->insertSeparator(m_levels->actions().value(0));
+    m_levels->insertAction(m_levels->actions().value(0), m_forMe);
     m_newExercise = new QAction(QStringLiteral("Esercizio nuovo"), this);
-    m_newExercise->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    m_newExercise->setShortcutContext(Qt::WindowShortcut);
     m_newExercise->setMenu(m_levels);
-    addAction(m_newExercise);
-    // From the keyboard the levels open under the answer box, where the pupil is looking.
-    connect(m_newExercise, &QAction::triggered, this,
-            [this] { m_levels->popup(m_ui.answer->mapToGlobal(m_ui.answer->rect().bottomLeft())); });
     m_ui.document->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_ui.document, &QWidget::customContextMenuRequested, this, &SolverWindow::showContextMenu);
 
@@ -179,7 +183,9 @@ void SolverWindow::onOpenClicked()
                                   messages::cannotOpenExercise().arg(fileLabel(fileName), read.error));
         return;
     }
-    startExercise(*read.document, fileLabel(fileName));
+    record::ExerciseInfo exercise;
+    exercise.file = QFileInfo(fileName).fileName();
+    startExercise(*read.document, fileLabel(fileName), exercise);
 }
 
 void SolverWindow::newExercise(int level)
@@ -187,19 +193,40 @@ void SolverWindow::newExercise(int level)
     if (!play(Sound::Tick))
         return;
     setOpenButtonColour(ui::kOpenBright.toColor());
-    // Through the file format, so that the exercise is exactly what its file would give.
-    const auto lines = curriculum::exerciseWithChain(level, m_seeds());
-    const exercise::ReadExercise read = exercise::exerciseThroughFile(lines);
-    if (read.ok())
-        startExercise(*read.document, QString());
+    const std::uint64_t seed = m_seeds();
+    record::ExerciseInfo exercise;
+    exercise.level = level;
+    exercise.seed = seed;
+    startGenerated(curriculum::exerciseWithChain(level, seed), exercise);
 }
 
-void SolverWindow::startExercise(const QTextDocument& read, const QString& name)
+void SolverWindow::exerciseForMe()
+{
+    if (!play(Sound::Tick))
+        return;
+    setOpenButtonColour(ui::kOpenBright.toColor());
+    const tutor::NextExercise next = tutor::nextExercise(m_record.history(), m_seeds());
+    record::ExerciseInfo exercise;
+    exercise.level = next.choice.level;
+    exercise.theme = next.choice.theme;
+    exercise.seed = next.seed;
+    if (startGenerated(curriculum::exerciseLines(next.expression, arithmetic::StepMode::School), exercise))
+        m_ui.message->setText(next.choice.reason);
+}
+
+bool SolverWindow::startGenerated(const std::vector<arithmetic::Line>& lines, const record::ExerciseInfo& exercise)
+{
+    // Through the file format, so that the exercise is exactly what its file would give.
+    const exercise::ReadExercise read = exercise::exerciseThroughFile(lines);
+    return read.ok() && startExercise(*read.document, QString(), exercise);
+}
+
+bool SolverWindow::startExercise(const QTextDocument& read, const QString& name, record::ExerciseInfo exercise)
 {
     std::vector<arithmetic::Line> lines = exercise::linesOfDocument(read);
     if (lines.size() > std::size_t(kMaximumLines)) {
         m_registry.dialogs().warn(this, messages::warningTitle(), messages::tooManyLinesToSolve().arg(name));
-        return;
+        return false;
     }
 
     m_session.resetErrors();
@@ -210,17 +237,30 @@ void SolverWindow::startExercise(const QTextDocument& read, const QString& name)
     m_reveal->setExercise(read);
     layOut();
     m_session.start(lines);
+    record::ExerciseInfo named = tutor::exerciseInfo(exercise.file, lines);
+    named.level = exercise.level;
+    named.theme = exercise.theme;
+    named.seed = exercise.seed;
     m_path = std::make_unique<diagnosis::PupilPath>(std::move(lines));
     if (m_path->finished()) {
         // Nothing to solve (no step, or only an empty line); the steps of an earlier exercise no
         // longer match what is shown.
         showNoExercise();
-        return;
+        return true;
     }
     m_timer->stop();
     m_ui.answer->setEnabled(true);
     m_ui.answer->setFocus();
     m_ui.frame->setEnabled(true);
+    // An exercise left for this one stays "non finito" in the record.
+    m_record.start(named);
+    return true;
+}
+
+void SolverWindow::sayOfRecord(const QString& problem)
+{
+    if (!problem.isEmpty())
+        m_ui.message->setText(problem);
 }
 
 void SolverWindow::layOut()
@@ -292,16 +332,19 @@ void SolverWindow::onConfirmClicked()
     // Judged from the last line shown: the teacher's next line, a right step of the pupil's own
     // (then the next answer is judged from it), or a refusal with the teacher's words.
     const diagnosis::Judgement judgement = m_path->answer(answer);
+    const QString recordProblem = m_record.answer(QString::fromStdString(arithmetic::plainText(answer)), judgement);
     if (!play(judgement.accepted() ? Sound::Chime : Sound::Buzz))
         return;
     if (!judgement.accepted()) {
         m_ui.message->setText(SolverSession::wrongMessage());
+        sayOfRecord(recordProblem);
         showHint(judgement.diagnosis.message);
         m_session.countWrongAnswer(answer);
         m_ui.answer->setFocus();
         return;
     }
     m_ui.message->setText(SolverSession::rightMessage());
+    sayOfRecord(recordProblem);
     showNewLine(RevealView::Growth::Step);
     showHint(judgement.diagnosis.message);  // a suggestion ("Ora riduci 6/8."), or none
     layOut();
@@ -357,6 +400,7 @@ void SolverWindow::onHelpClicked()
     m_ui.message->clear();
     clearHint();
     m_path->help();
+    sayOfRecord(m_record.help());
     showNewLine(RevealView::Growth::Help);
     layOut();
     m_session.countHelp();
@@ -370,6 +414,7 @@ void SolverWindow::afterStep()
     if (!m_path->finished())
         return;
     m_ui.message->setText(m_session.finalMessage());
+    sayOfRecord(m_record.finish());
     if (!play(m_session.fewHelps() ? Sound::Fanfare : Sound::Chime))
         return;
     m_ui.frame->setEnabled(false);

@@ -3,6 +3,8 @@
 #pragma once
 #include "exercise/solver_session.h"
 #include "shell/common_dialog.h"
+#include "record/history.h"
+#include "solver/record_keeper.h"
 #include "solver/reveal_view.h"
 #include "ui/solver_layout.h"
 
@@ -45,12 +47,16 @@ public:
 
     const SolverSession& session() const { return m_session; }
 
-    // "Esercizio nuovo" (context menu of the document box, Ctrl+N): a generated exercise of
-    // `level` starts as if its file had been opened.
+    // "Esercizio nuovo" (context menu of the document box): a generated exercise of `level` starts
+    // as if its file had been opened.
     void newExercise(int level);
+    // "Esercizio per me" (first in "Esercizio nuovo", Ctrl+N): the level and theme the pupil's
+    // record calls for; the message line says why.
+    void exerciseForMe();
     // Where the generated exercises' seeds come from; std::random_device unless replaced.
     void setSeedSource(std::function<std::uint64_t()> seeds) { m_seeds = std::move(seeds); }
     QAction* newExerciseAction() const { return m_newExercise; }
+    QAction* exerciseForMeAction() const { return m_forMe; }
 
 public Q_SLOTS:
     // One blink of the open button; the timer calls it every 500 ms.
@@ -65,7 +71,13 @@ private:
     void showContextMenu(const QPoint& position);
     // What opening a file and starting a generated exercise share, from the document on: a
     // document of too many lines is refused with a warning naming `name`.
-    void startExercise(const QTextDocument& read, const QString& name);
+    // `exercise` says what the record calls it: the file's name, or a generated one's level, theme
+    // and seed. False when it did not start.
+    bool startExercise(const QTextDocument& read, const QString& name, record::ExerciseInfo exercise);
+    // A generated exercise of these lines.
+    bool startGenerated(const std::vector<arithmetic::Line>& lines, const record::ExerciseInfo& exercise);
+    // A record that cannot be written is said once, in the message line.
+    void sayOfRecord(const QString& problem);
     // The line the pupil's path has just gained goes into the document box.
     void showNewLine(RevealView::Growth growth);
     // After a line is shown: the exercise goes on, or ends with its counts.
@@ -92,9 +104,11 @@ private:
     RevealView* m_reveal = nullptr;  // the document box
     Keypad* m_keypad = nullptr;      // owned by the frame
     QAction* m_newExercise = nullptr;
+    QAction* m_forMe = nullptr;
     QMenu* m_levels = nullptr;
     std::function<std::uint64_t()> m_seeds;
     std::unique_ptr<diagnosis::PupilPath> m_path;  // the pupil's way through the exercise running
+    RecordKeeper m_record;
 };
 
 }  // namespace quintavia

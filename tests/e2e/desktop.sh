@@ -69,6 +69,8 @@ start_desktop() {
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_RUNTIME_DIR=$WORK
   # The program keeps its settings (the dialogs' last folders) here, not in the user's own.
   export XDG_CONFIG_HOME=$WORK/config
+  # and the pupil's record without a class folder here.
+  export XDG_DATA_HOME=$WORK/data
   # openbox now and then fails to open a display that has only just come up: try again.
   for attempt in 1 2 3; do
     openbox >>"$WORK/openbox.log" 2>&1 &

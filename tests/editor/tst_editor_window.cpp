@@ -3,9 +3,11 @@
 #include "editor_rig.h"
 
 #include "exercise/editor_session.h"
+#include "shell/class_folder.h"
 #include "shell/sound_switch.h"
 #include "shell/window_setup.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -87,6 +89,7 @@ class TestEditorWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void classFolderIsTheTeachersSetting();
     void windowIsPreparedAndCentred();
     void exitButtonLiesOverTheFrame();
     void statesEnableControls_data();
@@ -715,6 +718,24 @@ void TestEditorWindow::tabOrderRunsFromTheBoxToEsci()
     QCOMPARE(order.indexOf("Cmd_invio") + 1, order.indexOf("cmd_allaquarta"));
     QCOMPARE(order.indexOf("cmd_allanona") + 1, order.indexOf("Cmd_esci"));
     QCOMPARE(order.size(), 42);  // the box, four buttons, 36 keys and Esci
+}
+
+// "Cartella della classe...": kept in the settings, cancelling keeps it, and --classe comes first.
+void TestEditorWindow::classFolderIsTheTeachersSetting()
+{
+    EditorRig r;
+    const QString lab = QStringLiteral("/srv/scuola/2B");
+    r.h.dialogs.answerFolder(lab);
+    r.h.dialogs.answerFolder(std::nullopt);
+    r.w->classFolderAction()->trigger();
+    r.w->classFolderAction()->trigger();
+    QCOMPARE(classFolderSetting(), lab);
+    QCOMPARE(r.h.dialogs.shown.at(1).text, lab);  // the dialog starts where the setting is
+    QCOMPARE(classFolder(), lab);
+    setClassFolderForThisRun(QStringLiteral("/tmp/altra"));
+    QCOMPARE(classFolder(), QStringLiteral("/tmp/altra"));
+    setClassFolderForThisRun(QString());
+    QVERIFY(r.h.dialogs.unexpected.isEmpty());
 }
 
 QUINTAVIA_TEST_MAIN(TestEditorWindow)

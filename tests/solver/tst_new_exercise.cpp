@@ -42,15 +42,17 @@ void TestSolverNewExercise::menuOfLevels()
     Solver s;
     QAction* action = s.w->newExerciseAction();
     QCOMPARE(action->text(), QStringLiteral("Esercizio nuovo"));
-    QCOMPARE(action->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    QVERIFY(s.w->actions().contains(action));
-    QStringList levels;
-    for (QAction* level : action->menu()->actions())
-        levels << level->text();
-    QCOMPARE(levels, (QStringList{"1 - Quarta primaria", "2 - Quinta primaria", "3 - Prima media",
-                                  "4 - Seconda media", "5 - Terza media"}));
+    // Ctrl+N is the exercise chosen for the pupil, first in the menu; the levels follow it.
+    QAction* forMe = s.w->exerciseForMeAction();
+    QCOMPARE(forMe->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    QVERIFY(s.w->actions().contains(forMe));
+    QStringList entries;
+    for (QAction* entry : action->menu()->actions())
+        entries << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+    QCOMPARE(entries, (QStringList{"Esercizio per me", "-", "1 - Quarta primaria", "2 - Quinta primaria",
+                                   "3 - Prima media", "4 - Seconda media", "5 - Terza media"}));
     s.w->setSeedSource([] { return kSeed; });
-    action->menu()->actions().at(3)->trigger();
+    action->menu()->actions().at(5)->trigger();
     QVERIFY(s.w->session().running());
     QCOMPARE(s.w->session().lines(), curriculum::exerciseWithChain(4, kSeed));
 }

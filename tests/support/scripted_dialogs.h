@@ -17,7 +17,7 @@ namespace quintavia::test {
 class ScriptedDialogs final : public Dialogs {
 public:
     struct Shown {
-        QString kind;   // "open", "save", "color", "question", "warning", "print"
+        QString kind;   // "open", "save", "color", "folder", "name", "question", "warning", "print"
         QString title;  // message boxes: the title; file dialogs: the filter
         QString text;   // message boxes: the text; file dialogs: the proposed file name
         QString folder; // file dialogs: the folder they start in
@@ -35,6 +35,15 @@ public:
     void answerColor(std::optional<QColor> color)
     {
         m_answers.push_back(Scripted{"color", {}, color, false, {}});
+    }
+    void answerFolder(std::optional<QString> folder)
+    {
+        m_answers.push_back(Scripted{"folder", folder, {}, false, {}});
+    }
+    // The name typed or picked (nothing: Cancel); the names offered are kept in `namesOffered`.
+    void answerName(std::optional<QString> name)
+    {
+        m_answers.push_back(Scripted{"name", name, {}, false, {}});
     }
     void answerQuestion(quintavia::Answer answer)
     {
@@ -62,6 +71,16 @@ public:
     {
         lastColorShown = current;
         return take("color", QString(), current.name()) ? m_last.color : std::nullopt;
+    }
+    std::optional<QString> chooseFolder(QWidget*, const QString& title, const QString& current) override
+    {
+        return take("folder", title, current) ? m_last.path : std::nullopt;
+    }
+    std::optional<QString> askName(QWidget*, const QString& title, const QString& question,
+                                   const QStringList& names) override
+    {
+        namesOffered = names;
+        return take("name", title, question) ? m_last.path : std::nullopt;
     }
     quintavia::Answer askYesNo(QWidget*, const QString& title, const QString& text) override
     {
@@ -101,6 +120,7 @@ public:
         return folders;
     }
     QColor lastColorShown;
+    QStringList namesOffered;
 
 private:
     struct Scripted {

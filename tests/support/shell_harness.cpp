@@ -4,6 +4,7 @@
 
 #include <QSettings>
 
+#include "shell/class_folder.h"
 #include "shell/sound_switch.h"
 
 #include <QApplication>
@@ -35,6 +36,9 @@ ShellHarness::ShellHarness()
 {
     soundSwitch().reset();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    // The account's own record, too.
+    qputenv("XDG_DATA_HOME", dataFolder.path().toLocal8Bit());
+    setClassFolderForThisRun(QString());
     registry.setEndProgram([this] { ++endProgramCalls; });
 }
 

@@ -33,6 +33,8 @@ struct ShellHarness {
 
     // The program's settings (the dialogs' last folders) live here, never in the user's own.
     QTemporaryDir settingsFolder;
+    // The user's own data (the pupil's record without a class folder) lives here.
+    QTemporaryDir dataFolder;
 
     FakeSoundOutput sound;
     SoundPlayer player{sound};
