@@ -103,6 +103,11 @@ QString Connection::open()
         if (QString problem = run(query, QStringLiteral("PRAGMA journal_mode = DELETE")); !problem.isEmpty())
             return problem;
         query.finish();
+        // One answer at a time is written and nothing is read back here: a small page cache keeps
+        // a long session's memory flat as the file grows.
+        if (QString problem = run(query, QStringLiteral("PRAGMA cache_size = -64")); !problem.isEmpty())
+            return problem;
+        query.finish();
     }
     const QString problem = checkSchema();
     if (!problem.isEmpty())

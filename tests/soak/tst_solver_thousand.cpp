@@ -105,11 +105,16 @@ void TestSolverThousand::thousandExercises()
 {
     Solver s;
     const QStringList atRest = TimerCensus::take();
-    const QSet<QString> descriptors = openDescriptors();
     SoakReport report;
     QElapsedTimer clock;
     clock.start();
-    for (int i = 0; i < kExercises; ++i) {
+    // The pupil's record opens at the first answer and stays open while the window lives.
+    solve(s, 0);
+    if (QTest::currentTestFailed())
+        return;
+    report.sample("solver", 1);
+    const QSet<QString> descriptors = openDescriptors();
+    for (int i = 1; i < kExercises; ++i) {
         solve(s, i);
         if (QTest::currentTestFailed())
             return;
