@@ -15,6 +15,7 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QtMath>
 
 #include <algorithm>
@@ -31,7 +32,16 @@ constexpr int kMarkPixels = 10;
 QRectF blockRect(const QTextDocument* document, int index)
 {
     const QTextBlock block = document->findBlockByNumber(index);
-    return block.isValid() ? document->documentLayout()->blockBoundingRect(block) : QRectF();
+    if (!block.isValid())
+        return {};
+    QRectF rect = document->documentLayout()->blockBoundingRect(block);
+    // A line of fixed height is moved down inside that height, yet the layout reports its block only
+    // as tall as the text: the lines themselves say where the block ends.
+    if (const QTextLayout* layout = block.layout(); layout && layout->lineCount() > 0) {
+        const QTextLine last = layout->lineAt(layout->lineCount() - 1);
+        rect.setBottom(std::max(rect.bottom(), rect.top() + last.y() + last.height()));
+    }
+    return rect;
 }
 
 // Each line as tall as one reveal, so that growing the box by one line shows exactly the next

@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2026 The Quintavia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Long lines in the solver's boxes: shown whole, smaller down to the readable minimum, then wrapped.
+#include "solver_fixture.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
+
+using namespace quintavia;
+using test::Solver;
+
+namespace {
+
+// "1 + 1 + ..." of `terms` ones, then "= n": a line of 4 x terms - 3 characters.
+QString writeSum(const QTemporaryDir& dir, int terms)
+{
+    QByteArray sum = "1";
+    for (int i = 1; i < terms; ++i)
+        sum += " + 1";
+    const QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Comic Sans MS;}}\\pard\\fs24 " + sum + "\\par\n= "
+                           + QByteArray::number(terms) + "\\par\n}";
+    const QString path = dir.filePath(QStringLiteral("somma%1.rtf").arg(terms));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
+        return {};
+    return path;
+}
+
+// The lowest row of `image` with a pixel darker than light grey, or -1.
+int inkBottom(const QImage& image)
+{
+    for (int y = image.height() - 1; y >= 0; --y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 160)
+                return y;
+    return -1;
+}
+
+}  // namespace
+
+class TestSolverLongLines : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void documentShowsALongLineWhole_data();
+    void documentShowsALongLineWhole();
+};
+
+void TestSolverLongLines::documentShowsALongLineWhole_data()
+{
+    QTest::addColumn<int>("terms");
+    QTest::newRow("57 characters, fits as it is") << 15;
+    QTest::newRow("97 characters, smaller") << 25;
+    QTest::newRow("101 characters, smaller") << 26;
+    QTest::newRow("193 characters, wrapped") << 49;
+}
+
+// Every line of the expression is drawn down to its baseline, and no wider than the box.
+void TestSolverLongLines::documentShowsALongLineWhole()
+{
+    QFETCH(int, terms);
+    QTemporaryDir dir;
+    Solver s;
+    s.open(writeSum(dir, terms));
+    const QTextBlock block = s.rtb1->document()->firstBlock();
+    QCOMPARE(block.text().size(), 4 * terms - 3);
+    const QImage drawn = s.rtb1->viewport()->grab().toImage();
+    const QPointF origin = s.rtb1->document()->documentLayout()->blockBoundingRect(block).topLeft()
+                           - QPointF(0, s.rtb1->viewTop());
+    const QTextLine last = block.layout()->lineAt(block.layout()->lineCount() - 1);
+    const int baseline = qFloor(origin.y() + last.y() + last.ascent());
+    QVERIFY2(inkBottom(drawn) >= baseline - 2,
+             qPrintable(QStringLiteral("ink ends at %1, baseline %2").arg(inkBottom(drawn)).arg(baseline)));
+    QVERIFY(baseline < drawn.height());
+    for (int i = 0; i < block.layout()->lineCount(); ++i)
+        QVERIFY(block.layout()->lineAt(i).naturalTextWidth() <= s.rtb1->viewport()->width());
+}
+
+QUINTAVIA_TEST_MAIN(TestSolverLongLines)
+#include "tst_long_lines.moc"
