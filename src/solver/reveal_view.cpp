@@ -313,12 +313,18 @@ void RevealView::paintEvent(QPaintEvent* event)
     if (!m_hiddenAbove)
         return;
     // Three dots across the room left under the expression: lines stand there that are not shown.
-    const double markTop = blockRect(document(), 1).top() - viewTop();
+    // Half-way between the expression's foot and the top of the next line's text, which a line of
+    // fixed height places lower in its block.
+    const QTextBlock next = document()->findBlockByNumber(1);
+    const double nextText = next.layout() && next.layout()->lineCount() > 0
+                                ? next.layout()->position().y() + next.layout()->lineAt(0).y()
+                                : blockRect(document(), 1).top() + kMarkPixels;
+    const double middle = (blockRect(document(), 0).bottom() + nextText) / 2.0 - viewTop();
     QPainter painter(viewport());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(128, 128, 128));
-    const QPointF centre(viewport()->width() / 2.0, markTop + kMarkPixels / 2.0);
+    const QPointF centre(viewport()->width() / 2.0, middle);
     for (int i = -1; i <= 1; ++i)
         painter.drawEllipse(centre + QPointF(i * 8.0, 0), 1.6, 1.6);
 }

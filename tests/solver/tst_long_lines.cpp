@@ -13,14 +13,18 @@ using test::Solver;
 
 namespace {
 
-// "1 + 1 + ..." of `terms` ones, then "= n": a line of 4 x terms - 3 characters.
-QString writeSum(const QTemporaryDir& dir, int terms)
+// "1 + 1 + ..." of `terms` ones (a line of 4 x terms - 3 characters), then one addition a line
+// (`steps` of them at most).
+QString writeSum(const QTemporaryDir& dir, int terms, int steps = 1)
 {
-    QByteArray sum = "1";
-    for (int i = 1; i < terms; ++i)
-        sum += " + 1";
-    const QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Comic Sans MS;}}\\pard\\fs24 " + sum + "\\par\n= "
-                           + QByteArray::number(terms) + "\\par\n}";
+    QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Comic Sans MS;}}\\pard\\fs24 ";
+    for (int done = 0; done <= steps && done < terms; ++done) {
+        QByteArray line = done ? "= " + QByteArray::number(done + 1) : "1";
+        for (int i = done + 1; i < terms; ++i)
+            line += " + 1";
+        rtf += line + "\\par\n";
+    }
+    rtf += "}";
     const QString path = dir.filePath(QStringLiteral("somma%1.rtf").arg(terms));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
@@ -46,6 +50,7 @@ class TestSolverLongLines : public QObject {
 private Q_SLOTS:
     void documentShowsALongLineWhole_data();
     void documentShowsALongLineWhole();
+    void markOfHiddenLinesTouchesNoText();
 };
 
 void TestSolverLongLines::documentShowsALongLineWhole_data()
@@ -76,6 +81,40 @@ void TestSolverLongLines::documentShowsALongLineWhole()
     QVERIFY(baseline < drawn.height());
     for (int i = 0; i < block.layout()->lineCount(); ++i)
         QVERIFY(block.layout()->lineAt(i).naturalTextWidth() <= s.rtb1->viewport()->width());
+}
+
+// Deep in a long exercise the three dots under the expression stand in the room between lines: the
+// rows they are drawn on hold nothing else.
+void TestSolverLongLines::markOfHiddenLinesTouchesNoText()
+{
+    QTemporaryDir dir;
+    Solver s;
+    s.open(writeSum(dir, 25, 24));
+    for (int i = 0; i < 19; ++i)
+        s.help();
+    QVERIFY(!s.rtb1->toolTip().isEmpty());  // lines are hidden: the mark shows
+    const QImage drawn = s.rtb1->viewport()->grab().toImage();
+    // The rows inked across the middle come in bands, one a line of text and one for the dots:
+    // the dots' band, and only it, has no ink beside them.
+    const int centre = drawn.width() / 2;
+    const auto inked = [&](int y, bool middle) {
+        for (int x = 0; x < drawn.width(); ++x)
+            if ((std::abs(x - centre) <= 10) == middle && qGray(drawn.pixel(x, y)) < 200)
+                return true;
+        return false;
+    };
+    int clearBands = 0;
+    for (int y = 0; y < drawn.height();) {
+        if (!inked(y, true)) {
+            ++y;
+            continue;
+        }
+        bool clear = true;
+        for (; y < drawn.height() && inked(y, true); ++y)
+            clear = clear && !inked(y, false);
+        clearBands += clear;
+    }
+    QCOMPARE(clearBands, 1);
 }
 
 QUINTAVIA_TEST_MAIN(TestSolverLongLines)
