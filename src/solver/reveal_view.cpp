@@ -225,7 +225,7 @@ void RevealView::showIn(double inches)
     m_inches = inches;
     setHeightInches(inches);
     if (!m_path) {
-        limitView(qCeil(blockRect(document(), 0).bottom()));
+        limitView(qRound(blockRect(document(), 0).bottom()));
         return;
     }
     const std::vector<int> indexes = linesThatFit();
@@ -246,7 +246,7 @@ void RevealView::showIn(double inches)
     setToolTip(tip);
     setAccessibleDescription(tip);
     setTextCursor(QTextCursor(shown));
-    limitView(qCeil(blockRect(shown, int(indexes.size()) - 1).bottom()));
+    limitView(qRound(blockRect(shown, int(indexes.size()) - 1).bottom()));
 }
 
 std::vector<int> RevealView::linesThatFit() const
