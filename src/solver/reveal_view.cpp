@@ -76,7 +76,7 @@ void fitLineWidths(QTextDocument* document, double room, int from = 0)
     };
     QList<Run> runs;  // gathered first: changing a format may merge the fragments walked
     for (QTextBlock block = document->findBlockByNumber(from); block.isValid(); block = block.next()) {
-        const double points = widgets::fittingPoints(widgets::lineWidth(block, kOrdinaryPoints), room);
+        const double points = widgets::fittingPoints(block, room);
         if (points >= kOrdinaryPoints)
             continue;
         for (auto it = block.begin(); !it.atEnd(); ++it) {

@@ -119,6 +119,7 @@ SolverWindow::SolverWindow(WindowRegistry& registry)
     connect(m_ui.answer, &RichTextBox::keyPress, this, &SolverWindow::onAnswerKeyPress);
     // The pupil is correcting: the hint has been read.
     connect(m_ui.answer, &RichTextBox::edited, this, &SolverWindow::clearHint);
+    connect(m_ui.answer, &RichTextBox::wantedHeightChanged, this, &SolverWindow::layOut);
     connect(m_timer, &QTimer::timeout, this, &SolverWindow::onTimerTick);
 
     m_seeds = [] {
@@ -140,7 +141,6 @@ SolverWindow::SolverWindow(WindowRegistry& registry)
 
     m_ui.frame->setEnabled(false);
     m_ui.answer->setEnabled(false);
-    m_ui.answer->setHeightInches(reveal::kAnswerHeight);
     layOut();
     m_timer->start();
 
@@ -266,8 +266,15 @@ void SolverWindow::sayOfRecord(const QString& problem)
 void SolverWindow::layOut()
 {
     const reveal::Geometry shown = reveal::fitted(m_reveal->wanted());
-    m_ui.answer->setTopInches(shown.answerTop);
     double documentHeight = shown.documentHeight;
+    // A long answer wraps and the box grows down to show it whole; where the message line leaves
+    // no room, it grows upwards instead, over the document box's last pixels.
+    const double answerHeight = std::max(reveal::kAnswerHeight, widgets::pixelsToInches(m_ui.answer->wantedHeight()));
+    const double over = shown.answerTop + answerHeight - (reveal::kAnswerLimit + reveal::kAnswerHeight);
+    const double answerTop = over > 0 ? shown.answerTop - over : shown.answerTop;
+    documentHeight = std::min(documentHeight, answerTop - (reveal::kAnswerTop - reveal::kStartHeight));
+    m_ui.answer->setHeightInches(answerHeight);
+    m_ui.answer->setTopInches(answerTop);
     if (!m_ui.hint->isHidden()) {
         // Under the answer box while there is room above the message line; else above it, where
         // the document box gives way for as long as the hint shows (the last line stays in view).

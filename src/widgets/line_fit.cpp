@@ -29,12 +29,13 @@ double lineWidth(const QTextBlock& line, double points)
     double width = 0;
     for (auto it = line.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
-        QFont font = fragment.charFormat().font().resolve(line.document()->defaultFont());
-        if (fragment.charFormat().fontPointSize() <= 0)
-            font.setPointSizeF(kOrdinaryPoints);
+        const QTextCharFormat format = fragment.charFormat();
+        QFont font = format.font().resolve(line.document()->defaultFont());
+        const double size = format.fontPointSize() > 0 ? format.fontPointSize() : kOrdinaryPoints;
+        font.setPointSizeF(size * points / kOrdinaryPoints);
         width += QFontMetricsF(font).horizontalAdvance(fragment.text());
     }
-    return width * points / kOrdinaryPoints;
+    return width;
 }
 
 double fittingPoints(double width, double room)
@@ -47,6 +48,29 @@ double fittingPoints(double width, double room)
 bool fitsUnwrapped(double width, double room)
 {
     return width * kMinimumReadablePoints / kOrdinaryPoints <= room;
+}
+
+}  // namespace quintavia::widgets
+
+namespace quintavia::widgets {
+
+double fittingPoints(const QTextBlock& line, double room)
+{
+    double points = fittingPoints(lineWidth(line, kOrdinaryPoints), room);
+    // Scaled to whole pixels a size may come out a little wider than in proportion: smaller again
+    // until it fits, a few times at most.
+    for (int tries = 0; tries < 6 && points > kMinimumReadablePoints; ++tries) {
+        const double width = lineWidth(line, points);
+        if (width <= room)
+            break;
+        points = std::max(kMinimumReadablePoints, points * room / width - 0.05);
+    }
+    return points;
+}
+
+bool fitsUnwrapped(const QTextBlock& line, double room)
+{
+    return lineWidth(line, kMinimumReadablePoints) <= room;
 }
 
 }  // namespace quintavia::widgets

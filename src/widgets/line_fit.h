@@ -16,7 +16,8 @@ inline constexpr double kMinimumReadablePoints = 9;
 int textRoom(int boxWidth);
 
 // How wide `line` is drawn, in pixels, with its ordinary text at `points` (each run in its own
-// font and size, scaled alike).
+// font and size, scaled alike, and measured at that size: fonts keep to whole pixels, so widths
+// do not scale exactly).
 double lineWidth(const QTextBlock& line, double points);
 
 // The size for ordinary text at which a line `width` pixels wide at the ordinary size fits `room`:
@@ -24,5 +25,9 @@ double lineWidth(const QTextBlock& line, double points);
 double fittingPoints(double width, double room);
 // Whether such a line fits `room` at kMinimumReadablePoints, so that it never needs wrapping.
 bool fitsUnwrapped(double width, double room);
+
+// The same for `line` itself, measured at the sizes tried.
+double fittingPoints(const QTextBlock& line, double room);
+bool fitsUnwrapped(const QTextBlock& line, double room);
 
 }  // namespace quintavia::widgets

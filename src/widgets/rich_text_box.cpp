@@ -5,6 +5,8 @@
 #include "document/char_format.h"
 #include "document/document_file.h"
 #include "widgets/exponent_clipboard.h"
+#include "widgets/line_fit.h"
+#include "widgets/shrink_to_fit.h"
 #include "widgets/twips.h"
 
 #include <QKeyEvent>
@@ -15,6 +17,10 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace quintavia {
 
@@ -99,6 +105,7 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
         if (!m_programmaticChange)
             Q_EMIT edited();
+        fitSingleLine();
     });
     // Whatever moves a scroll bar (keys, selections, drags, the caret) is undone at once.
     for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
@@ -158,6 +165,36 @@ void RichTextBox::resizeEvent(QResizeEvent* event)
 {
     QTextEdit::resizeEvent(event);
     pinView();
+    if (event->size().width() != event->oldSize().width() && m_shrink) {
+        m_shrink->rehighlight();
+        fitSingleLine();
+    }
+}
+
+void RichTextBox::fitSingleLine()
+{
+    if (!m_singleLine || m_fitting)
+        return;
+    const QScopedValueRollback fitting(m_fitting, true);
+    // Drawn smaller by the highlighter; what is still too wide wraps.
+    const QTextBlock line = document()->firstBlock();
+    setLineWrapMode(widgets::fitsUnwrapped(line, widgets::textRoom(width())) ? QTextEdit::NoWrap
+                                                                             : QTextEdit::WidgetWidth);
+    ensureCursorVisible();
+    const int wanted = wantedHeight();
+    if (wanted != m_wantedHeight) {
+        m_wantedHeight = wanted;
+        Q_EMIT wantedHeightChanged();
+    }
+}
+
+int RichTextBox::wantedHeight() const
+{
+    const QTextLayout* layout = document()->firstBlock().layout();
+    const double lineHeight = layout && layout->lineCount() > 0 ? layout->lineAt(0).height() : fontMetrics().height();
+    const double text = std::min(document()->size().height() - 2 * document()->documentMargin(),
+                                 kMostWrappedLines * lineHeight);
+    return qCeil(text + 2 * document()->documentMargin()) + 2 * frameWidth();
 }
 
 bool RichTextBox::loadFile(const QString& path, QString* error)
@@ -292,6 +329,14 @@ void RichTextBox::setSingleLine(bool singleLine)
 {
     m_singleLine = singleLine;
     setVerticalScrollBarPolicy(singleLine ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    if (singleLine && !m_shrink)
+        m_shrink = new widgets::ShrinkToFit(document(), [this] { return double(widgets::textRoom(width())); });
+    if (!singleLine) {
+        delete m_shrink;
+        m_shrink = nullptr;
+        setLineWrapMode(QTextEdit::NoWrap);
+    }
+    fitSingleLine();
 }
 
 void RichTextBox::keyPressEvent(QKeyEvent* event)

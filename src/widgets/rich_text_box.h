@@ -7,6 +7,10 @@
 
 namespace quintavia {
 
+namespace widgets {
+class ShrinkToFit;
+}
+
 // The exercise text box: a rich-text editor that loads and saves exercise documents, gives its
 // plain text with CR LF between lines, formats the selection (or what is typed next), and tells
 // its window about every typed character before handling it.
@@ -54,9 +58,14 @@ public:
     void setTwipsGeometry(int left, int top, int width, int height);
 
     // One-line mode (the solver's answer box): Enter never inserts a line break and a pasted
-    // line break is dropped.
+    // line break is dropped. A line wider than the box is drawn smaller, down to the smallest
+    // readable size, and only then wrapped; the caret stays in view.
     void setSingleLine(bool singleLine);
     bool isSingleLine() const { return m_singleLine; }
+    // In one-line mode, the height (pixels, frame included) that shows the wrapped line whole, up to
+    // kMostWrappedLines lines; a longer one scrolls with the caret.
+    int wantedHeight() const;
+    static constexpr int kMostWrappedLines = 3;
 
     // The window owns the view: the box shows its document down to `bottom` (pixels, document
     // coordinates) and draws nothing below it; when that part is taller than the box, its last
@@ -73,6 +82,8 @@ Q_SIGNALS:
     // The user changed the content (typing, keypad, paste, a line break); not raised by loading
     // or by the window's own setText/clearAll.
     void edited();
+    // In one-line mode, wantedHeight() changed: the line wraps onto more lines, or fewer.
+    void wantedHeightChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -93,11 +104,16 @@ private:
     bool needsExponentRules(QChar typed) const;
     void applyGeometry();
     void pinView();
+    // One-line mode: sizes the line for the box's width (see setSingleLine).
+    void fitSingleLine();
 
     int m_leftTwips = 0;
     int m_widthTwips = 0;
     bool m_singleLine = false;
     bool m_programmaticChange = false;
+    bool m_fitting = false;
+    int m_wantedHeight = 0;
+    widgets::ShrinkToFit* m_shrink = nullptr;  // one-line mode: owned by the document
     int m_heightTwips = 0;
     int m_topTwips = 0;
     int m_viewBottom = -1;  // below 0: the view is the user's

@@ -3,6 +3,7 @@
 // Long lines in the solver's boxes: shown whole, smaller down to the readable minimum, then wrapped.
 #include "solver_fixture.h"
 
+
 #include <QAbstractTextDocumentLayout>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -51,6 +52,8 @@ private Q_SLOTS:
     void documentShowsALongLineWhole_data();
     void documentShowsALongLineWhole();
     void markOfHiddenLinesTouchesNoText();
+    void answerBoxGrowsForAWrappedLine_data();
+    void answerBoxGrowsForAWrappedLine();
 };
 
 void TestSolverLongLines::documentShowsALongLineWhole_data()
@@ -115,6 +118,40 @@ void TestSolverLongLines::markOfHiddenLinesTouchesNoText()
         clearBands += clear;
     }
     QCOMPARE(clearBands, 1);
+}
+
+void TestSolverLongLines::answerBoxGrowsForAWrappedLine_data()
+{
+    QTest::addColumn<int>("helps");  // lines shown before the answer is typed, less one
+    QTest::newRow("at the start") << 0;
+    QTest::newRow("deep in the exercise") << 20;
+}
+
+// An answer too long for one line wraps and its box grows to show it whole, clear of the document
+// box and of the message line; Enter still confirms it, and the box is one line again for the next.
+void TestSolverLongLines::answerBoxGrowsForAWrappedLine()
+{
+    QFETCH(int, helps);
+    QTemporaryDir dir;
+    Solver s;
+    s.open(writeSum(dir, 25, 24));
+    for (int i = 0; i < helps; ++i)
+        s.help();
+    const int oneLine = s.rtb2->height();
+    QString slip = QStringLiteral("= 1");
+    for (int i = 0; i < 45; ++i)
+        slip += QStringLiteral(" + 1");
+    QTest::keyClicks(s.rtb2, slip);
+    QVERIFY(s.rtb2->height() > oneLine);
+    QCOMPARE(s.rtb2->height(), s.rtb2->wantedHeight());
+    QVERIFY(s.rtb1->geometry().bottom() < s.rtb2->geometry().top());
+    QVERIFY(s.rtb2->geometry().bottom() < s.message->geometry().top());
+    QVERIFY(s.rtb2->viewport()->rect().contains(s.rtb2->cursorRect()));
+    QTest::keyClick(s.rtb2, Qt::Key_Return);
+    QCOMPARE(s.w->session().errors(), 1);
+    s.answer(QStringLiteral("= %1").arg(helps + 2) + QString(QStringLiteral(" + 1")).repeated(23 - helps));
+    QCOMPARE(s.message->text(), QStringLiteral("Bravissimo"));
+    QCOMPARE(s.rtb2->height(), oneLine);
 }
 
 QUINTAVIA_TEST_MAIN(TestSolverLongLines)

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QToolButton>
 
 using namespace quintavia;
@@ -59,6 +60,18 @@ struct KeypadRig {
     }
 };
 
+// The size the character at `position` of a one-line box is drawn at.
+double drawnPoints(const RichTextBox& box, int position)
+{
+    const QTextBlock line = box.document()->firstBlock();
+    for (const QTextLayout::FormatRange& range : line.layout()->formats())
+        if (range.start <= position && position < range.start + range.length && range.format.fontPointSize() > 0)
+            return range.format.fontPointSize();
+    QTextCursor c(box.document());
+    c.setPosition(position + 1);
+    return c.charFormat().fontPointSize();
+}
+
 // Each character followed by its format: ^ the keypad's exponent format, . ordinary, ? neither.
 QString shapeOf(const RichTextBox& box)
 {
@@ -99,6 +112,8 @@ private Q_SLOTS:
     void pastesKeepExponents_data();
     void pastesKeepExponents();
     void singleLineNeverTakesALineBreak();
+    void singleLineShowsALongLineWhole_data();
+    void singleLineShowsALongLineWhole();
     void keyPressSeesCharactersFirst();
     void editedOnlyForTheUsersChanges();
     void geometryKeepsTwips();
@@ -370,6 +385,84 @@ void TestRichTextBox::singleLineNeverTakesALineBreak()
     QTest::keyClick(&multi, Qt::Key_Return);
     QTest::keyClicks(&multi, "B");
     QCOMPARE(multi.text(), QStringLiteral("A\r\nB"));
+}
+
+void TestRichTextBox::singleLineShowsALongLineWhole_data()
+{
+    // How the line comes in, the line, and how it is drawn: at the ordinary size, smaller, or
+    // wrapped at the smallest readable size.
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("drawn");
+    QString sum = QStringLiteral("= 1");
+    for (int i = 0; i < 19; ++i)
+        sum += QStringLiteral(" + 1");
+    QTest::newRow("short, typed") << "typed" << "= 3 + 12" << "ordinary";
+    QTest::newRow("short with an exponent, typed") << "typed" << "= 2^3 + 1" << "ordinary";
+    QTest::newRow("79 characters, typed") << "typed" << sum << "smaller";
+    QTest::newRow("79 characters with exponents, pasted") << "pasted" << sum + QStringLiteral(" + 10²") << "smaller";
+    QTest::newRow("79 characters, keypad") << "keypad" << sum << "smaller";
+    QTest::newRow("159 characters, typed") << "typed" << sum + QString(sum).replace(u'=', u'+') << "wrapped";
+    QTest::newRow("159 characters, pasted") << "pasted" << sum + QString(sum).replace(u'=', u'+') << "wrapped";
+}
+
+void TestRichTextBox::singleLineShowsALongLineWhole()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, line);
+    QFETCH(QString, drawn);
+    KeypadRig rig;
+    RichTextBox& box = *rig.box;
+    box.setSingleLine(true);
+    box.setGeometry(0, 0, 449, 31);  // the solver's answer box
+    if (how == QLatin1String("typed")) {
+        QTest::keyClicks(&box, line);
+    } else if (how == QLatin1String("pasted")) {
+        QApplication::clipboard()->setText(line);
+        box.paste();
+    } else {
+        for (QChar c : line) {
+            const char* key = c == u'=' ? "Cmd_uguale" : c == u'+' ? "Cmd_più" : c == u'1' ? "Cmd_1" : nullptr;
+            if (key)
+                rig.click(key);
+            else
+                QTest::keyClick(&box, Qt::Key_Space);
+        }
+        rig.settle();
+    }
+    QCOMPARE(box.document()->toPlainText().remove(u' '),
+             QString(line).replace(QStringLiteral("^"), QString()).replace(QStringLiteral("²"), QStringLiteral("2")).remove(u' '));
+    const double points = drawnPoints(box, 0);
+    const QTextLayout* layout = box.document()->firstBlock().layout();
+    if (drawn == QLatin1String("ordinary"))
+        QCOMPARE(points, 12.0);
+    else if (drawn == QLatin1String("smaller"))
+        QVERIFY2(points >= 9 && points < 12, qPrintable(QString::number(points)));
+    else
+        QCOMPARE(points, 9.0);
+    for (int i = 0; i < box.document()->characterCount() - 1; ++i) {
+        // Drawn smaller alike, exponents still raised; the line itself keeps the sizes typed.
+        const auto [typed, bold, raise] = rig.formatAt(i);
+        QCOMPARE(typed, raise > 0 ? double(kExponentPoints) : double(kOrdinaryPoints));
+        QCOMPARE(drawnPoints(box, i), points * typed / kOrdinaryPoints);
+    }
+    QCOMPARE(layout->lineCount() > 1, drawn == QLatin1String("wrapped"));
+    QCOMPARE(box.wantedHeight() > box.height(), drawn == QLatin1String("wrapped"));
+    for (int i = 0; i < layout->lineCount(); ++i)
+        QVERIFY(layout->lineAt(i).naturalTextWidth() <= box.viewport()->width());
+    QVERIFY(box.viewport()->rect().contains(box.cursorRect()));
+    // Undo takes the line back, Redo gives it back drawn as before.
+    for (int i = 0; i < 400 && !box.document()->isEmpty(); ++i)
+        box.undo();
+    QVERIFY(box.document()->isEmpty());
+    while (box.document()->isRedoAvailable())
+        box.redo();
+    QCOMPARE(drawnPoints(box, 0), points);
+    // Erased, a short line is drawn at the ordinary size again.
+    box.selectAll();
+    QTest::keyClicks(&box, "= 4");
+    QCOMPARE(drawnPoints(box, 0), 12.0);
+    QCOMPARE(layout->lineCount(), 1);
 }
 
 void TestRichTextBox::keyPressSeesCharactersFirst()
