@@ -12,6 +12,11 @@ namespace quintavia::arithmetic {
 // and every generated chain must fit. A file written elsewhere may hold more; it is still read.
 inline constexpr int kMaxExerciseLines = 15;
 
+// The most characters a generated line holds, raised digits included: a line of that many of the
+// widest characters an exercise writes still fits the solver's boxes whole, unwrapped, at their
+// smallest readable size.
+inline constexpr std::size_t kMaxLineCharacters = 59;
+
 // A value is written with at most this many decimals; one that needs more is written as a fraction.
 inline constexpr unsigned kMaxWrittenDecimals = 6;
 

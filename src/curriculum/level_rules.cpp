@@ -227,6 +227,18 @@ int Checker::walk(const Term& p, Place place)
     return height;
 }
 
+// The first line of the chain, the expression's included, longer than the solver shows unwrapped.
+std::string lineTooLong(const arithmetic::Line& expression, const std::vector<arithmetic::Line>& steps)
+{
+    std::size_t longest = expression.size();
+    for (const arithmetic::Line& line : steps)
+        longest = std::max(longest, line.size());
+    if (longest <= arithmetic::kMaxLineCharacters)
+        return {};
+    return "una riga di " + std::to_string(longest) + " caratteri, il massimo è "
+           + std::to_string(arithmetic::kMaxLineCharacters);
+}
+
 }  // namespace
 
 LevelCheck checkLevel(int levelNumber, const arithmetic::Line& expression)
@@ -263,6 +275,8 @@ LevelCheck checkLevel(int levelNumber, const arithmetic::Line& expression)
     else if (const arithmetic::Steps steps = arithmetic::generateSteps(expression, rules.steps, kMaxLines);
              !steps.ok())
         check.fault = steps.problem.message;
+    else
+        check.fault = lineTooLong(expression, steps.lines);
     return check;
 }
 

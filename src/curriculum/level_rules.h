@@ -18,7 +18,8 @@ struct LevelCheck {
 // signs, brackets, powers, count of operations, every operation and partial result and its final
 // value as the level's row of the table allows, no operation that does nothing (x 1, : 1, + 0 ...),
 // no bracket that changes nothing, one blank each side of a sign, the keypad's signs, and a chain
-// as the level writes it that fits kMaxLines. The rules are read from the expression's own tree.
+// as the level writes it that fits kMaxLines, no line of it longer than kMaxLineCharacters. The
+// rules are read from the expression's own tree.
 LevelCheck checkLevel(int level, const arithmetic::Line& expression);
 
 // checkLevel's fault alone.

@@ -127,6 +127,8 @@ private Q_SLOTS:
                                        << "risultato finale fuori dal livello: 0,5";
         QTest::newRow("prima") << 3 << "{[(2^3 + 4) : 3 + 5^2] x 2 - 40} : 6"
                                << "";
+        QTest::newRow("a line too long for the solver") << 3 << "{11 x [95 - (10 + 54 - 30) : 2 + 8 x 9] - 6 x 20 : 3} x 3 : 6"
+                                                  << "una riga di 61 caratteri, il massimo è 59";
         QTest::newRow("curly around round") << 3 << "{(2 + 3) x 4 - 2} : 6"
                                             << "parentesi nell'ordine sbagliato: «{» dove va «[»";
         QTest::newRow("exponent one now and then") << 3 << "[(2^1 + 4) x 3 - 2] : 4"

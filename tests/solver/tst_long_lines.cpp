@@ -3,6 +3,10 @@
 // Long lines in the solver's boxes: shown whole, smaller down to the readable minimum, then wrapped.
 #include "solver_fixture.h"
 
+#include "arithmetic/limits.h"
+#include "document/char_format.h"
+#include "ui/solver_layout.h"
+#include "widgets/line_fit.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTemporaryDir>
@@ -51,6 +55,7 @@ class TestSolverLongLines : public QObject {
 private Q_SLOTS:
     void documentShowsALongLineWhole_data();
     void documentShowsALongLineWhole();
+    void longestGeneratedLineFitsUnwrapped();
     void markOfHiddenLinesTouchesNoText();
     void answerBoxGrowsForAWrappedLine_data();
     void answerBoxGrowsForAWrappedLine();
@@ -84,6 +89,29 @@ void TestSolverLongLines::documentShowsALongLineWhole()
     QVERIFY(baseline < drawn.height());
     for (int i = 0; i < block.layout()->lineCount(); ++i)
         QVERIFY(block.layout()->lineAt(i).naturalTextWidth() <= s.rtb1->viewport()->width());
+}
+
+// The generator's bound on a line's characters, kept in step with the boxes' width: a line of that
+// many of the widest characters an exercise writes fits the document box unwrapped.
+void TestSolverLongLines::longestGeneratedLineFitsUnwrapped()
+{
+    Solver s;
+    QFont font = exerciseFont();
+    font.setPointSizeF(widgets::kMinimumReadablePoints);
+    const QFontMetricsF metrics(font);
+    QChar widest;
+    for (QChar c : QStringLiteral("0123456789 +-x\u00B7:/=,()[]{}"))
+        if (widest.isNull() || metrics.horizontalAdvance(c) > metrics.horizontalAdvance(widest))
+            widest = c;
+    QTextDocument document;
+    document.setDefaultFont(exerciseFont());
+    QTextCursor(&document).insertText(QString(qsizetype(arithmetic::kMaxLineCharacters), widest), baseCharFormat());
+    // The narrower of the document box and the answer box, as the editor's check measures it.
+    const double room = std::min(s.rtb1->viewport()->width() - 2 * s.rtb1->document()->documentMargin(),
+                                 double(widgets::textRoom(widgets::twipsToPixels(ui::kSolverBoxWidth))));
+    QVERIFY2(widgets::fitsUnwrapped(document.firstBlock(), room),
+             qPrintable(QStringLiteral("%1 x '%2': %3 pixels in %4").arg(arithmetic::kMaxLineCharacters).arg(widest)
+                            .arg(widgets::lineWidth(document.firstBlock(), widgets::kMinimumReadablePoints)).arg(room)));
 }
 
 // Deep in a long exercise the three dots under the expression stand in the room between lines: the
