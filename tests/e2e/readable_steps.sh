@@ -25,12 +25,16 @@ write_sum() {
 }
 
 # Checks the solver as it stands, with the screenshot $1 (under $SHOTS); further arguments go to
-# readable_check.py.
+# readable_check.py. A window still repainting gets a second look a moment later.
 check_readable() {
-  local picture=$SHOTS/$1.png report
-  shot "$1"
+  local name=$1 picture=$SHOTS/$1.png report
   shift
-  report=$(/usr/bin/python3 "$READABLE_CHECK" "$picture" "$@" 2>&1) || fail "$report"
+  shot "$name"
+  if ! report=$(/usr/bin/python3 "$READABLE_CHECK" "$picture" "$@" 2>&1); then
+    sleep 1
+    shot "$name"
+    report=$(/usr/bin/python3 "$READABLE_CHECK" "$picture" "$@" 2>&1) || fail "$report"
+  fi
 }
 
 # Opens the exercise $2 of $1 lines and works it to the end: at each step a wrong answer, whose
