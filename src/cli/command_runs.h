@@ -4,6 +4,7 @@
 #include "cli/command.h"
 
 #include "arithmetic/line.h"
+#include "document/document_info.h"
 
 #include <vector>
 
@@ -21,9 +22,12 @@ int runReport(const Invocation& invocation, Output& output);
 int runNext(const Invocation& invocation, Output& output);
 int runSolve(const Invocation& invocation, Output& output);
 
-// Writes an exercise of these lines (the expression, then its chain) as the editor saves one;
-// empty when written, else why not.
-QString writeExercise(const QString& path, const std::vector<arithmetic::Line>& lines);
+// Writes an exercise of these lines (the expression, then its chain) as the editor saves one,
+// with the document information given; empty when written, else why not.
+QString writeExercise(const QString& path, const std::vector<arithmetic::Line>& lines, const DocumentInfo& info = {});
+
+// A generated exercise's document information: the level's name and what made the exercise.
+DocumentInfo generatedInfo(const ExerciseOrigin& origin);
 
 // "colonna 5: manca una parentesi chiusa", or the message alone when it has no column.
 QString located(int column, const std::string& message);

@@ -140,12 +140,20 @@ const std::vector<Command>& commands()
     return all;
 }
 
-QString writeExercise(const QString& path, const std::vector<arithmetic::Line>& lines)
+QString writeExercise(const QString& path, const std::vector<arithmetic::Line>& lines, const DocumentInfo& info)
 {
     QString error = exercise::documentLimitProblem(lines);
-    if (error.isEmpty())
-        writeDocumentFile(path, *exercise::documentOfLines(lines), &error);
+    if (!error.isEmpty())
+        return error;
+    const std::unique_ptr<QTextDocument> document = exercise::documentOfLines(lines);
+    setDocumentInfo(*document, info);
+    writeDocumentFile(path, *document, &error);
     return error;
+}
+
+DocumentInfo generatedInfo(const ExerciseOrigin& origin)
+{
+    return {QString::fromUtf8(curriculum::level(origin.level).name), originKeywords(origin)};
 }
 
 QString located(int column, const std::string& message)
