@@ -20,12 +20,13 @@ namespace {
 
 const QString kCannotWrite = QStringLiteral("Il registro non si può scrivere: ");
 
-QString writeTimes(const QTemporaryDir& dir)
+// A hand-written exercise, or with `info` one that says something of itself.
+QString writeTimes(const QTemporaryDir& dir, const QByteArray& info = {})
 {
     const QString path = dir.filePath(QStringLiteral("per.rtf"));
     QFile file(path);
-    const QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Comic Sans MS;}}\\pard\\fs24 "
-                           "3 + 6 x 2\\par\n= 3 + 12\\par\n= 15\\par\n}";
+    const QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Comic Sans MS;}}" + info
+                           + "\\pard\\fs24 3 + 6 x 2\\par\n= 3 + 12\\par\n= 15\\par\n}";
     if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
         return {};
     return path;
@@ -54,6 +55,8 @@ private Q_SLOTS:
     void cannotBeWritten();
     void exerciseForMe_data();
     void exerciseForMe();
+    void levelOfAFile_data();
+    void levelOfAFile();
 };
 
 void TestSolverRecord::pupilOfAClass()
@@ -176,6 +179,51 @@ void TestSolverRecord::exerciseForMe()
     QCOMPARE(read.history->exercises.back().info.level, chosen);
     QVERIFY(read.history->exercises.back().info.seed.has_value());
     QVERIFY(s.h.dialogs.shown.isEmpty());
+}
+
+void TestSolverRecord::levelOfAFile_data()
+{
+    QTest::addColumn<QString>("collection");  // a file of the collection; empty: per.rtf with `info`
+    QTest::addColumn<QByteArray>("info");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("theme");
+    QTest::addColumn<bool>("seed");
+
+    QTest::addRow("collection, first of its year") << u"3 - Prima media/es01.rtf"_qs << QByteArray() << 3 << QString()
+                                                   << true;
+    QTest::addRow("collection, a later one") << u"5 - Terza media/es17.rtf"_qs << QByteArray() << 5 << QString()
+                                             << false;
+    QTest::addRow("written by hand") << QString() << QByteArray() << 0 << QString() << false;
+    QTest::addRow("a theme") << QString() << QByteArray("{\\info{\\keywords livello 2; tema potenze; seme 4}}") << 2
+                             << u"potenze"_qs << true;
+    QTest::addRow("a level there is not") << QString() << QByteArray("{\\info{\\keywords livello 99; seme 4}}") << 0
+                                          << QString() << false;
+    QTest::addRow("a theme the level does not hold")
+        << QString() << QByteArray("{\\info{\\keywords livello 1; tema segni; seme 4}}") << 1 << QString() << false;
+}
+
+// An exercise opened from a generated file counts for the level it was made for, as a generated
+// one does, so that "Esercizio per me" follows the collection too.
+void TestSolverRecord::levelOfAFile()
+{
+    QFETCH(QString, collection);
+    QFETCH(QByteArray, info);
+    QFETCH(int, level);
+    QFETCH(QString, theme);
+    QFETCH(bool, seed);
+    QTemporaryDir dir;
+    Solver s;
+    s.open(collection.isEmpty() ? writeTimes(dir, info)
+                                : QStringLiteral(QUINTAVIA_SOURCE_DIR "/esercizi/") + collection);
+    QVERIFY(s.w->session().running());
+    s.help();
+    const auto kept = record::PupilRecord::ofThisAccount();
+    const record::RecordRead read = record::readRecord(kept->path());
+    QVERIFY2(read.history, qPrintable(read.problem));
+    const record::ExerciseInfo& recorded = read.history->exercises.back().info;
+    QCOMPARE(recorded.level, level);
+    QCOMPARE(recorded.theme, theme);
+    QCOMPARE(recorded.seed.has_value(), seed);
 }
 
 QUINTAVIA_TEST_MAIN(TestSolverRecord)
