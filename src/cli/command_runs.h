@@ -6,6 +6,7 @@
 #include "arithmetic/line.h"
 #include "document/document_info.h"
 
+#include <optional>
 #include <vector>
 
 // The commands' bodies, one file each; commands.cpp declares them.
@@ -25,6 +26,9 @@ int runSolve(const Invocation& invocation, Output& output);
 // Writes an exercise of these lines (the expression, then its chain) as the editor saves one,
 // with the document information given; empty when written, else why not.
 QString writeExercise(const QString& path, const std::vector<arithmetic::Line>& lines, const DocumentInfo& info = {});
+
+// The level of --livello, 1 to kLevels; none, with `refusal` saying why, for anything else.
+std::optional<int> levelOf(const Invocation& invocation, QString& refusal);
 
 // A generated exercise's document information: the level's name and what made the exercise.
 DocumentInfo generatedInfo(const ExerciseOrigin& origin);

@@ -62,11 +62,14 @@ const std::vector<Command>& commands()
          false, runVerify},
         {"--passaggi", "ESPRESSIONE", 1, 1, "un'espressione",
          {{"--fini", "", "un'operazione per passaggio"},
+          {"--livello", "L", levelChoices()},
           {"--rtf", "FILE", "scrive l'esercizio in FILE invece di stamparlo"},
           {"--forza", "", "sostituisce FILE se esiste già"}},
          "Stampa l'espressione e i passaggi che la risolvono nell'ordine di scuola; con --fini\n"
-         "un'operazione per passaggio. Con --rtf li scrive in un esercizio che l'editor e la\n"
-         "risoluzione aprono; un file che esiste già è sostituito solo con --forza.",
+         "un'operazione per passaggio; con --livello come li scrive quell'anno (1 e 2: una\n"
+         "moltiplicazione o divisione per passaggio). Con --rtf li scrive in un esercizio che\n"
+         "l'editor e la risoluzione aprono, con --livello anche il livello tra le proprietà del\n"
+         "file; un file che esiste già è sostituito solo con --forza.",
          false, runSteps},
         {"--genera", "N", 1, 1, "quanti esercizi (da 1 a 1000)",
          {{"--livello", "L", levelChoices(), true},
@@ -149,6 +152,21 @@ QString writeExercise(const QString& path, const std::vector<arithmetic::Line>& 
     setDocumentInfo(*document, info);
     writeDocumentFile(path, *document, &error);
     return error;
+}
+
+std::optional<int> levelOf(const Invocation& invocation, QString& refusal)
+{
+    const QString text = invocation.value("--livello");
+    bool ok = false;
+    const int level = text.toInt(&ok);
+    if (ok && level >= 1 && level <= curriculum::kLevels)
+        return level;
+    refusal = QStringLiteral("il livello va da 1 (%1) a %2 (%3), non «%4»")
+                  .arg(QString::fromUtf8(curriculum::level(1).name))
+                  .arg(curriculum::kLevels)
+                  .arg(QString::fromUtf8(curriculum::level(curriculum::kLevels).name))
+                  .arg(text);
+    return std::nullopt;
 }
 
 DocumentInfo generatedInfo(const ExerciseOrigin& origin)

@@ -79,14 +79,10 @@ int runGenerate(const Invocation& invocation, Output& output)
                                 .arg(curriculum::kMaxCount)
                                 .arg(invocation.operands[0]),
                             help);
-    const std::optional<int> level = numberIn(invocation.value("--livello"), 1, curriculum::kLevels);
+    QString refusal;
+    const std::optional<int> level = levelOf(invocation, refusal);
     if (!level)
-        return output.usage(QStringLiteral("il livello va da 1 (%1) a %2 (%3), non «%4»")
-                                .arg(QString::fromUtf8(curriculum::level(1).name))
-                                .arg(curriculum::kLevels)
-                                .arg(QString::fromUtf8(curriculum::level(curriculum::kLevels).name))
-                                .arg(invocation.value("--livello")),
-                            help);
+        return output.usage(refusal, help);
     std::uint64_t seed = 0;
     if (invocation.has("--seme")) {
         bool ok = false;
