@@ -4,7 +4,7 @@
 
 #include "document/char_format.h"
 #include "document/document_info.h"
-#include "document/rtf_reader.h"
+#include "document/document_file.h"
 
 #include <QSet>
 #include <QTemporaryDir>
@@ -160,54 +160,41 @@ void TestEditorFile::savedFileReadsBackTheSame()
 
 void TestEditorFile::savedFileSaysWhatMadeIt_data()
 {
-    QTest::addColumn<QString>("work");  // what the teacher does before saving
-    QTest::addColumn<QString>("subject");
-    QTest::addColumn<QString>("keywords");
-    const QString opened = u"Prima media"_qs;
-    QTest::newRow("a generated file opened and saved") << u"open"_qs << opened << u"livello 3; seme 2029; numero 1"_qs;
-    QTest::newRow("a colour given") << u"open, colour"_qs << opened << u"livello 3; seme 2029; numero 1"_qs;
-    QTest::newRow("a line changed: the level stays, the seed goes") << u"open, type"_qs << opened << u"livello 3"_qs;
-    QTest::newRow("Nuova after it") << u"open, nuova, type"_qs << QString() << QString();
-    QTest::newRow("Nuovo esercizio after it") << u"open, generate"_qs << u"Quinta primaria"_qs << u"livello 2; seme 77"_qs;
+    QTest::addColumn<QString>("work");   // before the save, after opening a collection file
+    QTest::addColumn<QString>("saved");  // the saved file's subject|keywords
+    QTest::newRow("saved as it was") << u""_qs << u"Prima media|livello 3; seme 2029; numero 1"_qs;
+    QTest::newRow("a colour") << u"colour"_qs << u"Prima media|livello 3; seme 2029; numero 1"_qs;
+    QTest::newRow("a line changed: the seed goes, the level stays") << u"type"_qs << u"Prima media|livello 3"_qs;
+    QTest::newRow("Nuova") << u"nuova"_qs << u"|"_qs;
+    QTest::newRow("Nuovo esercizio") << u"generate"_qs << u"Quinta primaria|livello 2; seme 77"_qs;
 }
 
 // A teacher's edits never make a file say what is no longer true of it.
 void TestEditorFile::savedFileSaysWhatMadeIt()
 {
     QFETCH(QString, work);
-    QFETCH(QString, subject);
-    QFETCH(QString, keywords);
+    QFETCH(QString, saved);
     QTemporaryDir dir;
-    const QString path = dir.filePath("esercizio.rtf");
     EditorRig r;
     r.w->setSeedSource([] { return 77; });
-    for (const QString& step : work.split(u", "_qs)) {
-        if (step == u"open") {
-            r.h.dialogs.answerOpen(QStringLiteral(QUINTAVIA_SOURCE_DIR "/esercizi/3 - Prima media/es01.rtf"));
-            r.click("cmdModifica");
-        } else if (step == u"colour") {
-            r.select(0, 3);
-            r.h.dialogs.answerColor(QColor(200, 0, 0));
-            r.click("cmdColore");
-        } else if (step == u"type") {
-            r.caretAtEnd();
-            r.click("Cmd_1");
-        } else if (step == u"nuova") {
-            r.h.dialogs.answerQuestion(false);  // "Salvi il lavoro fatto?"
-            r.nuova();
-        } else {
-            r.h.dialogs.answerQuestion(false);
-            r.w->newExercise(2);
-        }
+    r.h.dialogs.answerOpen(QStringLiteral(QUINTAVIA_SOURCE_DIR "/esercizi/3 - Prima media/es01.rtf"));
+    r.click("cmdModifica");
+    r.select(0, 3);
+    if (work == u"colour") {
+        r.h.dialogs.answerColor(QColor(200, 0, 0));
+        r.click("cmdColore");
+    } else if (work == u"type") {
+        r.click("Cmd_1");
+    } else if (!work.isEmpty()) {
+        r.h.dialogs.answerQuestion(false);  // "Salvi il lavoro fatto?"
+        work == u"nuova" ? r.nuova() : r.w->newExercise(2);
     }
-    r.h.dialogs.answerSave(path);
+    r.h.dialogs.answerSave(dir.filePath("esercizio.rtf"));
     r.click("cmdSalva");
     QVERIFY(r.h.dialogs.unexpected.isEmpty());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const rtf::ReadResult read = rtf::read(file.readAll());
+    const rtf::ReadResult read = readDocumentFile(dir.filePath("esercizio.rtf"));
     QVERIFY(read.ok());
-    QCOMPARE(documentInfo(*read.document), (DocumentInfo{subject, keywords}));
+    QCOMPARE(documentInfo(*read.document).subject + u'|' + documentInfo(*read.document).keywords, saved);
 }
 
 QUINTAVIA_TEST_MAIN(TestEditorFile)
