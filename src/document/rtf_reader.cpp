@@ -859,8 +859,11 @@ void Reader::plainBytes(QByteArrayView stretch)
 {
     const Group& group = top();
     const bool plainState = m_skipUnits == 0 && m_pendingHigh == 0;
+    const bool fieldFull = (group.dest == Dest::Subject && m_info.subject.size() >= kMaxInfoLength)
+                           || (group.dest == Dest::Keywords && m_info.keywords.size() >= kMaxInfoLength);
     if (plainState
-        && (group.dest == Dest::Skip || group.dest == Dest::Info || (group.dest == Dest::Body && group.chars.hidden)))
+        && (group.dest == Dest::Skip || group.dest == Dest::Info || fieldFull
+            || (group.dest == Dest::Body && group.chars.hidden)))
         return;
     currentTable();
     if (!plainState || group.dest != Dest::Body || m_symbolFont) {
