@@ -82,8 +82,10 @@ const std::vector<Command>& commands()
          "Stampa N espressioni nuove, una per riga, del livello L, come le scrive un libro di\n"
          "scuola. Con --cartella scrive DIR/es01.rtf ... con l'espressione e i passaggi (con\n"
          "--fini un'operazione per passaggio); se un file esiste già non scrive niente, a meno di\n"
-         "--forza. Senza --seme il seme è scelto a caso e scritto su stderr (\"seme: 123456\"),\n"
-         "perché si possa rifare la stessa scheda.",
+         "--forza. Ogni file porta tra le sue proprietà (oggetto e parole chiave) l'anno, il\n"
+         "livello, il tema, il seme e il suo numero (\"livello 3; seme 2029; numero 5\"). Senza\n"
+         "--seme il seme è scelto a caso e scritto su stderr (\"seme: 123456\"), perché si\n"
+         "possa rifare la stessa scheda.",
          false, runGenerate},
         {"--diagnosi", "PRECEDENTE ATTESA RISPOSTA", 3, 3, "tre righe: la precedente, quella attesa, la risposta", {},
          "Giudica un passaggio come la finestra di risoluzione: dalla riga mostrata per ultima\n"
