@@ -3,7 +3,8 @@
 // The pupil's record on a real SQLite file in a folder under the build tree: what an exercise
 // writes, two programs writing one pupil at once, a kill in the middle, folders that cannot be
 // written, names that would lead elsewhere, and files in a class folder that are not records.
-#include "record/database.h"
+#include "database/connection.h"
+#include "database/sqlite_store.h"
 #include "record/pupil_record.h"
 #include "record/reading.h"
 
@@ -39,6 +40,7 @@ QVariant sql(const QString& path, const QString& statement)
 class TestRecord : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void anExercisesRows();
     void twoWritersAtOnce();
@@ -48,10 +50,16 @@ private Q_SLOTS:
     void names_data();
     void names();
     void filesThatAreNoRecords();
+    void aStoreThatCannotBeMade();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
+
+void TestRecord::initTestCase()
+{
+    useSqliteStore();
+}
 
 void TestRecord::init()
 {
@@ -270,6 +278,34 @@ void TestRecord::filesThatAreNoRecords()
     QFile file(dir.filePath(QStringLiteral("testo.registro")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("non sono un registro\n"));
+}
+
+void TestRecord::aStoreThatCannotBeMade()
+{
+    PupilRecord anna(m_dir->path(), QStringLiteral("Anna"));
+    anna.startExercise(someExercise());
+    QCOMPARE(anna.answer(QStringLiteral("= 3 + 12"), QLatin1String(kTeacherLine)), QString());
+    int tries = 0;
+    setStoreMaker([&tries](QString& problem) -> std::unique_ptr<Store> {
+        ++tries;
+        problem = QStringLiteral("il modulo non si può caricare");
+        return nullptr;
+    });
+    // Said once by the record that finds it out; nothing is written, nothing is read, no crash.
+    PupilRecord luca(m_dir->path(), QStringLiteral("Luca"));
+    luca.startExercise(someExercise());
+    QCOMPARE(luca.answer(QStringLiteral("= 15"), refused(), QStringLiteral("insieme")),
+             QStringLiteral("Il registro non si può scrivere: il modulo non si può caricare"));
+    QCOMPARE(luca.help(), QString());
+    QCOMPARE(luca.finish(), QString());
+    QVERIFY(!QFile::exists(luca.path()));
+    QCOMPARE(readRecord(anna.path()).problem, QStringLiteral("il modulo non si può caricare"));
+    QStringList problems;
+    QCOMPARE(pupilNames(m_dir->path(), &problems), QStringList());
+    QCOMPARE(problems.size(), 1);
+    QCOMPARE(tries, 1);  // not tried again at every answer
+    useSqliteStore();
+    QVERIFY(readRecord(anna.path()).history);
 }
 
 QTEST_GUILESS_MAIN(TestRecord)
