@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Quintavia developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: built by cpack, installed with dpkg (its dependencies already present), the
-# installed program starts and shows its start window, the files are in their standard places.
+# installed program starts and shows its start window without Qt SQL, records an answer through
+# its record module, and the files are in their standard places.
 source "$(dirname "$0")/desktop.sh"
 BUILD_DIR=${BUILD_DIR:?the build folder}
 if [ "$(id -u)" -ne 0 ]; then
@@ -49,4 +50,13 @@ start_program
 shot installed-program
 # Qt SQL comes with the record's module, at the first answer: the start window does without it.
 if grep -q libQt6Sql "/proc/$PROGRAM_PID/maps"; then fail "Qt SQL was loaded at start-up"; fi
-log "installed from $(basename "$deb") and started"
+# It comes at the first answer, from the installed module folder, and the answer is recorded.
+printf '%s' '{\rtf1\ansi\deff0{\fonttbl{\f0\fnil Comic Sans MS;}}\pard\fs24 3+4\par 7\par }' >"$WORK/esercizio.rtf"
+click_twips "Le Quintavia" 1800 2340 3375 615
+window_id "Risoluzione" >/dev/null || fail "the solver did not open"
+open_exercise "$WORK/esercizio.rtf"
+type_text "7"; press Return
+wait_for "grep -q quintavia-record.so /proc/$PROGRAM_PID/maps" 10 || fail "the record's module was not loaded"
+/usr/bin/quintavia-check --registro "$WORK/data/quintavia/registro" | grep -q "1 esercizio, 1 finito" \
+  || { cat "$WORK/program.log" >&2; fail "the installed program did not record the exercise"; }
+log "installed from $(basename "$deb"), started, and recorded an answer"
