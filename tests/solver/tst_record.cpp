@@ -5,12 +5,15 @@
 #include "solver_fixture.h"
 
 #include "arithmetic/line.h"
+#include "database/sqlite_store.h"
 #include "record/pupil_record.h"
 #include "record/reading.h"
 #include "shell/class_folder.h"
+#include "solver/record_module.h"
 
 #include <QAction>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 using namespace quintavia;
@@ -53,6 +56,7 @@ private Q_SLOTS:
     void pupilOfAClass();
     void cannotBeWritten_data();
     void cannotBeWritten();
+    void recordedThroughTheModule();
     void exerciseForMe_data();
     void exerciseForMe();
     void levelOfAFile_data();
@@ -113,14 +117,17 @@ void TestSolverRecord::cannotBeWritten_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<bool>("fileInItsPlace");
-    QTest::addRow("missing class folder") << QStringLiteral("non-c-e") << false;
-    QTest::addRow("a file where the folder should be") << QStringLiteral("un-file") << true;
+    QTest::addColumn<QString>("module");  // the record's module the program would load; empty: linked
+    QTest::addRow("missing class folder") << QStringLiteral("non-c-e") << false << QString();
+    QTest::addRow("a file where the folder should be") << QStringLiteral("un-file") << true << QString();
+    QTest::addRow("the record's module missing") << QStringLiteral(".") << false << QStringLiteral("quintavia-record.so");
 }
 
 void TestSolverRecord::cannotBeWritten()
 {
     QFETCH(QString, folder);
     QFETCH(bool, fileInItsPlace);
+    QFETCH(QString, module);
     QTemporaryDir dir;
     const QString classFolder = dir.filePath(folder);
     if (fileInItsPlace) {
@@ -128,6 +135,9 @@ void TestSolverRecord::cannotBeWritten()
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
     Solver s;
+    if (!module.isEmpty())
+        useRecordModule({dir.filePath(module)});
+    const auto linkedStore = qScopeGuard([] { record::useSqliteStore(); });
     setClassFolderForThisRun(classFolder);
     s.h.dialogs.answerOpen(writeTimes(dir));
     s.h.dialogs.answerName(QStringLiteral("Carlo"));
@@ -141,6 +151,26 @@ void TestSolverRecord::cannotBeWritten()
     QVERIFY(s.inputLocked());
     QVERIFY(!s.message->text().startsWith(kCannotWrite));
     QVERIFY(s.h.dialogs.unexpected.isEmpty());
+}
+
+// The module the program loads at the first answer writes the record as the linked store does.
+void TestSolverRecord::recordedThroughTheModule()
+{
+    QTemporaryDir classFolder;
+    QTemporaryDir exercises;
+    Solver s;
+    useRecordModule({QStringLiteral(QUINTAVIA_BUILD_DIR "/quintavia-record.so")});
+    const auto linkedStore = qScopeGuard([] { record::useSqliteStore(); });
+    setClassFolderForThisRun(classFolder.path());
+    s.h.dialogs.answerOpen(writeTimes(exercises));
+    s.h.dialogs.answerName(QStringLiteral("Dario"));
+    s.click(QStringLiteral("cmdApri"));
+    s.answer(QStringLiteral("= 3 + 12"));
+    QVERIFY2(!s.message->text().startsWith(kCannotWrite), qPrintable(s.message->text()));
+    const record::RecordRead read = record::readRecord(classFolder.filePath(QStringLiteral("dario.registro")));
+    QVERIFY2(read.history, qPrintable(read.problem));
+    QCOMPARE(read.history->exercises.size(), std::size_t(1));
+    QCOMPARE(read.history->exercises.front().events.size(), std::size_t(1));
 }
 
 void TestSolverRecord::exerciseForMe_data()
