@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pupil's record: one answer committed to its file (on the disk of the folder the benchmark
 // runs in), and a class's report read back: 30 pupils with 200 exercises each.
-#include "record/database.h"
+#include "database/connection.h"
+#include "database/sqlite_store.h"
 #include "record/pupil_record.h"
 #include "record/reading.h"
 #include "record/summary.h"
@@ -84,6 +85,7 @@ BENCHMARK(classReport)->Unit(benchmark::kMillisecond);
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
+    useSqliteStore();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

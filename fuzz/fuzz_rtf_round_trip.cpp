@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // libFuzzer target for a save and a reopen: whatever the reader accepts, written by our writer and
-// read again, must give the same lines with the same raised and coloured runs, and saved again the
-// very same file.
+// read again, must give the same lines with the same raised and coloured runs and the same document
+// information, and saved again the very same file.
 #include "document/char_format.h"
+#include "document/document_info.h"
 #include "document/rtf_reader.h"
 #include "document/rtf_writer.h"
 
@@ -79,6 +80,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fail("the text", i + 1);
         if (before[i] != after[i])
             fail("the raised or coloured runs", i + 1);
+    }
+    if (documentInfo(*second.document) != documentInfo(*first.document)) {
+        std::fputs("round trip changed the document information\n", stderr);
+        std::abort();
     }
     if (rtf::write(*second.document) != written) {
         std::fputs("saving the reopened file gave another file\n", stderr);

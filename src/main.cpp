@@ -7,6 +7,7 @@
 #include "shell/qt_dialogs.h"
 #include "shell/sound_player.h"
 #include "shell/window_registry.h"
+#include "solver/record_module.h"
 #include "window_factories.h"
 
 #include <QApplication>
@@ -97,6 +98,7 @@ int main(int argc, char* argv[])
 
     busWarmUp.join();
     quintavia::ui::usePrerenderedPictures(quintavia::prerenderedPictures());
+    quintavia::useRecordModule();
     quintavia::DeferredSoundOutput output([] { return quintavia::loadSoundModule(); });
     quintavia::SoundPlayer player(output);
     quintavia::QtDialogs dialogs;

@@ -223,53 +223,52 @@ bool writeReciprocal(Tree& tree, Operand& operand)
     return true;
 }
 
-// "a : 2/5" becomes "a x 5/2" in every product of the part: a textbook writes the reciprocal's line
-// before it multiplies. Whether there was one.
-bool writeReciprocals(Tree& tree, int at)
+// Rewrites, with `rewrite`, the second and later operands of every chain of `level` in the part,
+// the innermost first. Whether any operand changed.
+template <typename Rewrite>
+bool rewriteChains(Tree& tree, int at, int level, Rewrite rewrite)
 {
     const Node& node = tree[at];
     switch (node.kind) {
     case Node::Kind::Number: return false;
     case Node::Kind::Chain: break;
-    default: return writeReciprocals(tree, node.first);
+    default: return rewriteChains(tree, node.first, level, rewrite);
     }
     bool any = false;
     for (int i = 0; i < node.count; ++i)
-        any = writeReciprocals(tree, tree.operand(node, i).node) || any;
-    if (node.level != Node::Product)
+        any = rewriteChains(tree, tree.operand(node, i).node, level, rewrite) || any;
+    if (node.level != level)
         return any;
     for (int i = 1; i < node.count; ++i)
-        any = writeReciprocal(tree, tree.operand(node, i)) || any;
+        any = rewrite(tree, tree.operand(node, i)) || any;
     return any;
+}
+
+// "a : 2/5" becomes "a x 5/2" in every product of the part: a textbook writes the reciprocal's line
+// before it multiplies. Whether there was one.
+bool writeReciprocals(Tree& tree, int at)
+{
+    return rewriteChains(tree, at, Node::Product, writeReciprocal);
+}
+
+// "-(-14)" becomes "+ 14", "+ (-14)" becomes "- 14", when `operand` is a negative number in a sum.
+bool writeSign(Tree& tree, Operand& operand)
+{
+    Node& number = tree[operand.node];
+    if (number.kind != Node::Kind::Number || number.text.front() != '-')
+        return false;
+    mpq_class& value = tree.bigValue(number);
+    mpq_neg(value.get_mpq_t(), value.get_mpq_t());
+    number.text.erase(0, 1);
+    operand.op = operand.op == U'-' ? U'+' : U'-';
+    return true;
 }
 
 // "6 - (-14) + 18" becomes "6 + 14 + 18" in every sum of the part: a textbook applies the sign
 // rule to the relative numbers in brackets of a sum before it adds. Whether there was one.
 bool writeSignRule(Tree& tree, int at)
 {
-    const Node& sum = tree[at];
-    switch (sum.kind) {
-    case Node::Kind::Number: return false;
-    case Node::Kind::Chain: break;
-    default: return writeSignRule(tree, sum.first);
-    }
-    bool any = false;
-    for (int i = 0; i < sum.count; ++i)
-        any = writeSignRule(tree, tree.operand(sum, i).node) || any;
-    if (sum.level != Node::Sum)
-        return any;
-    for (int i = 1; i < sum.count; ++i) {
-        Operand& operand = tree.operand(sum, i);
-        Node& number = tree[operand.node];
-        if (number.kind != Node::Kind::Number || number.text.front() != '-')
-            continue;
-        mpq_class& value = tree.bigValue(number);
-        mpq_neg(value.get_mpq_t(), value.get_mpq_t());
-        number.text.erase(0, 1);
-        operand.op = operand.op == U'-' ? U'+' : U'-';
-        any = true;
-    }
-    return any;
+    return rewriteChains(tree, at, Node::Sum, writeSign);
 }
 
 void schoolStep(Tree& tree, int content, StepMode mode)

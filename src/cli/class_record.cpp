@@ -39,9 +39,12 @@ void ClassRecord::say(const QString& problem)
         m_output.complain(problem);
 }
 
-void ClassRecord::start(const QString& path, const std::vector<arithmetic::Line>& lines)
+void ClassRecord::start(const QString& path, const std::vector<arithmetic::Line>& lines,
+                        const exercise::ReadExercise& read)
 {
-    m_record->startExercise(tutor::exerciseInfo(QFileInfo(path).fileName(), lines));
+    record::ExerciseInfo info = tutor::exerciseInfo(QFileInfo(path).fileName(), lines);
+    tutor::takeOrigin(info, read.level, read.theme, read.seed);
+    m_record->startExercise(info);
 }
 
 void ClassRecord::answer(const std::string& typed, const diagnosis::Judgement& judgement)

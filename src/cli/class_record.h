@@ -5,6 +5,7 @@
 
 #include "arithmetic/line.h"
 #include "diagnosis/judge.h"
+#include "exercise/exercise_file.h"
 #include "record/pupil_record.h"
 
 #include <memory>
@@ -21,7 +22,8 @@ public:
     // message, and `stop` holds exit status 2.
     static std::unique_ptr<ClassRecord> from(const Invocation& invocation, Output& output, int& stop);
 
-    void start(const QString& path, const std::vector<arithmetic::Line>& lines);
+    // The exercise of the file at `path`, as read: its lines, and its level where the file says it.
+    void start(const QString& path, const std::vector<arithmetic::Line>& lines, const exercise::ReadExercise& read);
     void answer(const std::string& typed, const diagnosis::Judgement& judgement);
     void help();
     void finish();

@@ -62,11 +62,14 @@ const std::vector<Command>& commands()
          false, runVerify},
         {"--passaggi", "ESPRESSIONE", 1, 1, "un'espressione",
          {{"--fini", "", "un'operazione per passaggio"},
+          {"--livello", "L", levelChoices()},
           {"--rtf", "FILE", "scrive l'esercizio in FILE invece di stamparlo"},
           {"--forza", "", "sostituisce FILE se esiste già"}},
          "Stampa l'espressione e i passaggi che la risolvono nell'ordine di scuola; con --fini\n"
-         "un'operazione per passaggio. Con --rtf li scrive in un esercizio che l'editor e la\n"
-         "risoluzione aprono; un file che esiste già è sostituito solo con --forza.",
+         "un'operazione per passaggio; con --livello come li scrive quell'anno (1 e 2: una\n"
+         "moltiplicazione o divisione per passaggio). Con --rtf li scrive in un esercizio che\n"
+         "l'editor e la risoluzione aprono, con --livello anche il livello tra le proprietà del\n"
+         "file; un file che esiste già è sostituito solo con --forza.",
          false, runSteps},
         {"--genera", "N", 1, 1, "quanti esercizi (da 1 a 1000)",
          {{"--livello", "L", levelChoices(), true},
@@ -79,8 +82,10 @@ const std::vector<Command>& commands()
          "Stampa N espressioni nuove, una per riga, del livello L, come le scrive un libro di\n"
          "scuola. Con --cartella scrive DIR/es01.rtf ... con l'espressione e i passaggi (con\n"
          "--fini un'operazione per passaggio); se un file esiste già non scrive niente, a meno di\n"
-         "--forza. Senza --seme il seme è scelto a caso e scritto su stderr (\"seme: 123456\"),\n"
-         "perché si possa rifare la stessa scheda.",
+         "--forza. Ogni file porta tra le sue proprietà (oggetto e parole chiave) l'anno, il\n"
+         "livello, il tema, il seme e il suo numero (\"livello 3; seme 2029; numero 5\"). Senza\n"
+         "--seme il seme è scelto a caso e scritto su stderr (\"seme: 123456\"), perché si\n"
+         "possa rifare la stessa scheda.",
          false, runGenerate},
         {"--diagnosi", "PRECEDENTE ATTESA RISPOSTA", 3, 3, "tre righe: la precedente, quella attesa, la risposta", {},
          "Giudica un passaggio come la finestra di risoluzione: dalla riga mostrata per ultima\n"
@@ -140,12 +145,35 @@ const std::vector<Command>& commands()
     return all;
 }
 
-QString writeExercise(const QString& path, const std::vector<arithmetic::Line>& lines)
+QString writeExercise(const QString& path, const std::vector<arithmetic::Line>& lines, const DocumentInfo& info)
 {
     QString error = exercise::documentLimitProblem(lines);
-    if (error.isEmpty())
-        writeDocumentFile(path, *exercise::documentOfLines(lines), &error);
+    if (!error.isEmpty())
+        return error;
+    const std::unique_ptr<QTextDocument> document = exercise::documentOfLines(lines);
+    setDocumentInfo(*document, info);
+    writeDocumentFile(path, *document, &error);
     return error;
+}
+
+std::optional<int> levelOf(const Invocation& invocation, QString& refusal)
+{
+    const QString text = invocation.value("--livello");
+    bool ok = false;
+    const int level = text.toInt(&ok);
+    if (ok && level >= 1 && level <= curriculum::kLevels)
+        return level;
+    refusal = QStringLiteral("il livello va da 1 (%1) a %2 (%3), non «%4»")
+                  .arg(QString::fromUtf8(curriculum::level(1).name))
+                  .arg(curriculum::kLevels)
+                  .arg(QString::fromUtf8(curriculum::level(curriculum::kLevels).name))
+                  .arg(text);
+    return std::nullopt;
+}
+
+DocumentInfo generatedInfo(const ExerciseOrigin& origin)
+{
+    return {QString::fromUtf8(curriculum::level(origin.level).name), originKeywords(origin)};
 }
 
 QString located(int column, const std::string& message)

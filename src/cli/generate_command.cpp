@@ -33,10 +33,11 @@ std::optional<int> numberIn(const QString& text, int lowest, int highest)
     return ok && number >= lowest && number <= highest ? std::optional<int>(number) : std::nullopt;
 }
 
-// Each exercise with its chain, as --passaggi --rtf writes one. Nothing is written when a file is
-// there already, unless `force`.
-int writeExercises(const QString& folderPath, const std::vector<std::string>& expressions, ar::StepMode mode,
-                   bool force, Output& output)
+// Each exercise with its chain, as --passaggi --rtf writes one, and in its document information
+// what made it (`origin`, numbered from 1). Nothing is written when a file is there already,
+// unless `force`.
+int writeExercises(const QString& folderPath, const std::vector<std::string>& expressions, ExerciseOrigin origin,
+                   ar::StepMode mode, bool force, Output& output)
 {
     const QDir folder(folderPath);
     const int count = int(expressions.size());
@@ -55,9 +56,10 @@ int writeExercises(const QString& folderPath, const std::vector<std::string>& ex
     }
     for (int i = 0; i < count; ++i) {
         const std::vector<ar::Line> lines = curriculum::exerciseLines(expressions[std::size_t(i)], mode);
+        origin.number = i + 1;
         const QString error = lines.empty()
                                   ? QStringLiteral("i passaggi non stanno in %1 righe").arg(ar::kMaxExerciseLines)
-                                  : writeExercise(paths[i], lines);
+                                  : writeExercise(paths[i], lines, generatedInfo(origin));
         if (!error.isEmpty()) {
             output.complain(paths[i] + QStringLiteral(": ") + error);
             return 2;
@@ -77,14 +79,10 @@ int runGenerate(const Invocation& invocation, Output& output)
                                 .arg(curriculum::kMaxCount)
                                 .arg(invocation.operands[0]),
                             help);
-    const std::optional<int> level = numberIn(invocation.value("--livello"), 1, curriculum::kLevels);
+    QString refusal;
+    const std::optional<int> level = levelOf(invocation, refusal);
     if (!level)
-        return output.usage(QStringLiteral("il livello va da 1 (%1) a %2 (%3), non «%4»")
-                                .arg(QString::fromUtf8(curriculum::level(1).name))
-                                .arg(curriculum::kLevels)
-                                .arg(QString::fromUtf8(curriculum::level(curriculum::kLevels).name))
-                                .arg(invocation.value("--livello")),
-                            help);
+        return output.usage(refusal, help);
     std::uint64_t seed = 0;
     if (invocation.has("--seme")) {
         bool ok = false;
@@ -117,7 +115,8 @@ int runGenerate(const Invocation& invocation, Output& output)
             output.print(expression + '\n');
         return 0;
     }
-    return writeExercises(invocation.value("--cartella"), expressions,
+    const ExerciseOrigin origin{*level, invocation.has("--tema") ? invocation.value("--tema") : QString(), seed, 0};
+    return writeExercises(invocation.value("--cartella"), expressions, origin,
                           invocation.has("--fini") ? ar::StepMode::OneOperation : curriculum::level(*level).steps,
                           invocation.has("--forza"), output);
 }

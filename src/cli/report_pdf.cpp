@@ -3,6 +3,7 @@
 #include "cli/report_pdf.h"
 
 #include "document/char_format.h"
+#include "worksheet/worksheet.h"
 
 #include <QBuffer>
 #include <QDate>
@@ -33,14 +34,6 @@ const QColor kColours[rc::kCategories.size()] = {
     QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0x0e), QColor(0x2c, 0xa0, 0x2c), QColor(0xd6, 0x27, 0x28),
     QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b), QColor(0xe3, 0x77, 0xc2), QColor(0x7f, 0x7f, 0x7f),
     QColor(0xbc, 0xbd, 0x22), QColor(0x17, 0xbe, 0xcf)};
-
-QFont reportFont(qreal points, bool bold = false)
-{
-    QFont font(QString::fromLatin1(kExerciseFontFamily));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 // Paints in millimetres from the top left of the printable area, a line at a time, and turns pages.
 class Page {
@@ -99,14 +92,14 @@ private:
 void heading(Page& page, const QString& text, qreal points)
 {
     page.makeRoom(points * 0.9 + 20);
-    page.text(0, points * 0.4, text, reportFont(points, true));
+    page.text(0, points * 0.4, text, exerciseFont(points, true));
     page.advance(points * 0.4 + 4);
 }
 
 void line(Page& page, const QString& text)
 {
     page.makeRoom(kRow);
-    page.text(0, 4.5, text, reportFont(kBodyPoints));
+    page.text(0, 4.5, text, exerciseFont(kBodyPoints));
     page.advance(kRow);
 }
 
@@ -127,7 +120,7 @@ void chart(Page& page, const rc::CategoryCounts& counts)
     std::vector<std::size_t> order(counts.size());
     std::iota(order.begin(), order.end(), std::size_t(0));
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return counts[a] > counts[b]; });
-    const QFont font = reportFont(kBodyPoints - 1);
+    const QFont font = exerciseFont(kBodyPoints - 1);
     for (std::size_t i : order) {
         if (counts[i] == 0)
             break;
@@ -152,7 +145,7 @@ void pupilTable(Page& page, const rc::ClassSummary& summary)
     const QStringList titles{"Alunno", "Esercizi", "Finiti", "Errori", "Aiuti", "Ultimo giorno"};
     auto row = [&](const QStringList& cells, bool bold) {
         for (int i = 0; i < cells.size(); ++i)
-            page.text(columns[i], 4.5, cells[i], reportFont(kBodyPoints, bold));
+            page.text(columns[i], 4.5, cells[i], exerciseFont(kBodyPoints, bold));
         page.rule(kRow - 0.8);
         page.advance(kRow);
     };
@@ -222,8 +215,7 @@ QByteArray reportPdf(const QString& title, const rc::ClassSummary& summary)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        worksheet::setUpPage(writer);  // printed as the sheets are
         writer.setResolution(600);
         writer.setTitle(QStringLiteral("Registro: %1").arg(title));
         writer.setCreator(QStringLiteral("Quintavia"));

@@ -4,7 +4,7 @@
 #include "cli/command_runs.h"
 
 #include "diagnosis/pupil_path.h"
-#include "document/document_file.h"
+#include "exercise/exercise_file.h"
 #include "exercise/exercise_lines.h"
 #include "exercise/solver_session.h"
 
@@ -41,19 +41,19 @@ int runSolve(const Invocation& invocation, Output& output)
     if (stop)
         return stop;
     const QString path = invocation.operands.front();
-    const rtf::ReadResult result = readDocumentFile(path);
-    if (!result.ok()) {
-        output.complain(path + QStringLiteral(": ") + result.error);
+    const exercise::ReadExercise read = exercise::readExerciseFile(path);
+    if (!read.ok()) {
+        output.complain(path + QStringLiteral(": ") + read.error);
         return 2;
     }
-    std::vector<arithmetic::Line> lines = exercise::linesOfDocument(*result.document);
+    std::vector<arithmetic::Line> lines = exercise::linesOfDocument(*read.document);
     SolverSession session;
     if (!session.start(lines)) {
         output.complain(path + QStringLiteral(": il documento non ha righe da risolvere"));
         return 2;
     }
     if (kept)
-        kept->start(path, lines);
+        kept->start(path, lines, read);
     diagnosis::PupilPath pupil(std::move(lines));
     std::string typed;
     while (!pupil.finished() && readAnswer(typed)) {

@@ -4,6 +4,7 @@
 
 #include "arithmetic/arithmetic.h"
 #include "arithmetic/limits.h"
+#include "curriculum/levels.h"
 #include "document/document_file.h"
 #include "document/rtf_reader.h"
 
@@ -15,12 +16,21 @@ namespace ar = quintavia::arithmetic;
 
 int runSteps(const Invocation& invocation, Output& output)
 {
+    std::optional<int> level;
+    if (invocation.has("--livello")) {
+        QString refusal;
+        level = levelOf(invocation, refusal);
+        if (!level)
+            return output.usage(refusal, QStringLiteral("quintavia-check --passaggi"));
+    }
+    ar::StepMode mode = level ? curriculum::level(*level).steps : ar::StepMode::School;
+    if (invocation.has("--fini"))
+        mode = ar::StepMode::OneOperation;
     const ar::Line line = ar::plainLine(invocation.operands[0].toStdString());
     const QString rtfPath = invocation.value("--rtf");
     // Printed, a chain may be as long as it is; written, it must fit an exercise.
     const int maxLines = rtfPath.isEmpty() ? rtf::kMaxReadLines : ar::kMaxExerciseLines;
-    const ar::Steps steps = ar::generateSteps(
-        line, invocation.has("--fini") ? ar::StepMode::OneOperation : ar::StepMode::School, maxLines);
+    const ar::Steps steps = ar::generateSteps(line, mode, maxLines);
     if (!steps.ok()) {
         output.complain(located(steps.problem.column, steps.problem.message));
         return 2;
@@ -37,7 +47,9 @@ int runSteps(const Invocation& invocation, Output& output)
     }
     std::vector<ar::Line> lines{line};
     lines.insert(lines.end(), steps.lines.begin(), steps.lines.end());
-    if (const QString error = writeExercise(rtfPath, lines); !error.isEmpty()) {
+    // The teacher's word for the year the exercise is for: the record counts it there.
+    const DocumentInfo info = level ? generatedInfo({*level, {}, std::nullopt, 0}) : DocumentInfo();
+    if (const QString error = writeExercise(rtfPath, lines, info); !error.isEmpty()) {
         output.complain(rtfPath + QStringLiteral(": ") + error);
         return 2;
     }

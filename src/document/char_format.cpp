@@ -31,10 +31,12 @@ QTextCharFormat baseCharFormat()
     return format;
 }
 
-QFont exerciseFont()
+QFont exerciseFont(qreal points, bool bold)
 {
     QFont font(QString::fromLatin1(kExerciseFontFamily));
-    font.setPointSizeF(kOrdinaryPoints);
+    font.setPointSizeF(points);
+    if (bold)
+        font.setBold(true);
     return font;
 }
 

@@ -33,8 +33,8 @@ inline constexpr int kExponentRaise = 85;
 inline constexpr int kExponentPoints = 8;
 inline constexpr int kExponentRaiseHalfPoints = 8;
 
-// The exercise font at the ordinary text's size: a document's default font.
-QFont exerciseFont();
+// The exercise font, by default at the ordinary text's size: a document's default font.
+QFont exerciseFont(qreal points = kOrdinaryPoints, bool bold = false);
 
 // The character format of ordinary exercise text: Comic Sans MS 12 pt, not bold, not raised.
 QTextCharFormat baseCharFormat();

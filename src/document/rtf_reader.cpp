@@ -3,6 +3,7 @@
 #include "document/rtf_reader.h"
 
 #include "document/char_format.h"
+#include "document/document_info.h"
 #include "document/rtf_codepages.h"
 
 #include <QHash>
@@ -28,7 +29,8 @@ constexpr int kMaxWordLength = 32;
 constexpr std::int64_t kMaxParameter = 1'000'000'000;
 constexpr int kMaxRaise = 32767;
 
-enum class Dest : std::uint8_t { Body, Skip, FontTable, ColorTable };
+// Info: the document information, whose own text is not read; Subject and Keywords: two of its fields.
+enum class Dest : std::uint8_t { Body, Skip, FontTable, ColorTable, Info, Subject, Keywords };
 
 struct CharState {
     int font = -1;  // -1: the document's default font (\deff)
@@ -97,6 +99,9 @@ enum class Kw : std::uint8_t {
     Bin,
     SkipDest,
     V,
+    Info,
+    Subject,
+    Keywords,
 };
 
 struct Keyword {
@@ -143,6 +148,9 @@ const std::unordered_map<std::string_view, Keyword>& keywords()
             {"u", {Kw::U}},
             {"bin", {Kw::Bin}},
             {"v", {Kw::V}},
+            {"info", {Kw::Info}},
+            {"subject", {Kw::Subject}},
+            {"keywords", {Kw::Keywords}},
             {"tab", {Kw::Char, u'\t'}},
             {"emdash", {Kw::Char, u'\u2014'}},
             {"endash", {Kw::Char, u'\u2013'}},
@@ -161,7 +169,6 @@ const std::unordered_map<std::string_view, Keyword>& keywords()
         };
         // Groups whose text is not part of what the reader sees.
         for (std::string_view name : {"stylesheet",
-                                      "info",
                                       "pict",
                                       "object",
                                       "objdata",
@@ -212,8 +219,6 @@ const std::unordered_map<std::string_view, Keyword>& keywords()
                                       "author",
                                       "operator",
                                       "title",
-                                      "subject",
-                                      "keywords",
                                       "doccomm",
                                       "company",
                                       "manager",
@@ -311,6 +316,8 @@ private:
     void formatWord(Kw kw, bool hasParameter, std::int64_t parameter);
     void breakWord(Kw kw);
     void unicodeWord(bool hasParameter, std::int64_t parameter);
+    void infoWord(Kw kw);
+    void putInfo(QString& field, char16_t unit);
     void controlSymbol(char symbol);
     void byte(unsigned char b);
     void plainBytes(QByteArrayView stretch);
@@ -370,6 +377,8 @@ private:
     int m_lineLength = 0;
     int m_characters = 0;
     QString m_refusal;  // why the document is refused, found while reading
+    DocumentInfo m_info;
+    bool m_infoSeen = false;
 };
 
 ReadResult failure(const QString& reason)
@@ -524,6 +533,8 @@ ReadResult Reader::finish()
     m_cursor->endEditBlock();
     m_cursor.reset();
     m_doc->setUndoRedoEnabled(true);
+    if (!m_info.isEmpty())
+        setDocumentInfo(*m_doc, m_info);
     ReadResult result;
     result.document = std::move(m_doc);
     return result;
@@ -651,8 +662,38 @@ void Reader::controlWord(std::string_view word, bool hasParameter, std::int64_t 
     case Kw::Uc: top().uc = clampInt(parameter, 0, 16); break;
     case Kw::U: unicodeWord(hasParameter, parameter); break;
     case Kw::SkipDest: top().dest = Dest::Skip; break;
+    case Kw::Info:
+    case Kw::Subject:
+    case Kw::Keywords: infoWord(kw); break;
     case Kw::Bin: break;
     }
+}
+
+// \info, and its \subject and \keywords. Only the first \info counts; fields elsewhere, or a
+// document information inside another, are skipped as any unknown group.
+void Reader::infoWord(Kw kw)
+{
+    Group& group = top();
+    if (kw == Kw::Info) {
+        group.dest = group.dest == Dest::Body && !m_infoSeen ? Dest::Info : Dest::Skip;
+        m_infoSeen = true;
+        return;
+    }
+    if (group.dest != Dest::Info) {
+        group.dest = Dest::Skip;
+        return;
+    }
+    group.dest = kw == Kw::Subject ? Dest::Subject : Dest::Keywords;
+    (kw == Kw::Subject ? m_info.subject : m_info.keywords).clear();  // a field given twice: the last
+}
+
+// A field keeps what a properties dialog shows on one line, up to kMaxInfoLength characters.
+void Reader::putInfo(QString& field, char16_t unit)
+{
+    if (field.size() >= kMaxInfoLength || unit < 0x20 || QChar::isSurrogate(unit) || unit == 0x2028
+        || unit == 0x2029 || unit == 0xFFFC || unit == 0xFDD0 || unit == 0xFDD1)
+        return;
+    field.append(QChar(unit));
 }
 
 // \binN: N raw bytes follow; whatever they hold is not text.
@@ -818,7 +859,11 @@ void Reader::plainBytes(QByteArrayView stretch)
 {
     const Group& group = top();
     const bool plainState = m_skipUnits == 0 && m_pendingHigh == 0;
-    if (plainState && (group.dest == Dest::Skip || (group.dest == Dest::Body && group.chars.hidden)))
+    const bool fieldFull = (group.dest == Dest::Subject && m_info.subject.size() >= kMaxInfoLength)
+                           || (group.dest == Dest::Keywords && m_info.keywords.size() >= kMaxInfoLength);
+    if (plainState
+        && (group.dest == Dest::Skip || group.dest == Dest::Info || fieldFull
+            || (group.dest == Dest::Body && group.chars.hidden)))
         return;
     currentTable();
     if (!plainState || group.dest != Dest::Body || m_symbolFont) {
@@ -885,6 +930,9 @@ void Reader::put(char16_t unit)
         if (unit == u';')
             commitColor();
         return;
+    case Dest::Info: return;
+    case Dest::Subject: putInfo(m_info.subject, unit); return;
+    case Dest::Keywords: putInfo(m_info.keywords, unit); return;
     case Dest::Body: break;
     }
     if (group.chars.hidden)

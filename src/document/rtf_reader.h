@@ -28,7 +28,8 @@ struct ReadResult {
 };
 
 // Reads Rich Text Format as written by the Windows rich-edit control, WordPad, Word, LibreOffice
-// and pandoc. One line of text becomes one block. Never throws; time is linear in the input.
+// and pandoc. One line of text becomes one block; the \info group's subject and keywords become
+// the document's documentInfo(). Never throws; time is linear in the input.
 ReadResult read(QByteArrayView bytes);
 
 }  // namespace quintavia::rtf

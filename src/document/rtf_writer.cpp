@@ -3,6 +3,7 @@
 #include "document/rtf_writer.h"
 
 #include "document/char_format.h"
+#include "document/document_info.h"
 #include "document/rtf_codepages.h"
 
 #include <QColor>
@@ -119,6 +120,22 @@ void appendText(QByteArray& out, QStringView text)
     }
 }
 
+// The document information, where word processors keep it: after the tables, before the text.
+void appendInfo(QByteArray& out, const DocumentInfo& info)
+{
+    if (info.isEmpty())
+        return;
+    out.append("{\\info");
+    for (const auto& [word, text] : {std::pair{"{\\subject ", &info.subject}, std::pair{"{\\keywords ", &info.keywords}}) {
+        if (text->isEmpty())
+            continue;
+        out.append(word);
+        appendText(out, *text);
+        out.append('}');
+    }
+    out.append("}\r\n");
+}
+
 }  // namespace
 
 QByteArray write(const QTextDocument& document)
@@ -225,6 +242,7 @@ QByteArray write(const QTextDocument& document)
         }
         out.append("}\r\n");
     }
+    appendInfo(out, documentInfo(document));
     out.append(body);
     return out;
 }

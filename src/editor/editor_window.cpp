@@ -3,8 +3,10 @@
 #include "editor/editor_window.h"
 
 #include "curriculum/exercise_chain.h"
+#include "curriculum/levels.h"
 #include "curriculum/seed.h"
 #include "editor/live_check.h"
+#include "exercise/exercise_file.h"
 #include "exercise/exercise_lines.h"
 #include "exercise/messages.h"
 #include "exercise/step_generation.h"
@@ -246,7 +248,8 @@ void EditorWindow::newExercise(int level)
 {
     if (!play(Sound::Tick) || !settleUnsavedWork())
         return;
-    const auto lines = curriculum::exerciseWithChain(level, m_seeds());
+    const std::uint64_t seed = m_seeds();
+    const auto lines = curriculum::exerciseWithChain(level, seed);
     m_session.started();
     m_documentName.clear();
     applyState();
@@ -256,6 +259,7 @@ void EditorWindow::newExercise(int level)
     cursor.select(QTextCursor::Document);
     cursor.insertFragment(QTextDocumentFragment(exercise::documentOfLines(lines).get()));
     cursor.endEditBlock();
+    exercise::setGeneratedInfo(*m_box->document(), QString::fromUtf8(curriculum::level(level).name), level, seed);
     m_box->setTextCursor(QTextCursor(m_box->document()));
     m_box->setFocus();
 }

@@ -3,6 +3,7 @@
 #include "exercise/exercise_file.h"
 
 #include "document/document_file.h"
+#include "document/document_info.h"
 #include "document/rtf_writer.h"
 #include "exercise/exercise_lines.h"
 
@@ -11,9 +12,24 @@ namespace quintavia::exercise {
 namespace {
 ReadExercise fromResult(rtf::ReadResult result)
 {
-    return {std::move(result.document), std::move(result.error)};
+    ReadExercise read;
+    read.document = std::move(result.document);
+    read.error = std::move(result.error);
+    if (!read.ok())
+        return read;
+    if (const std::optional<ExerciseOrigin> origin = originOf(documentInfo(*read.document).keywords)) {
+        read.level = origin->level;
+        read.theme = origin->theme;
+        read.seed = origin->ownSeed();
+    }
+    return read;
 }
 }  // namespace
+
+void setGeneratedInfo(QTextDocument& document, const QString& levelName, int level, quint64 seed)
+{
+    setDocumentInfo(document, {levelName, originKeywords({level, {}, seed, 0})});
+}
 
 ReadExercise readExerciseFile(const QString& path)
 {

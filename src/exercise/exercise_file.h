@@ -7,6 +7,7 @@
 #include <QTextDocument>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace quintavia::exercise {
@@ -15,8 +16,17 @@ namespace quintavia::exercise {
 struct ReadExercise {
     std::unique_ptr<QTextDocument> document;  // null on failure
     QString error;
+    // What made the exercise, as a generated file says in its document information: level 0, no
+    // theme and no seed for every other file. The level is as written: the curriculum judges it.
+    int level = 0;
+    QString theme;
+    std::optional<quint64> seed;  // only a seed that makes this exercise alone
     bool ok() const { return document != nullptr; }
 };
+
+// Gives a document that now holds a generated exercise the information its file would carry:
+// the level's name (`levelName`), and the level and seed that made it.
+void setGeneratedInfo(QTextDocument& document, const QString& levelName, int level, quint64 seed);
 
 // Reads an exercise file (Rich Text Format).
 ReadExercise readExerciseFile(const QString& path);

@@ -12,10 +12,10 @@
 
 namespace quintavia::record {
 
-class Connection;
+class RecordFile;
 
 // What a window or a script calls while a pupil works: start, each answer, each help, the end.
-// Nothing touches the disk (nor loads Qt SQL) before the first answer or help of the first
+// Nothing touches the disk (nor loads the store) before the first answer or help of the first
 // exercise; from then on each one is committed as it is given. An exercise never ended reads
 // "non finito". Nothing here throws: when the record cannot be written, the call that first finds
 // it out returns "Il registro non si può scrivere: ..." and every later call returns nothing, while
@@ -50,8 +50,7 @@ private:
     QString m_folder;
     QString m_path;
     bool m_makeFolder;
-    std::unique_ptr<Connection> m_connection;
-    bool m_open = false;
+    std::unique_ptr<RecordFile> m_file;  // once opened; dropped when a write fails
     bool m_reported = false;
     std::optional<ExerciseInfo> m_exercise;
     qint64 m_started = 0;

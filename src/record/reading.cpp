@@ -2,66 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/reading.h"
 
-#include "record/database.h"
 #include "record/pupil_name.h"
+#include "record/store.h"
 
 #include <QCollator>
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
-#include <QSqlQuery>
 
 namespace quintavia::record {
 
 namespace {
-
-QString readExercises(Connection& db, PupilHistory& history)
-{
-    QSqlQuery query(db.database());
-    query.setForwardOnly(true);
-    QString problem = db.run(query, QStringLiteral("SELECT value FROM info WHERE key = ?"), {QStringLiteral("alunno")});
-    if (problem.isEmpty() && query.next())
-        history.pupil = query.value(0).toString();
-    if (history.pupil.isEmpty())
-        history.pupil = QFileInfo(history.path).completeBaseName();
-
-    QHash<qint64, std::size_t> byId;
-    problem = db.run(query, QStringLiteral("SELECT id, started, ended, file, lines_hash, expression, level, theme, seed"
-                                           " FROM exercise ORDER BY started, id"));
-    while (problem.isEmpty() && query.next()) {
-        ExerciseRecord exercise;
-        exercise.started = query.value(1).toLongLong();
-        if (!query.isNull(2))
-            exercise.ended = query.value(2).toLongLong();
-        exercise.info.file = query.value(3).toString();
-        exercise.info.linesHash = query.value(4).toString();
-        exercise.info.expression = query.value(5).toString();
-        exercise.info.level = query.value(6).toInt();
-        exercise.info.theme = query.value(7).toString();
-        bool ok = false;
-        const quint64 seed = query.value(8).toString().toULongLong(&ok);
-        if (ok)
-            exercise.info.seed = seed;
-        byId.insert(query.value(0).toLongLong(), history.exercises.size());
-        history.exercises.push_back(std::move(exercise));
-    }
-    if (!problem.isEmpty())
-        return problem;
-    problem = db.run(query, QStringLiteral("SELECT exercise, at, kind, answer, verdict, category FROM event ORDER BY id"));
-    while (problem.isEmpty() && query.next()) {
-        const auto found = byId.constFind(query.value(0).toLongLong());
-        if (found == byId.constEnd())
-            continue;
-        Event event;
-        event.at = query.value(1).toLongLong();
-        event.kind = query.value(2).toString() == QLatin1String("aiuto") ? Event::Kind::Help : Event::Kind::Answer;
-        event.text = query.value(3).toString();
-        event.verdict = query.value(4).toString();
-        event.category = query.value(5).toString();
-        history.exercises[*found].events.push_back(std::move(event));
-    }
-    return problem;
-}
 
 QStringList recordFiles(const QString& folder)
 {
@@ -79,14 +29,9 @@ RecordRead readRecord(const QString& path)
 {
     if (!QFileInfo(path).isFile())
         return {std::nullopt, QStringLiteral("il file non c'è")};
-    Connection db(path, true);
-    QString problem = db.open();
-    PupilHistory history{{}, path, {}};
-    if (problem.isEmpty())
-        problem = readExercises(db, history);
-    if (!problem.isEmpty())
-        return {std::nullopt, problem};
-    return {std::move(history), {}};
+    QString problem;
+    Store* kept = store(problem);
+    return kept ? kept->read(path) : RecordRead{std::nullopt, problem};
 }
 
 ClassRecords readFolder(const QString& folder)

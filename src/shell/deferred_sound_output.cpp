@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/deferred_sound_output.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "shell/program_module.h"
+
 #include <QEvent>
-#include <QLibrary>
 #include <QTimer>
 #include <QWidget>
 
@@ -66,23 +65,16 @@ void DeferredSoundOutput::preloadAfterFirstPaint(QWidget* window)
 std::unique_ptr<SoundOutput> loadSoundModule(const QStringList& paths)
 {
     using Make = SoundOutput* (*)();
-    QStringList errors;
-    for (const QString& path : paths) {
-        QLibrary module(path);
-        // Never unloaded: the output it makes lives until the program ends.
-        if (auto make = reinterpret_cast<Make>(module.resolve("quintavia_make_sound_output")))
-            return std::unique_ptr<SoundOutput>(make());
-        errors << module.errorString();
-    }
-    qWarning("quintavia: suoni non disponibili: %s", qUtf8Printable(errors.join(QStringLiteral("; "))));
+    QString why;
+    if (auto make = reinterpret_cast<Make>(resolveModuleFunction(paths, "quintavia_make_sound_output", &why)))
+        return std::unique_ptr<SoundOutput>(make());
+    qWarning("quintavia: suoni non disponibili: %s", qUtf8Printable(why));
     return nullptr;
 }
 
 std::unique_ptr<SoundOutput> loadSoundModule()
 {
-    const QString here = QCoreApplication::applicationDirPath();
-    return loadSoundModule({here + QStringLiteral("/quintavia-sound.so"),
-                            QDir::cleanPath(here + QStringLiteral("/" QUINTAVIA_MODULE_DIR "/quintavia-sound.so"))});
+    return loadSoundModule(programModulePaths(QStringLiteral("quintavia-sound.so")));
 }
 
 }  // namespace quintavia

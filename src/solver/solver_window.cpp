@@ -185,6 +185,8 @@ void SolverWindow::onOpenClicked()
     }
     record::ExerciseInfo exercise;
     exercise.file = QFileInfo(fileName).fileName();
+    // A file from the collection, or any the generator wrote, counts for the level it was made for.
+    tutor::takeOrigin(exercise, read.level, read.theme, read.seed);
     startExercise(*read.document, fileLabel(fileName), exercise);
 }
 

@@ -3,6 +3,8 @@
 #include "tutor/recording.h"
 
 #include "arithmetic/arithmetic.h"
+#include "curriculum/levels.h"
+#include "curriculum/themes.h"
 #include "diagnosis/diagnosis.h"
 
 #include <QStringList>
@@ -38,6 +40,22 @@ record::ExerciseInfo exerciseInfo(const QString& fileName, const std::vector<ari
     info.linesHash = record::linesHash(plain);
     info.expression = plain.value(0);
     return info;
+}
+
+void takeOrigin(record::ExerciseInfo& info, int level, const QString& theme, std::optional<quint64> seed)
+{
+    if (level < 1 || level > curriculum::kLevels)
+        return;
+    info.level = level;
+    if (theme.isEmpty()) {
+        info.seed = seed;
+        return;
+    }
+    const curriculum::Theme* known = curriculum::themeNamed(theme.toStdString());
+    if (known && known->atLevel(level)) {
+        info.theme = theme;
+        info.seed = seed;
+    }
 }
 
 QString recordAnswer(record::PupilRecord& record, const QString& typed, const diagnosis::Judgement& judgement)

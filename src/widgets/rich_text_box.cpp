@@ -4,6 +4,7 @@
 
 #include "document/char_format.h"
 #include "document/document_file.h"
+#include "document/document_info.h"
 #include "widgets/exponent_clipboard.h"
 #include "widgets/line_fit.h"
 #include "widgets/shrink_to_fit.h"
@@ -209,6 +210,8 @@ bool RichTextBox::loadFile(const QString& path, QString* error)
     document()->clear();
     QTextCursor cursor(document());
     cursor.insertFragment(QTextDocumentFragment(result.document.get()));
+    // Saved again, the file keeps what it said of itself (a generated exercise's level).
+    setDocumentInfo(*document(), documentInfo(*result.document));
     cursor.movePosition(QTextCursor::Start);
     setTextCursor(cursor);
     document()->clearUndoRedoStacks();
@@ -238,6 +241,7 @@ void RichTextBox::clearAll()
 {
     QScopedValueRollback guard(m_programmaticChange, true);
     clear();
+    setDocumentInfo(*document(), {});
     QTextCursor cursor(document());
     cursor.setBlockFormat(QTextBlockFormat());
     setCurrentCharFormat(baseCharFormat());

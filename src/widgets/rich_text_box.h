@@ -36,7 +36,7 @@ public:
     QString text() const;
     // Replaces the content with plain text in the ordinary format ("" empties the box).
     void setText(const QString& text);
-    // Empties the box, text and formatting.
+    // Empties the box, text, formatting and document information.
     void clearAll();
 
     // Formats of the selection, or of the text typed next when nothing is selected.

@@ -41,6 +41,21 @@ run_tool(0 "${chain}" "" --passaggi "(3^2 + 4) x 2 - 5")
 run_tool(0 "2^3 x 3 - 4^2\n= 8 x 3 - 4^2\n= 8 x 3 - 16\n= 24 - 16\n= 8\n" "" --passaggi "2^3 x 3 - 4^2" --fini)
 run_tool(0 "(2/5 + 1/10) : 5/4 - 1/4\n= (2/5 + 1/10) x 4/5 - 1/4\n= 1/2 x 4/5 - 1/4\n= 2/5 - 1/4\n= 3/20\n" "" --passaggi "(2/5 + 1/10) : 5/4 - 1/4")
 run_tool(2 "" "quintavia-check: colonna 3: divisione per zero\n" --passaggi "3 : 0")
+# A year's own way: the primary years multiply and divide one operation a line, the others all
+# of a term at once; --fini still one operation a line; a year that is not one is refused.
+set(chain "42 x 6 : 14 + 3 x 4 : 2\n")
+run_tool(0 "${chain}= 252 : 14 + 12 : 2\n= 18 + 6\n= 24\n" "" --passaggi "42 x 6 : 14 + 3 x 4 : 2" --livello 2)
+run_tool(0 "${chain}= 18 + 6\n= 24\n" "" --passaggi "42 x 6 : 14 + 3 x 4 : 2" --livello 3)
+run_tool(0 "${chain}= 252 : 14 + 3 x 4 : 2\n= 18 + 3 x 4 : 2\n= 18 + 12 : 2\n= 18 + 6\n= 24\n" ""
+         --passaggi "42 x 6 : 14 + 3 x 4 : 2" --livello 1 --fini)
+run_tool(2 "" "quintavia-check: il livello va da 1 (Quarta primaria) a 5 (Terza media), non «6»\nProva \"quintavia-check --passaggi --help\".\n"
+         --passaggi "1 + 1" --livello 6)
+# Written, the file says its year among its properties.
+run_tool(0 "" "" --passaggi "42 x 6 : 14" --livello 1 --rtf primaria.rtf)
+file(READ ${WORK}/primaria.rtf written)
+if(NOT written MATCHES "{\\\\info{\\\\subject Quarta primaria}{\\\\keywords livello 1}}")
+  message(FATAL_ERROR "--passaggi --livello --rtf:\n${written}")
+endif()
 
 # Written as an exercise: refused over an existing file unless forced; it reads back and verifies.
 run_tool(0 "" "" --passaggi "(3^2 + 4) x 2 - 5" --rtf generato.rtf)

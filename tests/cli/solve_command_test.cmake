@@ -56,3 +56,14 @@ execute_process(COMMAND ${TOOL} --risolvi manca.rtf WORKING_DIRECTORY ${WORK} IN
 if(NOT status EQUAL 2 OR NOT out STREQUAL "" OR NOT err MATCHES "^quintavia-check: manca.rtf: ")
   message(FATAL_ERROR "--risolvi of a missing file: exit ${status}, stdout [${out}], stderr [${err}]")
 endif()
+
+# A pupil's exercise from the collection counts for the year it was made for, as in the window.
+file(MAKE_DIRECTORY ${WORK}/classe)
+file(WRITE ${WORK}/answers.txt "?\n?\n?\n?\n?\n?\n?\n?\n?\n?\n?\n?\n?\n?\n")
+execute_process(COMMAND ${TOOL} --risolvi "${SOURCE}/esercizi/4 - Seconda media/es02.rtf" --classe classe --alunno Ada
+                WORKING_DIRECTORY ${WORK} INPUT_FILE ${WORK}/answers.txt RESULT_VARIABLE status ERROR_VARIABLE err)
+execute_process(COMMAND ${TOOL} --registro classe --csv classe.csv WORKING_DIRECTORY ${WORK})
+file(READ ${WORK}/classe.csv rows)
+if(NOT status EQUAL 0 OR NOT rows MATCHES "Ada;[^;]+;es02.rtf;4;;sì;0;")
+  message(FATAL_ERROR "--risolvi of a collection file: exit ${status}, stderr [${err}], record [${rows}]")
+endif()

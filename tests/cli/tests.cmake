@@ -5,4 +5,4 @@ quintavia_check_test(shared_behaviour)
 # --diagnosi: its line and its exit status.
 quintavia_check_test(diagnosis_command)
 # --risolvi: whole paths through exercises, answers on standard input.
-quintavia_check_test(solve_command)
+quintavia_check_test(solve_command -DSOURCE=${PROJECT_SOURCE_DIR})

@@ -34,3 +34,9 @@ for said in "Il passaggio non è esatto. Correggi." "Bravissimo" "$final"; do
   grep -qxF "label|$said" "$WORK/announced" || { cat "$WORK/announced" >&2; false; } || fail "the message line did not announce '$said'"
 done
 log "final message: '$final', each message announced on the accessibility bus"
+
+# The account's own record, written through the module the program loads at the first answer.
+report=$("$QUINTAVIA_CHECK" --registro "$WORK/data/quintavia/registro" 2>&1) \
+  || { cat "$WORK/program.log" >&2; fail "the pupil's record was not written: $report"; }
+echo "$report" | grep -q "1 esercizio, 1 finito, 1 errore, 1 aiuto" || fail "the record does not hold the exercise: $report"
+log "the record holds the exercise"

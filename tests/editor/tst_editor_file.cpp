@@ -3,6 +3,8 @@
 #include "editor_rig.h"
 
 #include "document/char_format.h"
+#include "document/document_info.h"
+#include "document/document_file.h"
 
 #include <QSet>
 #include <QTemporaryDir>
@@ -57,6 +59,8 @@ class TestEditorFile : public QObject {
 private Q_SLOTS:
     void savedFileReadsBackTheSame_data();
     void savedFileReadsBackTheSame();
+    void savedFileSaysWhatMadeIt_data();
+    void savedFileSaysWhatMadeIt();
 };
 
 void TestEditorFile::savedFileReadsBackTheSame_data()
@@ -152,6 +156,45 @@ void TestEditorFile::savedFileReadsBackTheSame()
             read[i] == written[i],
             qPrintable(
                 QStringLiteral("%1: %2 read as %3").arg(i).arg(describe(written[i]), describe(read[i]))));
+}
+
+void TestEditorFile::savedFileSaysWhatMadeIt_data()
+{
+    QTest::addColumn<QString>("work");   // before the save, after opening a collection file
+    QTest::addColumn<QString>("saved");  // the saved file's subject|keywords
+    QTest::newRow("saved as it was") << u""_qs << u"Prima media|livello 3; seme 2029; numero 1"_qs;
+    QTest::newRow("a colour") << u"colour"_qs << u"Prima media|livello 3; seme 2029; numero 1"_qs;
+    QTest::newRow("a line changed: the seed goes, the level stays") << u"type"_qs << u"Prima media|livello 3"_qs;
+    QTest::newRow("Nuova") << u"nuova"_qs << u"|"_qs;
+    QTest::newRow("Nuovo esercizio") << u"generate"_qs << u"Quinta primaria|livello 2; seme 77"_qs;
+}
+
+// A teacher's edits never make a file say what is no longer true of it.
+void TestEditorFile::savedFileSaysWhatMadeIt()
+{
+    QFETCH(QString, work);
+    QFETCH(QString, saved);
+    QTemporaryDir dir;
+    EditorRig r;
+    r.w->setSeedSource([] { return 77; });
+    r.h.dialogs.answerOpen(QStringLiteral(QUINTAVIA_SOURCE_DIR "/esercizi/3 - Prima media/es01.rtf"));
+    r.click("cmdModifica");
+    r.select(0, 3);
+    if (work == u"colour") {
+        r.h.dialogs.answerColor(QColor(200, 0, 0));
+        r.click("cmdColore");
+    } else if (work == u"type") {
+        r.click("Cmd_1");
+    } else if (!work.isEmpty()) {
+        r.h.dialogs.answerQuestion(false);  // "Salvi il lavoro fatto?"
+        work == u"nuova" ? r.nuova() : r.w->newExercise(2);
+    }
+    r.h.dialogs.answerSave(dir.filePath("esercizio.rtf"));
+    r.click("cmdSalva");
+    QVERIFY(r.h.dialogs.unexpected.isEmpty());
+    const rtf::ReadResult read = readDocumentFile(dir.filePath("esercizio.rtf"));
+    QVERIFY(read.ok());
+    QCOMPARE(documentInfo(*read.document).subject + u'|' + documentInfo(*read.document).keywords, saved);
 }
 
 QUINTAVIA_TEST_MAIN(TestEditorFile)

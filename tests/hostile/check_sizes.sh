@@ -26,5 +26,6 @@ check gruppi.rtf 1 "quintavia-check: $dir/gruppi.rtf: Il file RTF è danneggiato
 check bin.rtf 0 ""
 check riga_lunga.rtf 1 "quintavia-check: $dir/riga_lunga.rtf: Il file ha una riga troppo lunga per un esercizio (più di 10000 caratteri)."
 check testo.rtf 1 "quintavia-check: $dir/testo.rtf: Il file contiene troppo testo per un esercizio (più di 200000 caratteri)."
+check info.rtf 0 ""
 check al_limite.rtf 0 ""
 exit $failed

@@ -31,6 +31,8 @@ def main():
     write(folder, "riga_lunga.rtf", [head, b"1234567890" * 1_000_000, b"}"])
     # 16 MiB of lines short enough, but far too much text.
     write(folder, "testo.rtf", [head, (b"1234567890" * 100 + b"\\par\n") * 16_000, b"}"])
+    # A document information of 15 MiB: a seed no number holds.
+    write(folder, "info.rtf", [head, b"{\\info{\\keywords livello 3; seme ", b"9" * (15 << 20), b"}}2+2}"])
     # As much as a document may hold: 20 lines of 10,000 characters.
     write(folder, "al_limite.rtf", [head, b"\\par\n".join([b"1234567890" * 1000] * 20), b"}"])
 

@@ -70,6 +70,7 @@ void TestHostileFiles::answeredQuicklyAndLightly_data()
     QTest::newRow("too much text")
         << "testo.rtf"
         << "Il file contiene troppo testo per un esercizio (più di 200000 caratteri)." << 0;
+    QTest::newRow("15 MiB of document information") << "info.rtf" << "" << 1;
     QTest::newRow("as much text as allowed") << "al_limite.rtf"
                                              << "" << 20;
 }

@@ -3,6 +3,7 @@
 // A second program writing a pupil's record, for the tests of two writers at once and of a kill:
 // record-writer FOLDER NAME COUNT [--hold] writes one exercise of COUNT answers, then ends it, or
 // with --hold says "scritto" and waits to be killed.
+#include "database/sqlite_store.h"
 #include "record/pupil_record.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
+    quintavia::record::useSqliteStore();
     const QStringList arguments = application.arguments();
     if (arguments.size() < 4)
         return 2;

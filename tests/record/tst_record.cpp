@@ -2,13 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pupil's record on a real SQLite file in a folder under the build tree: what an exercise
 // writes, two programs writing one pupil at once, a kill in the middle, folders that cannot be
-// written, names that would lead elsewhere, and files in a class folder that are not records.
-#include "record/database.h"
+// written, names that would lead elsewhere, files in a class folder that are not records, and a
+// store that cannot be had (the program's module missing).
+#include "database/connection.h"
+#include "database/sqlite_store.h"
 #include "record/pupil_record.h"
 #include "record/reading.h"
 
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,11 +38,31 @@ QVariant sql(const QString& path, const QString& statement)
     return query.exec(statement) && query.next() ? query.value(0) : QVariant();
 }
 
+// Root writes into any folder, so the read-only folder is tried by record-writer as an account
+// without that right: said once, nothing written.
+void writeAsNobody(const QString& folder)
+{
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (setpriv.isEmpty())
+        QSKIP("this account writes into read-only folders (root), and setpriv is not there");
+    const QString parent = QFileInfo(folder).path();
+    QFile::setPermissions(parent, QFile::permissions(parent) | QFile::ReadOther | QFile::ExeOther);
+    QProcess writer;
+    writer.start(setpriv, {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
+                           QStringLiteral(RECORD_WRITER), folder, QStringLiteral("Anna"), QStringLiteral("2")});
+    QVERIFY(writer.waitForFinished(30'000));
+    const QString said = QString::fromUtf8(writer.readAllStandardError());
+    QVERIFY2(said.startsWith(QStringLiteral("Il registro non si può scrivere: ")) && said.count(u'\n') == 1, qPrintable(said));
+    QCOMPARE(writer.exitCode(), 1);
+    QVERIFY(QDir(folder).isEmpty());
+}
+
 }  // namespace
 
 class TestRecord : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void anExercisesRows();
     void twoWritersAtOnce();
@@ -48,10 +72,16 @@ private Q_SLOTS:
     void names_data();
     void names();
     void filesThatAreNoRecords();
+    void aStoreThatCannotBeMade();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
+
+void TestRecord::initTestCase()
+{
+    useSqliteStore();
+}
 
 void TestRecord::init()
 {
@@ -159,13 +189,13 @@ void TestRecord::unwritableFolders()
     file.close();
     if (readOnly) {
         QVERIFY(dir.mkdir(folder));
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
         QFile probe(QDir(path).filePath(QStringLiteral("prova")));
         if (probe.open(QIODevice::WriteOnly)) {
             probe.close();
             probe.remove();
-            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QSKIP("this account writes into read-only folders (root)");
+            writeAsNobody(path);
+            return;
         }
     }
     PupilRecord record(path, QStringLiteral("Anna"));
@@ -270,6 +300,33 @@ void TestRecord::filesThatAreNoRecords()
     QFile file(dir.filePath(QStringLiteral("testo.registro")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("non sono un registro\n"));
+}
+
+void TestRecord::aStoreThatCannotBeMade()
+{
+    PupilRecord anna(m_dir->path(), QStringLiteral("Anna"));
+    anna.startExercise(someExercise());
+    QCOMPARE(anna.answer(QStringLiteral("= 3 + 12"), QLatin1String(kTeacherLine)), QString());
+    int tries = 0;
+    setStoreMaker([&tries](QString& problem) -> std::unique_ptr<Store> {
+        ++tries;
+        problem = QStringLiteral("il modulo non si può caricare");
+        return nullptr;
+    });
+    const auto linkedStore = qScopeGuard([] { useSqliteStore(); });
+    // Said once by the record that finds it out; nothing is written, nothing is read, no crash.
+    PupilRecord luca(m_dir->path(), QStringLiteral("Luca"));
+    luca.startExercise(someExercise());
+    QCOMPARE(luca.answer(QStringLiteral("= 15"), refused(), QStringLiteral("insieme")),
+             QStringLiteral("Il registro non si può scrivere: il modulo non si può caricare"));
+    QCOMPARE(luca.help(), QString());
+    QCOMPARE(luca.finish(), QString());
+    QVERIFY(!QFile::exists(luca.path()));
+    QCOMPARE(readRecord(anna.path()).problem, QStringLiteral("il modulo non si può caricare"));
+    QStringList problems;
+    QCOMPARE(pupilNames(m_dir->path(), &problems), QStringList());
+    QCOMPARE(problems.size(), 1);
+    QCOMPARE(tries, 1);  // not tried again at every answer
 }
 
 QTEST_GUILESS_MAIN(TestRecord)

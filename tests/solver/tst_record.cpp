@@ -5,12 +5,15 @@
 #include "solver_fixture.h"
 
 #include "arithmetic/line.h"
+#include "database/sqlite_store.h"
 #include "record/pupil_record.h"
 #include "record/reading.h"
 #include "shell/class_folder.h"
+#include "solver/record_module.h"
 
 #include <QAction>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 using namespace quintavia;
@@ -20,12 +23,13 @@ namespace {
 
 const QString kCannotWrite = QStringLiteral("Il registro non si può scrivere: ");
 
-QString writeTimes(const QTemporaryDir& dir)
+// A hand-written exercise, or with `info` one that says something of itself.
+QString writeTimes(const QTemporaryDir& dir, const QByteArray& info = {})
 {
     const QString path = dir.filePath(QStringLiteral("per.rtf"));
     QFile file(path);
-    const QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Comic Sans MS;}}\\pard\\fs24 "
-                           "3 + 6 x 2\\par\n= 3 + 12\\par\n= 15\\par\n}";
+    const QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Comic Sans MS;}}" + info
+                           + "\\pard\\fs24 3 + 6 x 2\\par\n= 3 + 12\\par\n= 15\\par\n}";
     if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
         return {};
     return path;
@@ -52,8 +56,11 @@ private Q_SLOTS:
     void pupilOfAClass();
     void cannotBeWritten_data();
     void cannotBeWritten();
+    void recordedThroughTheModule();
     void exerciseForMe_data();
     void exerciseForMe();
+    void levelOfAFile_data();
+    void levelOfAFile();
 };
 
 void TestSolverRecord::pupilOfAClass()
@@ -110,14 +117,17 @@ void TestSolverRecord::cannotBeWritten_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<bool>("fileInItsPlace");
-    QTest::addRow("missing class folder") << QStringLiteral("non-c-e") << false;
-    QTest::addRow("a file where the folder should be") << QStringLiteral("un-file") << true;
+    QTest::addColumn<QString>("module");  // the record's module the program would load; empty: linked
+    QTest::addRow("missing class folder") << QStringLiteral("non-c-e") << false << QString();
+    QTest::addRow("a file where the folder should be") << QStringLiteral("un-file") << true << QString();
+    QTest::addRow("the record's module missing") << QStringLiteral(".") << false << QStringLiteral("quintavia-record.so");
 }
 
 void TestSolverRecord::cannotBeWritten()
 {
     QFETCH(QString, folder);
     QFETCH(bool, fileInItsPlace);
+    QFETCH(QString, module);
     QTemporaryDir dir;
     const QString classFolder = dir.filePath(folder);
     if (fileInItsPlace) {
@@ -125,6 +135,9 @@ void TestSolverRecord::cannotBeWritten()
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
     Solver s;
+    if (!module.isEmpty())
+        useRecordModule({dir.filePath(module)});
+    const auto linkedStore = qScopeGuard([] { record::useSqliteStore(); });
     setClassFolderForThisRun(classFolder);
     s.h.dialogs.answerOpen(writeTimes(dir));
     s.h.dialogs.answerName(QStringLiteral("Carlo"));
@@ -138,6 +151,26 @@ void TestSolverRecord::cannotBeWritten()
     QVERIFY(s.inputLocked());
     QVERIFY(!s.message->text().startsWith(kCannotWrite));
     QVERIFY(s.h.dialogs.unexpected.isEmpty());
+}
+
+// The module the program loads at the first answer writes the record as the linked store does.
+void TestSolverRecord::recordedThroughTheModule()
+{
+    QTemporaryDir classFolder;
+    QTemporaryDir exercises;
+    Solver s;
+    useRecordModule({QStringLiteral(QUINTAVIA_BUILD_DIR "/quintavia-record.so")});
+    const auto linkedStore = qScopeGuard([] { record::useSqliteStore(); });
+    setClassFolderForThisRun(classFolder.path());
+    s.h.dialogs.answerOpen(writeTimes(exercises));
+    s.h.dialogs.answerName(QStringLiteral("Dario"));
+    s.click(QStringLiteral("cmdApri"));
+    s.answer(QStringLiteral("= 3 + 12"));
+    QVERIFY2(!s.message->text().startsWith(kCannotWrite), qPrintable(s.message->text()));
+    const record::RecordRead read = record::readRecord(classFolder.filePath(QStringLiteral("dario.registro")));
+    QVERIFY2(read.history, qPrintable(read.problem));
+    QCOMPARE(read.history->exercises.size(), std::size_t(1));
+    QCOMPARE(read.history->exercises.front().events.size(), std::size_t(1));
 }
 
 void TestSolverRecord::exerciseForMe_data()
@@ -176,6 +209,37 @@ void TestSolverRecord::exerciseForMe()
     QCOMPARE(read.history->exercises.back().info.level, chosen);
     QVERIFY(read.history->exercises.back().info.seed.has_value());
     QVERIFY(s.h.dialogs.shown.isEmpty());
+}
+
+void TestSolverRecord::levelOfAFile_data()
+{
+    QTest::addColumn<QString>("file");  // in the collection, else the keywords of per.rtf
+    QTest::addColumn<QString>("recorded");  // level|theme|whether with a seed
+    QTest::addRow("collection, first of its year") << u"3 - Prima media/es01.rtf"_qs << u"3||1"_qs;
+    QTest::addRow("collection, a later one") << u"5 - Terza media/es17.rtf"_qs << u"5||0"_qs;
+    QTest::addRow("written by hand") << QString() << u"0||0"_qs;
+    QTest::addRow("a theme") << u"livello 2; tema potenze; seme 4"_qs << u"2|potenze|1"_qs;
+    QTest::addRow("a level there is not") << u"livello 99; seme 4"_qs << u"0||0"_qs;
+    QTest::addRow("a theme the level does not hold") << u"livello 1; tema segni; seme 4"_qs << u"1||0"_qs;
+}
+
+// An exercise opened from a generated file counts for the level it was made for, as a generated
+// one does, so that "Esercizio per me" follows the collection too.
+void TestSolverRecord::levelOfAFile()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, recorded);
+    QTemporaryDir dir;
+    Solver s;
+    if (file.endsWith(u".rtf"))
+        s.open(QStringLiteral(QUINTAVIA_SOURCE_DIR "/esercizi/") + file);
+    else
+        s.open(writeTimes(dir, file.isEmpty() ? QByteArray() : "{\\info{\\keywords " + file.toLatin1() + "}}"));
+    s.help();
+    const record::RecordRead read = record::readRecord(record::PupilRecord::ofThisAccount()->path());
+    QVERIFY2(read.history, qPrintable(read.problem));
+    const record::ExerciseInfo& info = read.history->exercises.back().info;
+    QCOMPARE(u"%1|%2|%3"_qs.arg(info.level).arg(info.theme).arg(info.seed.has_value()), recorded);
 }
 
 QUINTAVIA_TEST_MAIN(TestSolverRecord)

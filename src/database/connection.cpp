@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "record/database.h"
+#include "database/connection.h"
 
-#include <QAtomicInteger>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -21,10 +20,11 @@ int codeOf(const QSqlError& error)
     return error.nativeErrorCode().toInt() & 0xff;
 }
 
-QString connectionName()
+// Named by its address, which no other connection alive has, even one made by another copy of
+// this code (the module's, beside a test's own).
+QString connectionName(const void* connection)
 {
-    static QAtomicInteger<int> counter;
-    return QStringLiteral("quintavia-record-%1").arg(counter.fetchAndAddRelaxed(1));
+    return QStringLiteral("quintavia-record-%1").arg(quintptr(connection), 0, 16);
 }
 
 const char* const kTables[] = {
@@ -63,7 +63,7 @@ bool isBusy(const QSqlError& error)
 }
 
 Connection::Connection(const QString& path, bool readOnly)
-    : m_name(connectionName()), m_path(path), m_readOnly(readOnly)
+    : m_name(connectionName(this)), m_path(path), m_readOnly(readOnly)
 {
 }
 
