@@ -13,8 +13,13 @@ void setRaise(QTextCharFormat& format, int twips)
     }
     format.setProperty(kRaiseProperty, twips);
     // Qt moves the baseline by a percentage of the font's size.
-    const qreal points = format.fontPointSize() > 0 ? format.fontPointSize() : kOrdinaryPoints;
+    const qreal points = pointsOf(format);
     format.setBaselineOffset(100.0 * (twips / 20.0) / points);
+}
+
+qreal pointsOf(const QTextCharFormat& format)
+{
+    return format.fontPointSize() > 0 ? format.fontPointSize() : kOrdinaryPoints;
 }
 
 int raiseOf(const QTextCharFormat& format)

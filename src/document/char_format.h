@@ -33,6 +33,9 @@ inline constexpr int kExponentRaise = 85;
 inline constexpr int kExponentPoints = 8;
 inline constexpr int kExponentRaiseHalfPoints = 8;
 
+// A run's size in points: its own, or the ordinary size when it sets none.
+qreal pointsOf(const QTextCharFormat& format);
+
 // The exercise font, by default at the ordinary text's size: a document's default font.
 QFont exerciseFont(qreal points = kOrdinaryPoints, bool bold = false);
 

@@ -157,7 +157,7 @@ QByteArray write(const QTextDocument& document)
             run.font = int(fonts.size());
             fonts.append(family);
         }
-        const qreal points = format.fontPointSize() > 0 ? format.fontPointSize() : kOrdinaryPoints;
+        const qreal points = pointsOf(format);
         run.halfPoints = std::clamp(int(std::lround(points * 2)), 1, kMaxHalfPoints);
         run.bold = format.fontWeight() >= QFont::DemiBold;
         if (format.foreground().style() != Qt::NoBrush) {

@@ -79,12 +79,9 @@ void fitLineWidths(QTextDocument* document, double room, int from = 0)
         const double points = widgets::fittingPoints(block, room);
         if (points >= kOrdinaryPoints)
             continue;
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            QTextCharFormat format = it.fragment().charFormat();
-            const double size = format.fontPointSize() > 0 ? format.fontPointSize() : kOrdinaryPoints;
-            format.setFontPointSize(size * points / kOrdinaryPoints);
-            runs.append({it.fragment().position(), it.fragment().length(), format});
-        }
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            runs.append({it.fragment().position(), it.fragment().length(),
+                         widgets::scaledFormat(it.fragment().charFormat(), points)});
     }
     QTextCursor cursor(document);
     for (const Run& run : runs) {

@@ -31,8 +31,7 @@ double lineWidth(const QTextBlock& line, double points)
         const QTextFragment fragment = it.fragment();
         const QTextCharFormat format = fragment.charFormat();
         QFont font = format.font().resolve(line.document()->defaultFont());
-        const double size = format.fontPointSize() > 0 ? format.fontPointSize() : kOrdinaryPoints;
-        font.setPointSizeF(size * points / kOrdinaryPoints);
+        font.setPointSizeF(pointsOf(format) * points / kOrdinaryPoints);
         width += QFontMetricsF(font).horizontalAdvance(fragment.text());
     }
     return width;
@@ -43,6 +42,12 @@ double fittingPoints(double width, double room)
     if (width <= room || width <= 0)
         return kOrdinaryPoints;
     return std::max(kMinimumReadablePoints, kOrdinaryPoints * room / width);
+}
+
+QTextCharFormat scaledFormat(QTextCharFormat format, double points)
+{
+    format.setFontPointSize(pointsOf(format) * points / kOrdinaryPoints);
+    return format;
 }
 
 bool fitsUnwrapped(double width, double room)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 class QTextBlock;
+class QTextCharFormat;
 
 namespace quintavia::widgets {
 
@@ -25,6 +26,9 @@ double lineWidth(const QTextBlock& line, double points);
 double fittingPoints(double width, double room);
 // Whether such a line fits `room` at kMinimumReadablePoints, so that it never needs wrapping.
 bool fitsUnwrapped(double width, double room);
+
+// `format` with its size scaled as ordinary text drawn at `points` (raises follow the size).
+QTextCharFormat scaledFormat(QTextCharFormat format, double points);
 
 // The same for `line` itself, measured at the sizes tried.
 double fittingPoints(const QTextBlock& line, double room);

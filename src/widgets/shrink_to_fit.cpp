@@ -22,11 +22,9 @@ void ShrinkToFit::highlightBlock(const QString& /*text*/)
         return;
     for (auto it = line.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
-        QTextCharFormat format = fragment.charFormat();
-        const double size = format.fontPointSize() > 0 ? format.fontPointSize() : kOrdinaryPoints;
         // Raises are a share of the size, so exponents keep their place.
-        format.setFontPointSize(size * points / kOrdinaryPoints);
-        setFormat(fragment.position() - line.position(), fragment.length(), format);
+        setFormat(fragment.position() - line.position(), fragment.length(),
+                  scaledFormat(fragment.charFormat(), points));
     }
 }
 
