@@ -3,6 +3,7 @@
 #include "diagnosis/pupil_path.h"
 
 #include "arithmetic/expression.h"
+#include "arithmetic/step_match.h"
 #include "arithmetic/steps.h"
 #include "diagnosis/likeness.h"
 #include "diagnosis/pieces.h"
@@ -108,6 +109,12 @@ void PupilPath::showTeacherLine(int index)
 // generator's chain from it.
 void PupilPath::showOwnLine(const Line& line)
 {
+    // A line written as the teacher wrote one still ahead is that line, whatever path led to it.
+    for (std::size_t k = std::size_t(m_nextTeacher); k < m_lines.size(); ++k)
+        if (arithmetic::stepsMatch(line, m_lines[k])) {
+            showTeacherLine(int(k));
+            return;
+        }
     m_shown.push_back({line, -1});
     const std::optional<arithmetic::Term> base = valued(m_lines[std::size_t(m_base)]);
     const std::optional<arithmetic::Term> mine = valued(line);

@@ -85,12 +85,16 @@ void TestPupilPath::followsThePupil_data()
         << kShort << QStringList{"= 2 x 4 + 3 x 4", "?", "= 20"}
         << QStringList{kRight, "", "Hai finito con 0 errori e 1 aiuto "} << QStringList{"", "", ""}
         << QStringList{kShort[0], "*= 2 x 4 + 3 x 4", "= 8 + 12", "*= 20"};
-    // Off the teacher's path (the school's next step is "(2 + 1)/4"), the final value typed is the
-    // pupil's own line.
-    QTest::newRow("common denominator: a step of its own")
+    // Off the teacher's path (the school's next step is "(2 + 1)/4"), the teacher's last line
+    // typed as written, or in another form of its value, is still the teacher's.
+    QTest::newRow("common denominator: a step of its own, then the teacher's line")
         << kHalves << QStringList{"= 2/4 + 1/4", "= 3/4"}
         << QStringList{kRight, "Hai finito con 0 errori e 0 aiuti "} << QStringList{"", ""}
-        << QStringList{kHalves[0], "*= 2/4 + 1/4", "*= 3/4"};
+        << QStringList{kHalves[0], "*= 2/4 + 1/4", kHalves[1]};
+    QTest::newRow("common denominator: a step of its own, then the value as a decimal")
+        << kHalves << QStringList{"= 2/4 + 1/4", "= 0,75"}
+        << QStringList{kRight, "Hai finito con 0 errori e 0 aiuti "} << QStringList{"", ""}
+        << QStringList{kHalves[0], "*= 2/4 + 1/4", kHalves[1]};
     QTest::newRow("unreduced: suggested, then reduced")
         << kHalves << QStringList{"= 6/8", "= 3/4"}
         << QStringList{kRight, "Hai finito con 0 errori e 0 aiuti "} << QStringList{"Ora riduci 6/8.", ""}
