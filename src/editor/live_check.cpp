@@ -31,7 +31,7 @@ std::optional<exercise::ChainProblem> firstLineTooLong(const QTextDocument& docu
 {
     const double room = widgets::textRoom(widgets::twipsToPixels(ui::kSolverBoxWidth));
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (widgets::fitsUnwrapped(widgets::lineWidth(block, kOrdinaryPoints), room))
+        if (widgets::fitsUnwrapped(block, room))
             continue;
         const int line = block.blockNumber() + 1;
         return exercise::ChainProblem{

@@ -50,11 +50,6 @@ QTextCharFormat scaledFormat(QTextCharFormat format, double points)
     return format;
 }
 
-bool fitsUnwrapped(double width, double room)
-{
-    return width * kMinimumReadablePoints / kOrdinaryPoints <= room;
-}
-
 }  // namespace quintavia::widgets
 
 namespace quintavia::widgets {

@@ -24,14 +24,13 @@ double lineWidth(const QTextBlock& line, double points);
 // The size for ordinary text at which a line `width` pixels wide at the ordinary size fits `room`:
 // the ordinary size when it fits, else smaller, down to kMinimumReadablePoints.
 double fittingPoints(double width, double room);
-// Whether such a line fits `room` at kMinimumReadablePoints, so that it never needs wrapping.
-bool fitsUnwrapped(double width, double room);
 
 // `format` with its size scaled as ordinary text drawn at `points` (raises follow the size).
 QTextCharFormat scaledFormat(QTextCharFormat format, double points);
 
 // The same for `line` itself, measured at the sizes tried.
 double fittingPoints(const QTextBlock& line, double room);
+// Whether `line` fits `room` at kMinimumReadablePoints, so that it never needs wrapping.
 bool fitsUnwrapped(const QTextBlock& line, double room);
 
 }  // namespace quintavia::widgets

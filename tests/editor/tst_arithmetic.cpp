@@ -65,6 +65,9 @@ void TestEditorArithmetic::liveCheckReportsTheFirstProblem_data()
     QTest::newRow("a line too long for the solver")
         << QStringList{ones(30), "= 30"} << "Riga 1: troppo lunga per la finestra di risoluzione" << 0;
     QTest::newRow("a long line that fits smaller") << QStringList{ones(16), "= 16"} << "" << -1;
+    // As long as the generator writes (59 characters), digits the widest: never warned about.
+    const QString longest = QStringList(4, QStringLiteral("1000000000")).join(QStringLiteral(" + ")) + " + 1000000";
+    QTest::newRow("the generator's longest line") << QStringList{longest, "= 4001000000"} << "" << -1;
     QTest::newRow("a wrong chain before a long line")
         << QStringList{ones(30), "= 31"} << "Riga 2: vale 31, ma la riga 1 vale 30" << 1;
 }

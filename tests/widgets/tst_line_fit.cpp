@@ -17,22 +17,19 @@ void TestLineFit::sizeForAWidth_data()
 {
     QTest::addColumn<double>("width");  // at the ordinary size
     QTest::addColumn<double>("points");
-    QTest::addColumn<bool>("unwrapped");
-    QTest::newRow("fits") << 300.0 << 12.0 << true;
-    QTest::newRow("exactly the room") << 400.0 << 12.0 << true;
-    QTest::newRow("a little wider: a little smaller") << 480.0 << 10.0 << true;
-    QTest::newRow("at the smallest size, just") << 400.0 * 12 / 9 << 9.0 << true;
-    QTest::newRow("too wide even then: wrapped") << 600.0 << 9.0 << false;
-    QTest::newRow("empty") << 0.0 << 12.0 << true;
+    QTest::newRow("fits") << 300.0 << 12.0;
+    QTest::newRow("exactly the room") << 400.0 << 12.0;
+    QTest::newRow("a little wider: a little smaller") << 480.0 << 10.0;
+    QTest::newRow("at the smallest size, just") << 400.0 * 12 / 9 << 9.0;
+    QTest::newRow("too wide even then: the smallest") << 600.0 << 9.0;
+    QTest::newRow("empty") << 0.0 << 12.0;
 }
 
 void TestLineFit::sizeForAWidth()
 {
     QFETCH(double, width);
     QFETCH(double, points);
-    QFETCH(bool, unwrapped);
     QCOMPARE(fittingPoints(width, 400), points);
-    QCOMPARE(fitsUnwrapped(width, 400), unwrapped);
 }
 
 QUINTAVIA_TEST_MAIN(TestLineFit)
