@@ -44,11 +44,48 @@ DocumentInfo documentInfo(const QTextDocument& document)
     return info;
 }
 
+namespace {
+
+void keep(QTextDocument& document, const InfoSnapshot& snapshot)
+{
+    document.setProperty(kSubject, snapshot.info.subject.left(kMaxInfoLength));
+    document.setProperty(kKeywords, snapshot.info.keywords.left(kMaxInfoLength));
+    document.setProperty(kLinesSetFor, snapshot.lines);
+}
+
+// Undone and redone with the lines' own edits; it names the lines each information is for, since
+// the lines' edits may be undone before or after it.
+class InfoChange : public QAbstractUndoItem {
+public:
+    InfoChange(QTextDocument& document, InfoSnapshot earlier, InfoSnapshot later)
+        : m_document(document), m_earlier(std::move(earlier)), m_later(std::move(later))
+    {
+    }
+    void undo() override { keep(m_document, m_earlier); }
+    void redo() override { keep(m_document, m_later); }
+
+private:
+    QTextDocument& m_document;
+    InfoSnapshot m_earlier;
+    InfoSnapshot m_later;
+};
+
+}  // namespace
+
 void setDocumentInfo(QTextDocument& document, const DocumentInfo& info)
 {
-    document.setProperty(kSubject, info.subject.left(kMaxInfoLength));
-    document.setProperty(kKeywords, info.keywords.left(kMaxInfoLength));
-    document.setProperty(kLinesSetFor, plainText(document));
+    keep(document, {info, plainText(document)});
+}
+
+InfoSnapshot infoSnapshot(const QTextDocument& document)
+{
+    return {documentInfo(document), plainText(document)};
+}
+
+void setDocumentInfoUndoably(QTextDocument& document, const DocumentInfo& info, const InfoSnapshot& earlier)
+{
+    setDocumentInfo(document, info);
+    document.appendUndoItem(new InfoChange(document, earlier, {info, plainText(document)}));
 }
 
 QString originKeywords(const ExerciseOrigin& origin)

@@ -28,6 +28,16 @@ DocumentInfo documentInfo(const QTextDocument& document);
 // Gives the document its information, for the lines it holds at this moment.
 void setDocumentInfo(QTextDocument& document, const DocumentInfo& info);
 
+// The information and the lines it holds for, kept before new lines replace them.
+struct InfoSnapshot {
+    DocumentInfo info;
+    QString lines;
+};
+InfoSnapshot infoSnapshot(const QTextDocument& document);
+// setDocumentInfo() as part of the edit block open now: undoing the block, which put new lines in
+// place of `earlier`'s, gives `earlier` its information back, and redoing it gives `info` again.
+void setDocumentInfoUndoably(QTextDocument& document, const DocumentInfo& info, const InfoSnapshot& earlier);
+
 // What made a generated exercise: the generator's level, theme and seed, and its place among the
 // exercises that seed made. Written in the keywords as "livello 3; tema potenze; seme 2029;
 // numero 7", items in any order, blanks and letter case aside; a theme, seed or number missing.

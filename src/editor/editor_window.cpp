@@ -255,11 +255,13 @@ void EditorWindow::newExercise(int level)
     applyState();
     // One edit in place of the whole content: one Ctrl+Z gives the earlier text back.
     QTextCursor cursor(m_box->document());
+    const InfoSnapshot earlier = infoSnapshot(*m_box->document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
     cursor.insertFragment(QTextDocumentFragment(exercise::documentOfLines(lines).get()));
+    exercise::setGeneratedInfo(*m_box->document(), QString::fromUtf8(curriculum::level(level).name), level, seed,
+                               earlier);
     cursor.endEditBlock();
-    exercise::setGeneratedInfo(*m_box->document(), QString::fromUtf8(curriculum::level(level).name), level, seed);
     m_box->setTextCursor(QTextCursor(m_box->document()));
     m_box->setFocus();
 }

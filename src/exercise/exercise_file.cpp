@@ -26,9 +26,10 @@ ReadExercise fromResult(rtf::ReadResult result)
 }
 }  // namespace
 
-void setGeneratedInfo(QTextDocument& document, const QString& levelName, int level, quint64 seed)
+void setGeneratedInfo(QTextDocument& document, const QString& levelName, int level, quint64 seed,
+                      const InfoSnapshot& earlier)
 {
-    setDocumentInfo(document, {levelName, originKeywords({level, {}, seed, 0})});
+    setDocumentInfoUndoably(document, {levelName, originKeywords({level, {}, seed, 0})}, earlier);
 }
 
 ReadExercise readExerciseFile(const QString& path)

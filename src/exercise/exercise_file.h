@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "arithmetic/line.h"
+#include "document/document_info.h"
 
 #include <QString>
 #include <QTextDocument>
@@ -25,8 +26,10 @@ struct ReadExercise {
 };
 
 // Gives a document that now holds a generated exercise the information its file would carry:
-// the level's name (`levelName`), and the level and seed that made it.
-void setGeneratedInfo(QTextDocument& document, const QString& levelName, int level, quint64 seed);
+// the level's name (`levelName`), and the level and seed that made it. Called inside the edit
+// block that put the exercise in place of `earlier`'s lines, so that an undo gives theirs back.
+void setGeneratedInfo(QTextDocument& document, const QString& levelName, int level, quint64 seed,
+                      const InfoSnapshot& earlier);
 
 // Reads an exercise file (Rich Text Format).
 ReadExercise readExerciseFile(const QString& path);

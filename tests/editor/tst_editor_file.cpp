@@ -167,6 +167,11 @@ void TestEditorFile::savedFileSaysWhatMadeIt_data()
     QTest::newRow("a line changed: the seed goes, the level stays") << u"type"_qs << u"Prima media|livello 3"_qs;
     QTest::newRow("Nuova") << u"nuova"_qs << u"|"_qs;
     QTest::newRow("Nuovo esercizio") << u"generate"_qs << u"Quinta primaria|livello 2; seme 77"_qs;
+    // Ctrl+Z after "Nuovo esercizio" gives the earlier lines back, and with them what was true of them.
+    QTest::newRow("Nuovo esercizio undone") << u"generate,undo"_qs << u"Prima media|livello 3; seme 2029; numero 1"_qs;
+    QTest::newRow("Nuovo esercizio undone and redone")
+        << u"generate,undo,redo"_qs << u"Quinta primaria|livello 2; seme 77"_qs;
+    QTest::newRow("a line changed, Nuovo esercizio undone") << u"type,generate,undo"_qs << u"Prima media|livello 3"_qs;
 }
 
 // A teacher's edits never make a file say what is no longer true of it.
@@ -180,14 +185,18 @@ void TestEditorFile::savedFileSaysWhatMadeIt()
     r.h.dialogs.answerOpen(QStringLiteral(QUINTAVIA_SOURCE_DIR "/esercizi/3 - Prima media/es01.rtf"));
     r.click("cmdModifica");
     r.select(0, 3);
-    if (work == u"colour") {
-        r.h.dialogs.answerColor(QColor(200, 0, 0));
-        r.click("cmdColore");
-    } else if (work == u"type") {
-        r.click("Cmd_1");
-    } else if (!work.isEmpty()) {
-        r.h.dialogs.answerQuestion(false);  // "Salvi il lavoro fatto?"
-        work == u"nuova" ? r.nuova() : r.w->newExercise(2);
+    for (const QString& step : work.split(u',', Qt::SkipEmptyParts)) {
+        if (step == u"colour") {
+            r.h.dialogs.answerColor(QColor(200, 0, 0));
+            r.click("cmdColore");
+        } else if (step == u"type") {
+            r.click("Cmd_1");
+        } else if (step == u"undo" || step == u"redo") {
+            QTest::keyClick(r.box(), Qt::Key_Z, step == u"undo" ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+        } else {
+            r.h.dialogs.answerQuestion(false);  // "Salvi il lavoro fatto?"
+            step == u"nuova" ? r.nuova() : r.w->newExercise(2);
+        }
     }
     r.h.dialogs.answerSave(dir.filePath("esercizio.rtf"));
     r.click("cmdSalva");
