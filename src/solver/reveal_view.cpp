@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/reveal_view.h"
 
-#include "document/char_format.h"
 #include "exercise/exercise_lines.h"
 #include "widgets/line_fit.h"
 
@@ -69,22 +68,11 @@ void setRevealLineHeight(QTextDocument* document, int from = 0)
 // wide the box wraps. Sizes and raises shrink alike, so exponents keep their place.
 void fitLineWidths(QTextDocument* document, double room, int from = 0)
 {
-    struct Run {
-        int position;
-        int length;
-        QTextCharFormat format;
-    };
-    QList<Run> runs;  // gathered first: changing a format may merge the fragments walked
-    for (QTextBlock block = document->findBlockByNumber(from); block.isValid(); block = block.next()) {
-        const double points = widgets::fittingPoints(block, room);
-        if (points >= kOrdinaryPoints)
-            continue;
-        for (auto it = block.begin(); !it.atEnd(); ++it)
-            runs.append({it.fragment().position(), it.fragment().length(),
-                         widgets::scaledFormat(it.fragment().charFormat(), points)});
-    }
+    QList<widgets::FittedRun> runs;  // gathered first: changing a format may merge the fragments walked
+    for (QTextBlock block = document->findBlockByNumber(from); block.isValid(); block = block.next())
+        runs.append(widgets::fittedRuns(block, room));
     QTextCursor cursor(document);
-    for (const Run& run : runs) {
+    for (const widgets::FittedRun& run : runs) {
         cursor.setPosition(run.position);
         cursor.setPosition(run.position + run.length, QTextCursor::KeepAnchor);
         cursor.setCharFormat(run.format);

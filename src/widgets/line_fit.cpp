@@ -29,9 +29,7 @@ double lineWidth(const QTextBlock& line, double points)
     double width = 0;
     for (auto it = line.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
-        const QTextCharFormat format = fragment.charFormat();
-        QFont font = format.font().resolve(line.document()->defaultFont());
-        font.setPointSizeF(pointsOf(format) * points / kOrdinaryPoints);
+        const QFont font = scaledFormat(fragment.charFormat(), points).font().resolve(line.document()->defaultFont());
         width += QFontMetricsF(font).horizontalAdvance(fragment.text());
     }
     return width;
@@ -50,10 +48,6 @@ QTextCharFormat scaledFormat(QTextCharFormat format, double points)
     return format;
 }
 
-}  // namespace quintavia::widgets
-
-namespace quintavia::widgets {
-
 double fittingPoints(const QTextBlock& line, double room)
 {
     double points = fittingPoints(lineWidth(line, kOrdinaryPoints), room);
@@ -71,6 +65,17 @@ double fittingPoints(const QTextBlock& line, double room)
 bool fitsUnwrapped(const QTextBlock& line, double room)
 {
     return lineWidth(line, kMinimumReadablePoints) <= room;
+}
+
+QList<FittedRun> fittedRuns(const QTextBlock& line, double room)
+{
+    const double points = fittingPoints(line, room);
+    if (points >= kOrdinaryPoints)
+        return {};
+    QList<FittedRun> runs;
+    for (auto it = line.begin(); !it.atEnd(); ++it)
+        runs.append({it.fragment().position(), it.fragment().length(), scaledFormat(it.fragment().charFormat(), points)});
+    return runs;
 }
 
 }  // namespace quintavia::widgets

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Quintavia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QList>
+#include <QTextCharFormat>
+
 class QTextBlock;
-class QTextCharFormat;
 
 namespace quintavia::widgets {
 
@@ -32,5 +34,14 @@ QTextCharFormat scaledFormat(QTextCharFormat format, double points);
 double fittingPoints(const QTextBlock& line, double room);
 // Whether `line` fits `room` at kMinimumReadablePoints, so that it never needs wrapping.
 bool fitsUnwrapped(const QTextBlock& line, double room);
+
+// A run of a line (document positions) in the format it is drawn in to fit.
+struct FittedRun {
+    int position;
+    int length;
+    QTextCharFormat format;
+};
+// `line`'s runs scaled alike to fittingPoints(line, room); none when the line fits as it is.
+QList<FittedRun> fittedRuns(const QTextBlock& line, double room);
 
 }  // namespace quintavia::widgets

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/shrink_to_fit.h"
 
-#include "document/char_format.h"
 #include "widgets/line_fit.h"
 
 #include <QTextBlock>
@@ -16,16 +15,10 @@ ShrinkToFit::ShrinkToFit(QTextDocument* document, std::function<double()> room)
 
 void ShrinkToFit::highlightBlock(const QString& /*text*/)
 {
+    // Raises are a share of the size, so exponents keep their place.
     const QTextBlock line = currentBlock();
-    const double points = fittingPoints(line, m_room());
-    if (points >= kOrdinaryPoints)
-        return;
-    for (auto it = line.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        // Raises are a share of the size, so exponents keep their place.
-        setFormat(fragment.position() - line.position(), fragment.length(),
-                  scaledFormat(fragment.charFormat(), points));
-    }
+    for (const FittedRun& run : fittedRuns(line, m_room()))
+        setFormat(run.position - line.position(), run.length, run.format);
 }
 
 }  // namespace quintavia::widgets
